@@ -1,0 +1,29 @@
+#pragma once
+
+#include "display/PictureLayout.h"
+
+#include <QRect>
+#include <cmath>
+
+namespace pomelo {
+
+// The window's client area in logical pixels; the rest of the face picture
+// (186 x 158) falls outside it.
+inline constexpr int FaceWidth = 184;
+inline constexpr int FaceHeight = 155;
+inline constexpr int FacePictureWidth = 186;
+inline constexpr int FacePictureHeight = 158;
+// The shape cuts the two leftmost columns away and rounds the corners.
+inline constexpr int ShapeLeft = 2;
+inline constexpr int CornerEllipse = 17;
+
+inline int TwipsToPixels(double twips) {
+    return static_cast<int>(std::lround(twips / TwipsPerPixel));
+}
+
+inline QRect TwipsToPixels(const TwipsRect &rect) {
+    return {rect.left / TwipsPerPixel, rect.top / TwipsPerPixel, rect.width / TwipsPerPixel,
+            rect.height / TwipsPerPixel};
+}
+
+} // namespace pomelo

@@ -1,0 +1,249 @@
+#include "app/Form1.h"
+
+#include "app/ClickArea.h"
+#include "app/FaceGeometry.h"
+#include "app/FormEvents.h"
+#include "app/PictureBox.h"
+#include "app/WindowShape.h"
+#include "display/Glyphs.h"
+#include "display/IndicatorArt.h"
+#include "timer/Alarm.h"
+#include "timer/Tick.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QWindow>
+#include <ctime>
+
+namespace pomelo {
+namespace {
+
+constexpr int TimerIntervalMs = 100;
+
+std::size_t ArrayIndex(PictureArray array) {
+    return static_cast<std::size_t>(array) - 1;
+}
+
+QPixmap RenderFace(qreal devicePixelRatio) {
+    QSvgRenderer renderer(QStringLiteral(":/face.svg"));
+    QPixmap pixmap(QSize(FacePictureWidth, FacePictureHeight) * devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    painter.end();
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+QIcon RenderIcon() {
+    QSvgRenderer renderer(QStringLiteral(":/pomelo.svg"));
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+} // namespace
+
+Form1::Form1(SettingsFile settingsFile, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , settingsFile_(std::move(settingsFile)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("pomelo"));
+    setWindowIcon(RenderIcon());
+    setFixedSize(FaceWidth, FaceHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    for (const DigitCell &cell : DigitCells) {
+        for (int digit = 0; digit < 10; ++digit) {
+            auto *box = new PictureBox(
+                DigitGlyph(digit),
+                TwipsToPixels(TwipsRect{0, 0, DigitBoxWidthTwips, DigitBoxHeightTwips}).size(),
+                this);
+            pictures_[ArrayIndex(cell.array)][digit] = box;
+        }
+    }
+    for (int index = 0; index < IndicatorCount; ++index) {
+        const QRect box = TwipsToPixels(IndicatorBoxes[index]);
+        auto *picture = new PictureBox(IndicatorPicture(index), box.size(), this);
+        picture->move(box.topLeft());
+        pictures_[ArrayIndex(PictureArray::Picture5)][index] = picture;
+    }
+    for (int control = 1; control <= KeyCount; ++control) {
+        const Key &key = Keys()[control - 1];
+        auto *area = new ClickArea(this);
+        area->setObjectName(QString::fromUtf8(key.control));
+        area->setGeometry(TwipsToPixels(key.area));
+        area->setToolTip(QString::fromUtf8(key.toolTip));
+        connect(area, &ClickArea::clicked, this, [this, handler = key.click] { run(handler); });
+        keyAreas_[control - 1] = area;
+    }
+
+    timer1_.setObjectName(QStringLiteral("Timer1"));
+    timer2_.setObjectName(QStringLiteral("Timer2"));
+    for (QTimer *timer : {&timer1_, &timer2_}) {
+        timer->setInterval(TimerIntervalMs);
+        timer->setTimerType(Qt::PreciseTimer);
+    }
+    connect(&timer1_, &QTimer::timeout, this, [this] { run(Timer1_Timer); });
+    connect(&timer2_, &QTimer::timeout, this, [this] { run(Timer2_Timer); });
+
+    Form_Load(state_, *this);
+    timer1_.start();
+    timer2_.start();
+}
+
+Form1::~Form1() = default;
+
+void Form1::run(KeyHandler handler) {
+    // Nothing runs once the OFF key has ended the program.
+    if (ended_)
+        return;
+    handler(state_, *this);
+}
+
+PictureBox *Form1::picture(PictureArray array, int index) const {
+    return pictures_.at(ArrayIndex(array)).at(index);
+}
+
+void Form1::placePicture(PictureArray array, int index, int leftTwips, int topTwips) {
+    picture(array, index)->move(TwipsToPixels(leftTwips), TwipsToPixels(topTwips));
+}
+
+void Form1::setPictureVisible(PictureArray array, int index, bool visible) {
+    picture(array, index)->setVisible(visible);
+}
+
+bool Form1::isPictureVisible(PictureArray array, int index) const {
+    return !picture(array, index)->isHidden();
+}
+
+float Form1::windowTop() const {
+    return static_cast<float>(pos().y() * TwipsPerPixel);
+}
+
+float Form1::windowLeft() const {
+    return static_cast<float>(pos().x() * TwipsPerPixel);
+}
+
+void Form1::setWindowTop(float twips) {
+    move(pos().x(), TwipsToPixels(twips));
+}
+
+void Form1::setWindowLeft(float twips) {
+    move(TwipsToPixels(twips), pos().y());
+}
+
+bool Form1::isWindowOnAnyScreen() const {
+    const QRect window(pos(), size());
+    const auto screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(), [&window](const QScreen *screen) {
+        return screen->geometry().intersects(window);
+    });
+}
+
+void Form1::moveWindowToPrimaryScreen() {
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().topLeft());
+}
+
+void Form1::applyWindowShape() {
+    setMask(GadgetShape());
+}
+
+void Form1::beginWindowDrag() {
+    QWindow *window = windowHandle();
+    if (window != nullptr && window->startSystemMove())
+        return;
+    // No window manager to hand the move to: follow the pointer ourselves.
+    manualDrag_ = true;
+    dragOffset_ = QCursor::pos() - pos();
+}
+
+int Form1::setWindowStaysOnTop(bool onTop) {
+    // Changing the flag on the live window only updates its stacking state;
+    // QWidget::setWindowFlag would destroy and re-create the native window.
+    QWindow *window = windowHandle();
+    if (window == nullptr) {
+        setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+        return 1;
+    }
+    window->setFlag(Qt::WindowStaysOnTopHint, onTop);
+    return 1;
+}
+
+void Form1::endProgram() {
+    ended_ = true;
+    timer1_.stop();
+    timer2_.stop();
+    hide();
+    QCoreApplication::exit(0);
+}
+
+LocalTime Form1::localTime() const {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    tm local{};
+    localtime_r(&now.tv_sec, &local);
+    return {local.tm_hour, local.tm_min, local.tm_sec, static_cast<int>(now.tv_nsec / 1000000)};
+}
+
+std::int64_t Form1::elapsedMilliseconds() const {
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    return std::int64_t{now.tv_sec} * 1000 + now.tv_nsec / 1000000;
+}
+
+double Form1::random() {
+    return QRandomGenerator::global()->generateDouble();
+}
+
+std::string Form1::programFolder() const {
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+void Form1::playSound(const std::string &path) {
+    alarmSound_.play(QString::fromStdString(path));
+}
+
+std::optional<std::string> Form1::readSettingsFile() const {
+    return settingsFile_.read();
+}
+
+bool Form1::writeSettingsFile(std::string_view contents) {
+    return settingsFile_.write(contents);
+}
+
+void Form1::paintEvent(QPaintEvent *) {
+    const qreal ratio = devicePixelRatioF();
+    if (face_.isNull() || face_.devicePixelRatio() != ratio)
+        face_ = RenderFace(ratio);
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, face_);
+}
+
+void Form1::mousePressEvent(QMouseEvent *event) {
+    Form_MouseDown(*this, static_cast<int>(event->button()));
+}
+
+void Form1::mouseMoveEvent(QMouseEvent *event) {
+    if (manualDrag_)
+        move(event->globalPosition().toPoint() - dragOffset_);
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent *) {
+    manualDrag_ = false;
+}
+
+} // namespace pomelo

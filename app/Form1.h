@@ -1,0 +1,77 @@
+#pragma once
+
+#include "app/AlarmSound.h"
+#include "app/SettingsFile.h"
+#include "keypad/KeyLayout.h"
+#include "timer/Effects.h"
+#include "timer/TimerState.h"
+
+#include <QPixmap>
+#include <QPoint>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+namespace pomelo {
+
+class ClickArea;
+class PictureBox;
+
+// The gadget's one window: the face, fourteen key areas, the fifty LCD
+// pictures and the two timers. It hands every event to the timer logic and
+// carries out what the logic asks of the outside world.
+class Form1 : public QWidget, public Effects {
+    Q_OBJECT
+public:
+    explicit Form1(SettingsFile settingsFile = SettingsFile(), QWidget *parent = nullptr);
+    ~Form1() override;
+
+    const TimerState &state() const { return state_; }
+    ClickArea *keyArea(int control) const { return keyAreas_.at(control - 1); }
+    PictureBox *picture(PictureArray array, int index) const;
+
+    // Effects
+    void placePicture(PictureArray array, int index, int leftTwips, int topTwips) override;
+    void setPictureVisible(PictureArray array, int index, bool visible) override;
+    bool isPictureVisible(PictureArray array, int index) const override;
+    float windowTop() const override;
+    float windowLeft() const override;
+    void setWindowTop(float twips) override;
+    void setWindowLeft(float twips) override;
+    bool isWindowOnAnyScreen() const override;
+    void moveWindowToPrimaryScreen() override;
+    void applyWindowShape() override;
+    void beginWindowDrag() override;
+    int setWindowStaysOnTop(bool onTop) override;
+    void endProgram() override;
+    LocalTime localTime() const override;
+    std::int64_t elapsedMilliseconds() const override;
+    double random() override;
+    std::string programFolder() const override;
+    void playSound(const std::string &path) override;
+    std::optional<std::string> readSettingsFile() const override;
+    bool writeSettingsFile(std::string_view contents) override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void run(KeyHandler handler);
+
+    TimerState state_;
+    SettingsFile settingsFile_;
+    AlarmSound alarmSound_;
+    std::array<ClickArea *, KeyCount> keyAreas_{};
+    std::array<std::array<PictureBox *, 10>, 5> pictures_{};
+    QTimer timer1_;
+    QTimer timer2_;
+    QPixmap face_;
+    bool ended_ = false;
+    bool manualDrag_ = false;
+    QPoint dragOffset_;
+};
+
+} // namespace pomelo

@@ -1,0 +1,24 @@
+#include "app/SingleInstance.h"
+
+#include "app/Logging.h"
+
+#include <QStandardPaths>
+
+namespace pomelo {
+
+SingleInstance::SingleInstance()
+    : lock_(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+            QStringLiteral("/pomelo.lock")) {
+    // Held for the program's whole life: never stale by age, only when the
+    // process that wrote it is gone.
+    lock_.setStaleLockTime(0);
+    locked_ = lock_.tryLock(0);
+    // Only another running copy keeps this one from starting; a lock that
+    // cannot be written at all must not keep the gadget away.
+    if (!locked_ && lock_.error() != QLockFile::LockFailedError) {
+        qCWarning(lcWindow) << "cannot create the instance lock; starting anyway";
+        locked_ = true;
+    }
+}
+
+} // namespace pomelo

@@ -1,0 +1,30 @@
+#include "app/Form1.h"
+#include "app/SingleInstance.h"
+
+#include <QApplication>
+
+namespace {
+
+// A Wayland session lets no window place itself or stay on top, so the gadget
+// goes through XWayland unless the user chose a platform.
+void PreferX11OnWayland() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    PreferX11OnWayland();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("pomelo"));
+
+    const pomelo::SingleInstance instance;
+    if (!instance.isFirst())
+        return 0;
+
+    pomelo::Form1 form;
+    form.show();
+    return QApplication::exec();
+}

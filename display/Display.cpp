@@ -1,0 +1,59 @@
+#include "display/Display.h"
+
+#include "display/Indicators.h"
+
+#include <array>
+
+namespace pomelo {
+namespace {
+
+void SetDigitPair(int value, int &tens, int &ones) {
+    tens = value / 10;
+    ones = value % 10;
+}
+
+} // namespace
+
+void RefreshDisplay(const TimerState &state, Effects &effects) {
+    const std::array<int, 4> values{state.DigitMinTens, state.DigitMinOnes, state.DigitSecTens,
+                                    state.DigitSecOnes};
+    for (std::size_t position = 0; position < values.size(); ++position) {
+        for (int digit = 0; digit < 10; ++digit)
+            effects.setPictureVisible(DigitCells[position].array, digit, values[position] == digit);
+    }
+}
+
+void SetClockDisplay(TimerState &state, Effects &effects, const LocalTime &now, ClockColon colon) {
+    const bool twelveHour = state.Hour12Flag != 0;
+    // Noon and the hour after midnight keep their number: 12 and 0 read with A.
+    const bool afternoon = now.hour >= 13;
+    const int shownHour = twelveHour && afternoon ? now.hour - 12 : now.hour;
+
+    SetDigitPair(shownHour, state.DigitMinTens, state.DigitMinOnes);
+    if (state.DigitMinTens == 0)
+        state.DigitMinTens = BlankDigit;
+    SetDigitPair(now.minute, state.DigitSecTens, state.DigitSecOnes);
+
+    const Show a = twelveHour && !afternoon ? Show::Shown : Show::Hidden;
+    const Show p = twelveHour && afternoon ? Show::Shown : Show::Hidden;
+    const Show colonState = colon == ClockColon::Show ? Show::Shown : Show::Keep;
+    SetIndicators(effects, {colonState, Show::Hidden, Show::Hidden, Show::Hidden, Show::Hidden,
+                            Show::Hidden, Show::Hidden, a, p, Show::Hidden});
+}
+
+void ShowClockTime(TimerState &state, Effects &effects) {
+    SetClockDisplay(state, effects, effects.localTime(), ClockColon::Show);
+    RefreshDisplay(state, effects);
+}
+
+void SetDigitsToMinutesSeconds(TimerState &state) {
+    SetDigitPair(state.Minutes, state.DigitMinTens, state.DigitMinOnes);
+    SetDigitPair(state.Seconds, state.DigitSecTens, state.DigitSecOnes);
+}
+
+void SetDigitsToHoursMinutes(TimerState &state) {
+    SetDigitPair(state.StopwatchHours, state.DigitMinTens, state.DigitMinOnes);
+    SetDigitPair(state.Minutes, state.DigitSecTens, state.DigitSecOnes);
+}
+
+} // namespace pomelo

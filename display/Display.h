@@ -1,0 +1,27 @@
+#pragma once
+
+#include "timer/Effects.h"
+#include "timer/TimerState.h"
+
+namespace pomelo {
+
+inline constexpr int BlankDigit = 10;
+
+// Shows on each of the four positions the glyph of its display digit value,
+// or nothing when the value is not 0..9. Leaves the indicators alone.
+void RefreshDisplay(const TimerState &state, Effects &effects);
+
+// Puts the hour and minute of the local time on the display, with the colon
+// and, in the 12-hour form, A or P; then redraws.
+void ShowClockTime(TimerState &state, Effects &effects);
+
+// The clock's digits and indicators for `now`, without redrawing; the colon
+// is shown or left as it is.
+enum class ClockColon { Show, Keep };
+void SetClockDisplay(TimerState &state, Effects &effects, const LocalTime &now, ClockColon colon);
+
+// The display digits of the counting modes.
+void SetDigitsToMinutesSeconds(TimerState &state);
+void SetDigitsToHoursMinutes(TimerState &state);
+
+} // namespace pomelo

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "timer/Effects.h"
+#include "timer/TimerState.h"
+
+namespace pomelo {
+
+// MOD: stops any count, clears the time and steps countdown → clock →
+// stopwatch → countdown.
+void Image12_Click(TimerState &state, Effects &effects);
+
+// CLR: stops any count and clears the time; does nothing in the clock.
+void Image13_Click(TimerState &state, Effects &effects);
+
+} // namespace pomelo

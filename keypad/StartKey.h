@@ -1,0 +1,13 @@
+#pragma once
+
+#include "timer/Effects.h"
+#include "timer/TimerState.h"
+
+namespace pomelo {
+
+// START: starts and pauses the countdown and the stopwatch; in the clock it
+// switches between the 24-hour and the 12-hour display. Every press saves
+// the settings.
+void Image14_Click(TimerState &state, Effects &effects);
+
+} // namespace pomelo

@@ -1,0 +1,207 @@
+#include "settings/Settings.h"
+
+#include "tests/settings/FakeEffects.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+
+namespace pomelo {
+namespace {
+
+using test::FakeEffects;
+
+TimerState StateFor(int opMode, int runFlag, float posX, float posY, int hour12) {
+    TimerState state;
+    state.IniSection = "FORM1";
+    state.OpMode = opMode;
+    state.RunFlag = runFlag;
+    state.PosX = posX;
+    state.PosY = posY;
+    state.Hour12Flag = hour12;
+    return state;
+}
+
+TimerState Loaded(const FakeEffects &effects) {
+    TimerState state;
+    state.IniSection = "FORM1";
+    LoadSettings(state, effects);
+    return state;
+}
+
+TEST(SaveSettings, NewFileHoldsTheFiveKeysInWritingOrder) {
+    FakeEffects effects;
+    TimerState state = StateFor(0, 0, 1500, 3000, 0);
+    SaveSettings(state, effects);
+    EXPECT_EQ(effects.settingsWrites, 1);
+    EXPECT_EQ(effects.settingsFile, "[FORM1]\nMODE= 0\nSTRATF= 0\nPOJIX= 1500\nPOJIY= 3000\n"
+                                    "MEMORI= 0\n");
+}
+
+TEST(SaveSettings, NegativeAndFractionalPositionsKeepSignAndFraction) {
+    FakeEffects effects;
+    TimerState state = StateFor(2, 1, -150, 1500.5f, 1);
+    SaveSettings(state, effects);
+    EXPECT_EQ(effects.settingsFile, "[FORM1]\nMODE= 2\nSTRATF= 1\nPOJIX=-150\nPOJIY= 1500.5\n"
+                                    "MEMORI= 1\n");
+    const TimerState loaded = Loaded(effects);
+    EXPECT_EQ(loaded.PosX, -150);
+    EXPECT_EQ(loaded.PosY, 1500);
+}
+
+TEST(SaveSettings, SecondSaveRewritesTheSameLines) {
+    FakeEffects effects;
+    TimerState first = StateFor(2, 1, 15, 30, 1);
+    SaveSettings(first, effects);
+    TimerState second = StateFor(1, 0, -45, 3000, 0);
+    SaveSettings(second, effects);
+    EXPECT_EQ(effects.settingsWrites, 2);
+    EXPECT_EQ(effects.settingsFile, "[FORM1]\nMODE= 1\nSTRATF= 0\nPOJIX=-45\nPOJIY= 3000\n"
+                                    "MEMORI= 0\n");
+}
+
+TEST(SaveSettings, KeepsCommentsOtherSectionsUnknownKeysAndCrlf) {
+    FakeEffects effects;
+    effects.settingsFile = "; pomelo\r\n"
+                           "[OTHER]\r\n"
+                           "MODE=9\r\n"
+                           "\r\n"
+                           "[form1]\r\n"
+                           "mode=1\r\n"
+                           "STARTF=1\r\n"
+                           "COLOR=red\r\n"
+                           "pojix = 10\r\n"
+                           "; end of the window settings\r\n"
+                           "\r\n"
+                           "[LAST]\r\n"
+                           "X=1";
+    TimerState state = StateFor(2, 1, 1500, -30, 1);
+    SaveSettings(state, effects);
+    EXPECT_EQ(effects.settingsFile, "; pomelo\r\n"
+                                    "[OTHER]\r\n"
+                                    "MODE=9\r\n"
+                                    "\r\n"
+                                    "[form1]\r\n"
+                                    "mode= 2\r\n"
+                                    "STARTF=1\r\n"
+                                    "COLOR=red\r\n"
+                                    "pojix= 1500\r\n"
+                                    "STRATF= 1\r\n"
+                                    "POJIY=-30\r\n"
+                                    "MEMORI= 1\r\n"
+                                    "; end of the window settings\r\n"
+                                    "\r\n"
+                                    "[LAST]\r\n"
+                                    "X=1");
+}
+
+TEST(SaveSettings, UnreadableFileIsNotWritten) {
+    FakeEffects effects;
+    effects.settingsFile = std::nullopt;
+    TimerState state = StateFor(2, 1, 1500, 3000, 1);
+    SaveSettings(state, effects);
+    EXPECT_EQ(effects.settingsWrites, 0);
+    EXPECT_EQ(effects.settingsFile, std::nullopt);
+}
+
+TEST(SaveSettings, UsesTheSectionTheCallerSet) {
+    FakeEffects effects;
+    effects.settingsFile = "[FORM1]\nMODE= 1\n";
+    TimerState state = StateFor(2, 0, 0, 0, 0);
+    state.IniSection = "FORM2";
+    SaveSettings(state, effects);
+    EXPECT_EQ(effects.settingsFile, "[FORM1]\nMODE= 1\n[FORM2]\nMODE= 2\nSTRATF= 0\nPOJIX= 0\n"
+                                    "POJIY= 0\nMEMORI= 0\n");
+}
+
+TEST(SettingsRoundTrip, RestoresEverythingButTheRunFlag) {
+    const TimerState saved[] = {
+        StateFor(0, 1, 1500, 3000, 0),   // countdown running
+        StateFor(1, 0, 0, 0, 1),         // clock, 12-hour display
+        StateFor(2, 1, -600, -15, 1),    // stopwatch running, window off the top left
+        StateFor(2, 0, 123456, 7890, 0), // far right on a wide desktop
+    };
+    for (TimerState state : saved) {
+        SCOPED_TRACE(testing::Message()
+                     << "mode " << state.OpMode << " at " << state.PosX << ", " << state.PosY);
+        FakeEffects effects;
+        SaveSettings(state, effects);
+        const TimerState loaded = Loaded(effects);
+        EXPECT_EQ(loaded.OpMode, state.OpMode);
+        EXPECT_EQ(loaded.PosX, state.PosX);
+        EXPECT_EQ(loaded.PosY, state.PosY);
+        EXPECT_EQ(loaded.Hour12Flag, state.Hour12Flag);
+        // Written as STRATF, read from STARTF.
+        EXPECT_EQ(loaded.RunFlag, 0);
+        EXPECT_NE(effects.settingsFile->find("STRATF= " + std::to_string(state.RunFlag) + "\n"),
+                  std::string::npos);
+        EXPECT_EQ(effects.settingsFile->find("STARTF"), std::string::npos);
+    }
+}
+
+TEST(LoadSettings, ReadsEachKey) {
+    FakeEffects effects;
+    effects.settingsFile = "[FORM1]\r\nMODE= 2\r\nSTARTF=1\r\nPOJIX=-45\r\nPOJIY= 3000\r\n"
+                           "MEMORI= 1\r\n";
+    const TimerState loaded = Loaded(effects);
+    EXPECT_EQ(loaded.OpMode, 2);
+    EXPECT_EQ(loaded.RunFlag, 1); // put there by hand
+    EXPECT_EQ(loaded.PosX, -45);
+    EXPECT_EQ(loaded.PosY, 3000);
+    EXPECT_EQ(loaded.Hour12Flag, 1);
+}
+
+TEST(LoadSettings, RunFlagAndHourFormatAreTakenAsTheyStand) {
+    FakeEffects effects;
+    effects.settingsFile = "[FORM1]\nSTARTF=3\nSTRATF=1\nMEMORI=5\n";
+    const TimerState loaded = Loaded(effects);
+    EXPECT_EQ(loaded.RunFlag, 3);
+    EXPECT_EQ(loaded.Hour12Flag, 5);
+}
+
+TEST(LoadSettings, ModeOutsideTheThreeBecomesTheCountdown) {
+    const struct {
+        const char *text;
+        int mode;
+    } rows[] = {
+        {"0", 0}, {"1", 1}, {"2", 2}, {"3", 0}, {"7", 0}, {"-1", 0}, {"2147483647", 0}, {"x", 0},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.text);
+        FakeEffects effects;
+        effects.settingsFile = std::string("[FORM1]\nMODE=") + row.text + "\nPOJIX= 15\n";
+        const TimerState loaded = Loaded(effects);
+        EXPECT_EQ(loaded.OpMode, row.mode);
+        EXPECT_EQ(loaded.PosX, 15);
+    }
+}
+
+TEST(LoadSettings, NoUsableFileGivesZeros) {
+    const struct {
+        const char *scenario;
+        std::optional<std::string> file;
+    } rows[] = {
+        {"no file yet", std::string{}},
+        {"unreadable file", std::nullopt},
+        {"other section only", std::string("[OTHER]\nMODE= 2\nPOJIX= 15\nMEMORI= 1\n")},
+        {"binary junk", std::string("\0\xff[\x01]=\n\x80", 8)},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.scenario);
+        FakeEffects effects;
+        effects.settingsFile = row.file;
+        TimerState state = StateFor(2, 1, 15, 30, 1);
+        state.Minutes = 12;
+        LoadSettings(state, effects);
+        EXPECT_EQ(state.OpMode, 0);
+        EXPECT_EQ(state.RunFlag, 0);
+        EXPECT_EQ(state.PosX, 0);
+        EXPECT_EQ(state.PosY, 0);
+        EXPECT_EQ(state.Hour12Flag, 0);
+        EXPECT_EQ(state.Minutes, 12); // not a setting
+        EXPECT_EQ(effects.settingsWrites, 0);
+    }
+}
+
+} // namespace
+} // namespace pomelo

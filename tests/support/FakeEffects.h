@@ -1,0 +1,74 @@
+#pragma once
+
+#include "timer/Effects.h"
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace pomelo::test {
+
+// Stands in for the window and the platform: records what the handlers ask
+// for and plays a clock the test steps by hand. The wall clock and the
+// elapsed-time clock move together unless a test sets the wall clock.
+class FakeEffects : public Effects {
+public:
+    // --- what the handlers did ---
+    std::array<std::array<bool, 10>, 5> visible{};
+    std::array<std::array<std::pair<int, int>, 10>, 5> placed{}; // left, top in twips
+    float top = 0;
+    float left = 0;
+    std::vector<std::pair<float, float>> moves; // (top, left) after every move
+    bool onTop = false;
+    std::vector<int> topmostCalls; // 1 or 0 per stacking change asked for
+    std::vector<std::string> soundsPlayed;
+    bool shaped = false;
+    int dragsBegun = 0;
+    bool ended = false;
+    std::string settingsText;
+    bool settingsReadable = true;
+    int settingsWrites = 0;
+
+    // --- the world the handlers see ---
+    std::int64_t wallMs = 0;    // milliseconds since local midnight
+    std::int64_t elapsedMs = 0; // elapsed-time clock
+    std::deque<double> randoms; // next random numbers; 0.5 when empty
+    bool onScreen = true;
+    std::pair<float, float> primaryScreenTopLeft{0, 0};
+    std::string folder = "/opt/pomelo";
+
+    void setWallClock(int hour, int minute, int second, int millisecond = 0);
+    // Moves both clocks on without any tick, as a suspend or a stall does.
+    void advance(std::int64_t ms);
+
+    // The four positions as the LCD shows them: the digit whose picture is
+    // the only one shown, ' ' for none, '?' for more than one.
+    std::string digits() const;
+    // Names of the shown indicators in index order, e.g. "M S dial".
+    std::string indicators() const;
+
+    void placePicture(PictureArray array, int index, int leftTwips, int topTwips) override;
+    void setPictureVisible(PictureArray array, int index, bool isVisible) override;
+    bool isPictureVisible(PictureArray array, int index) const override;
+    float windowTop() const override { return top; }
+    float windowLeft() const override { return left; }
+    void setWindowTop(float twips) override;
+    void setWindowLeft(float twips) override;
+    bool isWindowOnAnyScreen() const override { return onScreen; }
+    void moveWindowToPrimaryScreen() override;
+    void applyWindowShape() override { shaped = true; }
+    void beginWindowDrag() override { ++dragsBegun; }
+    int setWindowStaysOnTop(bool isOnTop) override;
+    void endProgram() override { ended = true; }
+    LocalTime localTime() const override;
+    std::int64_t elapsedMilliseconds() const override { return elapsedMs; }
+    double random() override;
+    std::string programFolder() const override { return folder; }
+    void playSound(const std::string &path) override { soundsPlayed.push_back(path); }
+    std::optional<std::string> readSettingsFile() const override;
+    bool writeSettingsFile(std::string_view contents) override;
+};
+
+} // namespace pomelo::test

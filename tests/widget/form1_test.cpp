@@ -1,0 +1,196 @@
+#include "app/ClickArea.h"
+#include "app/FaceGeometry.h"
+#include "app/Form1.h"
+#include "app/PictureBox.h"
+#include "keypad/KeyLayout.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+#include <memory>
+
+using namespace pomelo;
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startUpPlacesAndHidesAllFiftyPictures();
+    void keyAreasSitOnTheirKeys();
+    void toolTipsOfTheCommandKeys();
+    void everyKeyAreaReachesItsHandler_data();
+    void everyKeyAreaReachesItsHandler();
+    void clicksOnTheLcdAndRightClicksOnKeysDoNothing();
+    void maskKeepsTheFaceLessTwoColumnsWithRoundedCorners();
+    void offKeyWritesTheSettingsAndEnds();
+    void firstTickDrawsTheDisplay();
+
+private:
+    void clickAt(QPoint point, Qt::MouseButton button = Qt::LeftButton);
+
+    std::unique_ptr<QTemporaryDir> configDir_;
+    std::unique_ptr<Form1> form_;
+};
+
+void Form1Test::init() {
+    configDir_ = std::make_unique<QTemporaryDir>();
+    form_ = std::make_unique<Form1>(SettingsFile(configDir_->filePath("pomelo.ini")));
+}
+
+void Form1Test::cleanup() {
+    form_.reset();
+    configDir_.reset();
+}
+
+void Form1Test::clickAt(QPoint point, Qt::MouseButton button) {
+    // Through the window, so the click lands on whichever child is there.
+    QTest::mouseClick(form_->windowHandle(), button, {}, point);
+}
+
+void Form1Test::startUpPlacesAndHidesAllFiftyPictures() {
+    const int cellLeft[4] = {23, 47, 91, 115}; // 345, 705, 1365, 1725 twips
+    for (int array = 1; array <= 5; ++array) {
+        for (int index = 0; index < 10; ++index) {
+            const PictureBox *box = form_->picture(static_cast<PictureArray>(array), index);
+            QVERIFY(box->isHidden());
+            if (array <= 4) {
+                QCOMPARE(box->geometry(), QRect(cellLeft[array - 1], 19, 24, 41));
+            }
+        }
+    }
+    QCOMPARE(form_->picture(PictureArray::Picture5, 0)->geometry(), QRect(71, 19, 20, 41));
+    QCOMPARE(form_->picture(PictureArray::Picture5, 6)->geometry(), QRect(143, 37, 19, 27));
+}
+
+void Form1Test::keyAreasSitOnTheirKeys() {
+    QCOMPARE(form_->size(), QSize(184, 155));
+    QCOMPARE(form_->keyArea(14)->geometry(), QRect(109, 121, 66, 25)); // START
+    QCOMPARE(form_->keyArea(10)->geometry(), QRect(12, 98, 30, 21));   // 0
+    QCOMPARE(form_->keyArea(5)->geometry(), QRect(13, 74, 28, 23));    // 5
+    for (int control = 1; control <= KeyCount; ++control)
+        QCOMPARE(form_->keyArea(control)->objectName(), QStringLiteral("Image%1").arg(control));
+}
+
+void Form1Test::toolTipsOfTheCommandKeys() {
+    QVERIFY(form_->keyArea(11)->toolTip().startsWith(QStringLiteral("終了（最新版は、")));
+    QVERIFY(form_->keyArea(11)->toolTip().endsWith(QStringLiteral("にあります。）")));
+    QVERIFY(form_->keyArea(11)->toolTip().contains(QStringLiteral("://")));
+    QCOMPARE(form_->keyArea(12)->toolTip(),
+             QStringLiteral("モード切替（タイマー計測時には停止します。）"));
+    QCOMPARE(form_->keyArea(13)->toolTip(),
+             QStringLiteral("クリア（タイマー計測時には停止します。）"));
+    QCOMPARE(form_->keyArea(14)->toolTip(),
+             QStringLiteral("スタート／一時停止（現在時刻表示時は 12←→24Ｈ切り替え）"));
+    for (int control = 1; control <= 10; ++control)
+        QVERIFY(form_->keyArea(control)->toolTip().isEmpty());
+}
+
+void Form1Test::everyKeyAreaReachesItsHandler_data() {
+    QTest::addColumn<int>("control");
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<int>("opMode");
+    QTest::addColumn<int>("runFlag");
+    // From a countdown with 12 34 keyed in: a digit key shifts its digit in.
+    const int digitOfKey[10] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0};
+    for (int control = 1; control <= 10; ++control) {
+        const int digit = digitOfKey[control - 1];
+        QTest::addRow("Image%d is the %d key", control, digit)
+            << control << 23 << 40 + digit << 0 << 0;
+    }
+    QTest::newRow("Image12 MOD steps to the clock") << 12 << 0 << 0 << 1 << 0;
+    QTest::newRow("Image13 CLR clears") << 13 << 0 << 0 << 0 << 0;
+    QTest::newRow("Image14 START runs the countdown") << 14 << 12 << 34 << 0 << 1;
+}
+
+void Form1Test::everyKeyAreaReachesItsHandler() {
+    QFETCH(int, control);
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    for (const int key : {1, 2, 3, 4}) // keys 1, 2, 3, 4: 12 34
+        clickAt(form_->keyArea(key)->geometry().center());
+    QCOMPARE(form_->state().Minutes, 12);
+    QCOMPARE(form_->state().Seconds, 34);
+
+    clickAt(form_->keyArea(control)->geometry().center());
+    QTEST(form_->state().Minutes, "minutes");
+    QTEST(form_->state().Seconds, "seconds");
+    QTEST(form_->state().OpMode, "opMode");
+    QTEST(form_->state().RunFlag, "runFlag");
+}
+
+void Form1Test::clicksOnTheLcdAndRightClicksOnKeysDoNothing() {
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    clickAt(form_->keyArea(7)->geometry().center(), Qt::RightButton);
+    clickAt(QPoint(60, 40));   // the LCD
+    clickAt(QPoint(100, 150)); // the face below the keys
+    QCOMPARE(form_->state().Seconds, 0);
+    QCOMPARE(form_->state().Minutes, 0);
+}
+
+void Form1Test::maskKeepsTheFaceLessTwoColumnsWithRoundedCorners() {
+    const QRegion mask = form_->mask();
+    QCOMPARE(mask.boundingRect(), QRect(2, 0, 182, 155));
+    // The two leftmost columns are cut away all the way down.
+    for (int y = 0; y < 155; ++y) {
+        QVERIFY(!mask.contains(QPoint(0, y)));
+        QVERIFY(!mask.contains(QPoint(1, y)));
+    }
+    // Straight edges between the corners.
+    QVERIFY(mask.contains(QPoint(2, 77)));
+    QVERIFY(mask.contains(QPoint(183, 77)));
+    QVERIFY(mask.contains(QPoint(92, 0)));
+    QVERIFY(mask.contains(QPoint(92, 154)));
+    // Each corner is cut off, the more the nearer the corner.
+    for (const QPoint corner : {QPoint(2, 0), QPoint(183, 0), QPoint(2, 154), QPoint(183, 154),
+                                QPoint(3, 1), QPoint(182, 153)})
+        QVERIFY2(!mask.contains(corner),
+                 qPrintable(QStringLiteral("%1,%2").arg(corner.x()).arg(corner.y())));
+    QVERIFY(mask.contains(QPoint(6, 3)));
+    QVERIFY(mask.contains(QPoint(179, 151)));
+    // Rounding by a 17 x 17 ellipse cuts about (1 - pi/4) * 8.5^2 px per corner.
+    qint64 area = 0;
+    for (const QRect &rect : mask)
+        area += qint64(rect.width()) * rect.height();
+    const qint64 full = 182 * 155;
+    QVERIFY2(full - area >= 4 * 12 && full - area <= 4 * 20,
+             qPrintable(QString::number(full - area)));
+}
+
+void Form1Test::offKeyWritesTheSettingsAndEnds() {
+    form_->move(200, 100);
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    clickAt(form_->keyArea(11)->geometry().center());
+    QVERIFY(form_->isHidden());
+    QFile file(configDir_->filePath("pomelo.ini"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(),
+             QByteArray("[FORM1]\nMODE= 0\nSTRATF= 0\nPOJIX= 1500\nPOJIY= 3000\nMEMORI= 0\n"));
+    // Nothing acts after OFF, however long the timers would have run.
+    clickAt(form_->keyArea(1)->geometry().center());
+    QTest::qWait(250);
+    QCOMPARE(form_->state().Seconds, 0);
+    QVERIFY(form_->picture(PictureArray::Picture4, 0)->isHidden());
+}
+
+void Form1Test::firstTickDrawsTheDisplay() {
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    QTRY_VERIFY_WITH_TIMEOUT(!form_->picture(PictureArray::Picture4, 0)->isHidden(), 1500);
+    for (const PictureArray array :
+         {PictureArray::Picture1, PictureArray::Picture2, PictureArray::Picture3})
+        QVERIFY(!form_->picture(array, 0)->isHidden());
+    for (const int shown : {3, 4, 5}) // M, S and the dial
+        QVERIFY(!form_->picture(PictureArray::Picture5, shown)->isHidden());
+    for (const int hidden : {0, 1, 2, 6, 7, 8, 9})
+        QVERIFY(form_->picture(PictureArray::Picture5, hidden)->isHidden());
+}
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"

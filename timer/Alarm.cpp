@@ -1,0 +1,25 @@
+#include "timer/Alarm.h"
+
+#include "app/FormEvents.h"
+
+namespace pomelo {
+
+void StartAlarm(TimerState &state, Effects &effects) {
+    state.ShakeCount = ShakeSteps;
+    SetTopmost(effects, 1);
+    effects.playSound(effects.programFolder() + "/" + AlarmSoundName);
+}
+
+void Timer2_Timer(TimerState &state, Effects &effects) {
+    if (state.ShakeCount <= 0)
+        return;
+    state.ShakeCount -= 1;
+    effects.setWindowTop(state.PosX + static_cast<float>(ShakeReachTwips * effects.random()));
+    effects.setWindowLeft(state.PosY + static_cast<float>(ShakeReachTwips * effects.random()));
+    if (state.ShakeCount == 0) {
+        effects.setWindowTop(state.PosX);
+        effects.setWindowLeft(state.PosY);
+    }
+}
+
+} // namespace pomelo

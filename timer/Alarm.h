@@ -1,0 +1,20 @@
+#pragma once
+
+#include "timer/Effects.h"
+#include "timer/TimerState.h"
+
+namespace pomelo {
+
+inline constexpr int ShakeSteps = 4;
+inline constexpr float ShakeReachTwips = 1000.0F;
+inline constexpr const char *AlarmSoundName = "BEEP";
+
+// The end of a countdown: the window goes on top, the sound starts and the
+// shake is armed.
+void StartAlarm(TimerState &state, Effects &effects);
+
+// One shake step: the window jumps right of and below its home; the last step
+// brings it home.
+void Timer2_Timer(TimerState &state, Effects &effects);
+
+} // namespace pomelo

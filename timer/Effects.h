@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pomelo {
+
+// The picture arrays of the LCD: four digit stacks and the indicators.
+enum class PictureArray { Picture1 = 1, Picture2, Picture3, Picture4, Picture5 };
+
+struct LocalTime {
+    int hour = 0;        // 0..23
+    int minute = 0;      // 0..59
+    int second = 0;      // 0..59
+    int millisecond = 0; // 0..999
+};
+
+// Everything the handlers do to the world outside the timer state. The window
+// implements it; tests fake it and record what the handlers asked for.
+class Effects {
+public:
+    virtual ~Effects() = default;
+
+    // The fifty LCD pictures, element 0..9 of each array, positioned in twips.
+    virtual void placePicture(PictureArray array, int index, int leftTwips, int topTwips) = 0;
+    virtual void setPictureVisible(PictureArray array, int index, bool visible) = 0;
+    virtual bool isPictureVisible(PictureArray array, int index) const = 0;
+
+    // The window, positioned in twips; the top edge comes first, as stored.
+    virtual float windowTop() const = 0;
+    virtual float windowLeft() const = 0;
+    virtual void setWindowTop(float twips) = 0;
+    virtual void setWindowLeft(float twips) = 0;
+    virtual bool isWindowOnAnyScreen() const = 0;
+    virtual void moveWindowToPrimaryScreen() = 0;
+    virtual void applyWindowShape() = 0;
+    virtual void beginWindowDrag() = 0;
+    // Puts the window into or out of the always-on-top layer; returns the
+    // platform's result (non-zero on success).
+    virtual int setWindowStaysOnTop(bool onTop) = 0;
+    virtual void endProgram() = 0;
+
+    // Time: the local wall clock, and a clock of elapsed milliseconds that keeps
+    // running through a suspend and ignores changes of the wall clock.
+    virtual LocalTime localTime() const = 0;
+    virtual std::int64_t elapsedMilliseconds() const = 0;
+    // A uniform pseudo-random number r with 0 <= r < 1.
+    virtual double random() = 0;
+
+    virtual std::string programFolder() const = 0;
+    // Starts the sound file playing and returns at once; a sound still playing
+    // is not cut off, and a missing or broken file is silence.
+    virtual void playSound(const std::string &path) = 0;
+
+    // The whole settings file: empty when there is none yet, nullopt when it
+    // exists but cannot be read (then it must not be overwritten either).
+    virtual std::optional<std::string> readSettingsFile() const = 0;
+    // Replaces the settings file whole; false when it could not be written.
+    virtual bool writeSettingsFile(std::string_view contents) = 0;
+};
+
+} // namespace pomelo

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "timer/Effects.h"
+#include "timer/TimerState.h"
+
+namespace pomelo {
+
+// The tick: acts only when the seconds field of the local time has changed
+// since the last acting tick; then counts, shows the time of day and redraws.
+void Timer1_Timer(TimerState &state, Effects &effects);
+
+} // namespace pomelo

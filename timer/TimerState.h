@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace pomelo {
+
+// Everything the gadget remembers while it runs. Every handler reads and writes
+// this one struct in place; nothing keeps a copy of it across handler runs.
+struct TimerState {
+    int OpMode = 0;  // 0 countdown, 1 clock, 2 stopwatch
+    int RunFlag = 0; // 1 while a countdown or the stopwatch runs
+    int Minutes = 0;
+    int Seconds = 0;
+    int StopwatchHours = 0;
+
+    // The four display positions from left to right; 10 blanks a position.
+    int DigitMinTens = 0;
+    int DigitMinOnes = 0;
+    int DigitSecTens = 0;
+    int DigitSecOnes = 0;
+
+    int Hour12Flag = 0; // 0 the 24-hour clock, anything else the 12-hour clock
+    float PosX = 0;     // home position: the window's top edge, in twips
+    float PosY = 0;     // home position: the window's left edge, in twips
+    int LastSecond = 0; // seconds field of the local time at the last acting tick
+    int ShakeCount = 0; // shake steps of the alarm still to make
+    std::string IniSection;
+
+    // Where the last acting tick stood on the elapsed-time clock and within its
+    // wall-clock second, so that seconds the program did not see (a suspend, a
+    // stalled desktop) are still counted.
+    bool HasActed = false;
+    std::int64_t LastActingElapsedMs = 0;
+    int LastActingMillisecond = 0;
+};
+
+} // namespace pomelo
