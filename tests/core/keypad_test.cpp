@@ -268,7 +268,7 @@ TEST(StartKey, WhatOnePressDoesInEachState) {
         EXPECT_EQ(state.RunFlag, row.runFlagAfter);
         EXPECT_EQ(state.Hour12Flag, row.hour12FlagAfter);
         EXPECT_EQ(effects.topmostCalls, row.topmostCalls);
-        EXPECT_EQ(effects.settingsText,
+        EXPECT_EQ(effects.settingsFile,
                   "[FORM1]\nMODE= " + std::to_string(row.opMode) + "\nSTRATF= " + row.savedStratf +
                       "\nPOJIX= 1500\nPOJIY= 3000\nMEMORI= " + std::to_string(row.hour12FlagAfter) +
                       "\n");
@@ -301,7 +301,7 @@ TEST(StartKey, SavesTheWindowsCurrentPlaceAsItsHome) {
     Press(state, effects, "START");
     EXPECT_EQ(state.PosX, -300);
     EXPECT_EQ(state.PosY, 45);
-    EXPECT_NE(effects.settingsText.find("POJIX=-300\n"), std::string::npos);
+    EXPECT_NE(effects.settingsFile->find("POJIX=-300\n"), std::string::npos);
 }
 
 } // namespace

@@ -31,7 +31,7 @@ TEST(FormLoad, StacksEveryDigitPictureOnItsCellAndHidesAllFifty) {
 
 TEST(FormLoad, RestoresTheStoredModeHourFormatAndPlace) {
     FakeEffects effects;
-    effects.settingsText = "[FORM1]\nMODE= 2\nSTRATF= 1\nPOJIX= 1500\nPOJIY= 3000\nMEMORI= 1\n";
+    effects.settingsFile = "[FORM1]\nMODE= 2\nSTRATF= 1\nPOJIX= 1500\nPOJIY= 3000\nMEMORI= 1\n";
     TimerState state;
     Form_Load(state, effects);
     EXPECT_EQ(state.OpMode, 2);
@@ -59,7 +59,7 @@ TEST(FormLoad, FirstStartWithoutSettingsOpensAtTheScreenOrigin) {
 
 TEST(FormLoad, APlaceOffEveryScreenOpensOnThePrimaryScreenAndBecomesHome) {
     FakeEffects effects;
-    effects.settingsText = "[FORM1]\nPOJIX=-90000\nPOJIY= 400000\n";
+    effects.settingsFile = "[FORM1]\nPOJIX=-90000\nPOJIY= 400000\n";
     effects.onScreen = false;
     effects.primaryScreenTopLeft = {450, 0};
     TimerState state;
@@ -79,7 +79,7 @@ TEST(OffKey, StoresTheWindowsPlaceSavesAndEnds) {
     effects.top = 1500; // dragged since start-up
     effects.left = -45;
     Image11_Click(state, effects);
-    EXPECT_EQ(effects.settingsText,
+    EXPECT_EQ(effects.settingsFile,
               "[FORM1]\nMODE= 1\nSTRATF= 0\nPOJIX= 1500\nPOJIY=-45\nMEMORI= 1\n");
     EXPECT_EQ(state.PosX, 1500);
     EXPECT_EQ(state.PosY, -45);

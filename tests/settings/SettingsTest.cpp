@@ -1,6 +1,6 @@
 #include "settings/Settings.h"
 
-#include "tests/settings/FakeEffects.h"
+#include "FakeEffects.h"
 
 #include <gtest/gtest.h>
 #include <optional>

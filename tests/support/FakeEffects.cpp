@@ -95,15 +95,11 @@ double FakeEffects::random() {
     return next;
 }
 
-std::optional<std::string> FakeEffects::readSettingsFile() const {
-    if (!settingsReadable)
-        return std::nullopt;
-    return settingsText;
-}
+std::optional<std::string> FakeEffects::readSettingsFile() const { return settingsFile; }
 
 bool FakeEffects::writeSettingsFile(std::string_view contents) {
     ++settingsWrites;
-    settingsText = contents;
+    settingsFile = std::string(contents);
     return true;
 }
 

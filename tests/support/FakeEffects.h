@@ -27,8 +27,7 @@ public:
     bool shaped = false;
     int dragsBegun = 0;
     bool ended = false;
-    std::string settingsText;
-    bool settingsReadable = true;
+    std::optional<std::string> settingsFile = std::string(); // nullopt: unreadable
     int settingsWrites = 0;
 
     // --- the world the handlers see ---
