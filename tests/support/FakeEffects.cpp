@@ -95,7 +95,9 @@ double FakeEffects::random() {
     return next;
 }
 
-std::optional<std::string> FakeEffects::readSettingsFile() const { return settingsFile; }
+std::optional<std::string> FakeEffects::readSettingsFile() const {
+    return settingsFile;
+}
 
 bool FakeEffects::writeSettingsFile(std::string_view contents) {
     ++settingsWrites;
