@@ -3,6 +3,7 @@
 #include "app/ClickArea.h"
 #include "app/FaceGeometry.h"
 #include "app/FormEvents.h"
+#include "app/Logging.h"
 #include "app/PictureBox.h"
 #include "app/WindowShape.h"
 #include "display/Glyphs.h"
@@ -23,7 +24,7 @@
 namespace pomelo {
 namespace {
 
-constexpr int TimerIntervalMs = 100;
+constexpr int ShakeStepMs = 100;
 
 std::size_t ArrayIndex(PictureArray array) {
     return static_cast<std::size_t>(array) - 1;
@@ -52,6 +53,17 @@ QIcon RenderIcon() {
         icon.addPixmap(pixmap);
     }
     return icon;
+}
+
+// When the LCD changed, on the wall clock, for measuring how closely the
+// display follows the second boundary.
+void LogDisplayChange() {
+    if (!lcDisplay().isDebugEnabled())
+        return;
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    qCDebug(lcDisplay, "display changed at %lld.%03ld", static_cast<long long>(now.tv_sec),
+            now.tv_nsec / 1000000);
 }
 
 } // namespace
@@ -90,18 +102,17 @@ Form1::Form1(SettingsFile settingsFile, QWidget *parent)
         keyAreas_[control - 1] = area;
     }
 
+    timer1_.setParent(this);
+    timer2_.setParent(this);
     timer1_.setObjectName(QStringLiteral("Timer1"));
     timer2_.setObjectName(QStringLiteral("Timer2"));
-    for (QTimer *timer : {&timer1_, &timer2_}) {
-        timer->setInterval(TimerIntervalMs);
-        timer->setTimerType(Qt::PreciseTimer);
-    }
-    connect(&timer1_, &QTimer::timeout, this, [this] { run(Timer1_Timer); });
+    timer2_.setInterval(ShakeStepMs);
+    timer2_.setTimerType(Qt::PreciseTimer);
+    connect(&timer1_, &SecondTimer::timeout, this, [this] { run(Timer1_Timer); });
     connect(&timer2_, &QTimer::timeout, this, [this] { run(Timer2_Timer); });
 
     Form_Load(state_, *this);
     timer1_.start();
-    timer2_.start();
 }
 
 Form1::~Form1() = default;
@@ -110,7 +121,15 @@ void Form1::run(KeyHandler handler) {
     // Nothing runs once the OFF key has ended the program.
     if (ended_)
         return;
+    displayChanged_ = false;
     handler(state_, *this);
+    if (displayChanged_)
+        LogDisplayChange();
+    // The shake timer wakes only while shake steps are pending.
+    if (state_.ShakeCount > 0 && !timer2_.isActive())
+        timer2_.start();
+    else if (state_.ShakeCount <= 0 && timer2_.isActive())
+        timer2_.stop();
 }
 
 PictureBox *Form1::picture(PictureArray array, int index) const {
@@ -122,7 +141,11 @@ void Form1::placePicture(PictureArray array, int index, int leftTwips, int topTw
 }
 
 void Form1::setPictureVisible(PictureArray array, int index, bool visible) {
-    picture(array, index)->setVisible(visible);
+    PictureBox *box = picture(array, index);
+    if (box->isHidden() == !visible)
+        return;
+    box->setVisible(visible);
+    displayChanged_ = true;
 }
 
 bool Form1::isPictureVisible(PictureArray array, int index) const {
@@ -167,8 +190,10 @@ void Form1::beginWindowDrag() {
     if (window != nullptr && window->startSystemMove())
         return;
     // No window manager to hand the move to: follow the pointer ourselves.
+    // Anchored where the button went down: the pointer may have moved on by
+    // the time the press is handled, and the window must not lag behind it.
     manualDrag_ = true;
-    dragOffset_ = QCursor::pos() - pos();
+    dragOffset_ = pressPosition_ - pos();
 }
 
 int Form1::setWindowStaysOnTop(bool onTop) {
@@ -234,6 +259,7 @@ void Form1::paintEvent(QPaintEvent *) {
 }
 
 void Form1::mousePressEvent(QMouseEvent *event) {
+    pressPosition_ = event->globalPosition().toPoint();
     Form_MouseDown(*this, static_cast<int>(event->button()));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AlarmSound.h"
+#include "app/SecondTimer.h"
 #include "app/SettingsFile.h"
 #include "keypad/KeyLayout.h"
 #include "timer/Effects.h"
@@ -66,11 +67,13 @@ private:
     AlarmSound alarmSound_;
     std::array<ClickArea *, KeyCount> keyAreas_{};
     std::array<std::array<PictureBox *, 10>, 5> pictures_{};
-    QTimer timer1_;
+    SecondTimer timer1_;
     QTimer timer2_;
     QPixmap face_;
     bool ended_ = false;
+    bool displayChanged_ = false;
     bool manualDrag_ = false;
+    QPoint pressPosition_;
     QPoint dragOffset_;
 };
 

@@ -19,6 +19,7 @@ int main(int argc, char *argv[]) {
     PreferX11OnWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pomelo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(POMELO_APP_ID));
 
     const pomelo::SingleInstance instance;
     if (!instance.isFirst())

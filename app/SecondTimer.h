@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+#include <memory>
+
+class QSocketNotifier;
+
+namespace pomelo {
+
+// Fires just after every wall-clock second boundary, instead of polling ten
+// times a second. Each wake re-arms from the wall clock, and a change of the
+// wall clock (set by hand, by time sync, or on resume) wakes it at once, so it
+// stays in step with the clock that the display shows.
+class SecondTimer : public QObject {
+    Q_OBJECT
+public:
+    explicit SecondTimer(QObject *parent = nullptr);
+    ~SecondTimer() override;
+
+    void start();
+    void stop();
+    bool isActive() const { return next_.isActive(); }
+
+signals:
+    void timeout();
+
+private:
+    void wake();
+    void armForNextSecond();
+    void watchForClockChanges();
+    void clockChanged();
+
+    QTimer next_;
+    int clockChangeFd_ = -1;
+    std::unique_ptr<QSocketNotifier> clockChangeNotifier_;
+};
+
+} // namespace pomelo

@@ -1,0 +1,449 @@
+#!/usr/bin/env python3
+"""Checks what pomelo installs, as a tree, as a .deb and as its screenshot.
+
+  install_test.py prefix      cmake --install into a temporary prefix and check it
+  install_test.py deb         cpack a .deb into a temporary folder and check it
+  install_test.py screenshot  run the screenshot tool and check its picture
+"""
+
+import argparse
+import os
+import signal
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+import xml.etree.ElementTree as ElementTree
+import zlib
+
+ARGS = None
+
+# What the .deb must depend on: the libraries it links and those it loads.
+RUNTIME_PACKAGES = [
+    "libqt6widgets6",
+    "libqt6svg6",
+    "qt6-qpa-plugins",
+    "libcanberra0",
+    "libcanberra-pulse",
+]
+
+
+def run(command, **kwargs):
+    return subprocess.run(command, capture_output=True, text=True, check=False, **kwargs)
+
+
+def clean_environment():
+    environment = dict(os.environ)
+    # A DESTDIR from outside would send the install somewhere else.
+    environment.pop("DESTDIR", None)
+    return environment
+
+
+def installed_paths(app_id):
+    """The files of the install, relative to the prefix, by what they are."""
+    libexec = os.path.join(ARGS.libexecdir, "pomelo")
+    icons = os.path.join(ARGS.datadir, "icons", "hicolor")
+    return {
+        "program": os.path.join(libexec, "pomelo"),
+        "beep": os.path.join(libexec, "BEEP"),
+        "link": os.path.join(ARGS.bindir, "pomelo"),
+        "desktop": os.path.join(ARGS.datadir, "applications", app_id + ".desktop"),
+        "svg": os.path.join(icons, "scalable", "apps", app_id + ".svg"),
+        "png": os.path.join(icons, "48x48", "apps", app_id + ".png"),
+        "metainfo": os.path.join(ARGS.datadir, "metainfo", app_id + ".metainfo.xml"),
+        "license": os.path.join(ARGS.docdir, "LICENSE"),
+    }
+
+
+def read_png(path):
+    """Width, height and rows of RGBA tuples of an 8-bit, non-interlaced PNG."""
+    with open(path, "rb") as file:
+        data = file.read()
+    if data[:8] != b"\x89PNG\r\n\x1a\n":
+        raise ValueError(f"{path}: no PNG signature")
+    position = 8
+    header = None
+    compressed = b""
+    while position < len(data):
+        (length,) = struct.unpack(">I", data[position : position + 4])
+        kind = data[position + 4 : position + 8]
+        body = data[position + 8 : position + 8 + length]
+        (crc,) = struct.unpack(">I", data[position + 8 + length : position + 12 + length])
+        if zlib.crc32(kind + body) != crc:
+            raise ValueError(f"{path}: bad CRC in {kind!r}")
+        if kind == b"IHDR":
+            header = struct.unpack(">IIBBBBB", body)
+        elif kind == b"IDAT":
+            compressed += body
+        elif kind == b"IEND":
+            break
+        position += 12 + length
+    if header is None:
+        raise ValueError(f"{path}: no IHDR")
+    width, height, depth, color_type, _, _, interlace = header
+    channels = {2: 3, 6: 4}.get(color_type)
+    if depth != 8 or channels is None or interlace != 0:
+        raise ValueError(f"{path}: depth {depth}, colour type {color_type}: not read here")
+    raw = zlib.decompress(compressed)
+    stride = width * channels
+    rows = []
+    previous = bytearray(stride)
+    for y in range(height):
+        start = y * (stride + 1)
+        kind = raw[start]
+        line = bytearray(raw[start + 1 : start + 1 + stride])
+        for x in range(stride):
+            left = line[x - channels] if x >= channels else 0
+            up = previous[x]
+            up_left = previous[x - channels] if x >= channels else 0
+            if kind == 1:
+                line[x] = (line[x] + left) & 0xFF
+            elif kind == 2:
+                line[x] = (line[x] + up) & 0xFF
+            elif kind == 3:
+                line[x] = (line[x] + (left + up) // 2) & 0xFF
+            elif kind == 4:
+                estimate = left + up - up_left
+                distances = (abs(estimate - left), abs(estimate - up), abs(estimate - up_left))
+                nearest = (left, up, up_left)[distances.index(min(distances))]
+                line[x] = (line[x] + nearest) & 0xFF
+            elif kind != 0:
+                raise ValueError(f"{path}: unknown filter {kind}")
+        pixels = [tuple(line[x : x + channels]) for x in range(0, stride, channels)]
+        rows.append([p if channels == 4 else p + (255,) for p in pixels])
+        previous = line
+    return width, height, rows
+
+
+def read_desktop_entry(path):
+    entry = {}
+    with open(path, encoding="utf-8") as file:
+        group = None
+        for line in file:
+            line = line.strip()
+            if line.startswith("["):
+                group = line
+            elif group == "[Desktop Entry]" and "=" in line and not line.startswith("#"):
+                key, value = line.split("=", 1)
+                entry[key.strip()] = value.strip()
+    return entry
+
+
+def validator_complaints(output):
+    """appstreamcli's warnings and errors; its infos and pedantic notes pass."""
+    return [line for line in output.splitlines() if line[:2] in ("W:", "E:")]
+
+
+class InstalledTree(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.tempdir = tempfile.TemporaryDirectory(prefix="pomelo-install-")
+        cls.prefix = os.path.join(cls.tempdir.name, "prefix")
+        cls.result = run(
+            [ARGS.cmake, "--install", ARGS.build, "--prefix", cls.prefix],
+            env=clean_environment(),
+        )
+        cls.paths = {
+            name: os.path.join(cls.prefix, path)
+            for name, path in installed_paths(ARGS.app_id).items()
+        }
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.tempdir.cleanup()
+
+    def setUp(self):
+        self.assertEqual(self.result.returncode, 0, self.result.stdout + self.result.stderr)
+
+    def test_every_file_is_installed(self):
+        for name, path in self.paths.items():
+            with self.subTest(name=name):
+                self.assertTrue(os.path.isfile(path), f"{path} is missing")
+        self.assertTrue(os.access(self.paths["program"], os.X_OK))
+
+    def test_bin_link_is_relative_and_reaches_the_program_beside_its_sound(self):
+        link = self.paths["link"]
+        self.assertTrue(os.path.islink(link), f"{link} is no symbolic link")
+        target = os.readlink(link)
+        self.assertFalse(os.path.isabs(target), f"{link} -> {target} is absolute")
+        resolved = os.path.realpath(link)
+        self.assertEqual(resolved, os.path.realpath(self.paths["program"]))
+        self.assertTrue(os.path.isfile(os.path.join(os.path.dirname(resolved), "BEEP")))
+
+    def test_link_still_works_after_the_prefix_moves(self):
+        moved = os.path.join(self.tempdir.name, "moved")
+        os.rename(self.prefix, moved)
+        try:
+            link = os.path.join(moved, ARGS.bindir, "pomelo")
+            program = os.path.join(moved, ARGS.libexecdir, "pomelo", "pomelo")
+            self.assertEqual(os.path.realpath(link), os.path.realpath(program))
+        finally:
+            os.rename(moved, self.prefix)
+
+    def test_beep_is_a_16_bit_pcm_wave(self):
+        with open(self.paths["beep"], "rb") as file:
+            data = file.read()
+        self.assertEqual(data[0:4], b"RIFF")
+        self.assertEqual(data[8:12], b"WAVE")
+        (riff_size,) = struct.unpack("<I", data[4:8])
+        self.assertEqual(riff_size, len(data) - 8)
+        chunks = {}
+        position = 12
+        while position + 8 <= len(data):
+            kind = data[position : position + 4]
+            (size,) = struct.unpack("<I", data[position + 4 : position + 8])
+            chunks[kind] = data[position + 8 : position + 8 + size]
+            position += 8 + size + (size & 1)
+        self.assertIn(b"fmt ", chunks)
+        self.assertIn(b"data", chunks)
+        audio_format, channels, rate, byte_rate, block, bits = struct.unpack(
+            "<HHIIHH", chunks[b"fmt "][:16]
+        )
+        self.assertEqual(audio_format, 1, "not PCM")
+        self.assertEqual(bits, 16)
+        self.assertGreaterEqual(channels, 1)
+        self.assertGreater(rate, 0)
+        self.assertEqual(block, channels * 2)
+        self.assertEqual(byte_rate, rate * block)
+        samples = chunks[b"data"]
+        self.assertEqual(len(samples) % block, 0)
+        # Between a tenth of a second and a few seconds, and not silence.
+        seconds = len(samples) / byte_rate
+        self.assertTrue(0.1 <= seconds <= 5, f"{seconds} s")
+        loudest = max(abs(s) for (s,) in struct.iter_unpack("<h", samples))
+        self.assertGreater(loudest, 1000)
+
+    def test_desktop_entry_validates_and_names_what_is_installed(self):
+        result = run(["desktop-file-validate", self.paths["desktop"]])
+        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+        self.assertEqual(result.stdout + result.stderr, "", "hints or warnings")
+        entry = read_desktop_entry(self.paths["desktop"])
+        self.assertEqual(entry.get("Type"), "Application")
+        self.assertEqual(entry.get("Name"), "pomelo")
+        # The command, the icon and the window class must match what exists.
+        self.assertEqual(entry.get("Exec"), os.path.basename(self.paths["link"]))
+        self.assertEqual(entry.get("Icon"), ARGS.app_id)
+        self.assertEqual(entry.get("StartupWMClass"), "pomelo")
+        self.assertEqual(entry.get("Terminal"), "false")
+        self.assertEqual(entry.get("Categories"), "Utility;Clock;")
+        for word in ("timer", "countdown", "stopwatch", "clock", "alarm"):
+            self.assertIn(word, entry.get("Keywords", "").split(";"))
+        self.assertTrue(entry.get("GenericName"))
+        self.assertTrue(entry.get("Comment"))
+
+    def test_metainfo_validates_and_matches_the_install(self):
+        result = run(["appstreamcli", "validate", "--no-net", self.paths["metainfo"]])
+        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+        self.assertEqual(validator_complaints(result.stdout + result.stderr), [])
+        component = ElementTree.parse(self.paths["metainfo"]).getroot()
+        self.assertEqual(component.get("type"), "desktop-application")
+        self.assertEqual(component.findtext("id"), ARGS.app_id)
+        self.assertEqual(component.findtext("metadata_license"), "CC0-1.0")
+        self.assertEqual(component.findtext("project_license"), "MIT")
+        launchable = component.find("launchable")
+        self.assertEqual(launchable.get("type"), "desktop-id")
+        self.assertEqual(launchable.text, os.path.basename(self.paths["desktop"]))
+        self.assertEqual(component.findtext("provides/binary"), "pomelo")
+        self.assertEqual(component.findtext("url[@type='homepage']"), ARGS.home_url)
+        self.assertEqual(
+            component.findtext("screenshots/screenshot/image"), ARGS.home_url + "screenshot.png"
+        )
+        # The newest release is the one being built.
+        self.assertEqual(component.find("releases/release").get("version"), ARGS.version)
+
+    def test_bitmap_icon_is_48_px_and_drawn(self):
+        with open(self.paths["png"], "rb") as file:
+            head = file.read(24)
+        self.assertEqual(head[12:16], b"IHDR")
+        self.assertEqual(struct.unpack(">II", head[16:24]), (48, 48))
+        width, height, rows = read_png(self.paths["png"])
+        self.assertEqual((width, height), (48, 48))
+        # Round the edges of the fruit the background shows; its middle is solid.
+        self.assertEqual(rows[0][0][3], 0)
+        self.assertEqual(rows[24][24][3], 255)
+
+    def test_scalable_icon_and_license_are_the_sources(self):
+        for name, source in (("svg", ARGS.svg), ("license", ARGS.license)):
+            with self.subTest(name=name):
+                with open(self.paths[name], "rb") as installed, open(source, "rb") as original:
+                    self.assertEqual(installed.read(), original.read())
+
+    def test_program_starts_through_the_link(self):
+        runtime = tempfile.mkdtemp(dir=self.tempdir.name)
+        config = tempfile.mkdtemp(dir=self.tempdir.name)
+        environment = clean_environment()
+        environment.update(
+            QT_QPA_PLATFORM="offscreen", XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=config
+        )
+        process = subprocess.Popen(
+            [self.paths["link"]],
+            env=environment,
+            stdout=subprocess.DEVNULL,
+            stderr=subprocess.PIPE,
+            text=True,
+        )
+        try:
+            # The instance lock shows it got past starting Qt.
+            deadline = time.monotonic() + 10
+            lock = os.path.join(runtime, "pomelo.lock")
+            while not os.path.exists(lock) and process.poll() is None:
+                self.assertLess(time.monotonic(), deadline, "no instance lock")
+                time.sleep(0.05)
+            time.sleep(0.5)
+            self.assertIsNone(process.poll(), "the program ended")
+            # Where Qt's applicationDirPath() looks, and so where BEEP is found.
+            exe = os.readlink(f"/proc/{process.pid}/exe")
+            self.assertEqual(exe, os.path.realpath(self.paths["program"]))
+        finally:
+            if process.poll() is None:
+                process.send_signal(signal.SIGTERM)
+            try:
+                process.communicate(timeout=10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.communicate()
+
+
+class DebianPackage(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.tempdir = tempfile.TemporaryDirectory(prefix="pomelo-deb-")
+        cls.result = run(
+            [
+                ARGS.cpack,
+                "-G",
+                "DEB",
+                "--config",
+                os.path.join(ARGS.build, "CPackConfig.cmake"),
+                "-B",
+                cls.tempdir.name,
+            ],
+            env=clean_environment(),
+        )
+        debs = [name for name in os.listdir(cls.tempdir.name) if name.endswith(".deb")]
+        cls.deb = os.path.join(cls.tempdir.name, debs[0]) if len(debs) == 1 else None
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.tempdir.cleanup()
+
+    def setUp(self):
+        self.assertEqual(self.result.returncode, 0, self.result.stdout + self.result.stderr)
+        self.assertIsNotNone(self.deb, "not exactly one .deb")
+
+    def field(self, name):
+        result = run(["dpkg-deb", "--field", self.deb, name])
+        self.assertEqual(result.returncode, 0, result.stderr)
+        return result.stdout.strip()
+
+    def test_control_fields(self):
+        self.assertEqual(self.field("Package"), "pomelo")
+        self.assertEqual(self.field("Version"), ARGS.version)
+        architecture = run(["dpkg", "--print-architecture"]).stdout.strip()
+        self.assertEqual(self.field("Architecture"), architecture)
+        self.assertTrue(self.field("Maintainer"))
+        depends = [d.split("(")[0].strip() for d in self.field("Depends").split(",")]
+        for package in RUNTIME_PACKAGES:
+            with self.subTest(package=package):
+                self.assertIn(package, depends)
+
+    def test_contents_under_usr(self):
+        result = run(["dpkg-deb", "--contents", self.deb])
+        self.assertEqual(result.returncode, 0, result.stderr)
+        entries = {}
+        for line in result.stdout.splitlines():
+            fields = line.split(None, 5)
+            mode, name = fields[0], fields[5]
+            target = None
+            if " -> " in name:
+                name, target = name.split(" -> ", 1)
+            entries[os.path.normpath(name.lstrip("."))] = (mode, target)
+        for kind, path in installed_paths(ARGS.app_id).items():
+            with self.subTest(kind=kind):
+                self.assertIn(os.path.join("/usr", path), entries)
+        program = os.path.join("/usr", ARGS.libexecdir, "pomelo", "pomelo")
+        self.assertTrue(entries[program][0].startswith("-rwxr-xr-x"))
+        mode, target = entries[os.path.join("/usr", ARGS.bindir, "pomelo")]
+        self.assertTrue(mode.startswith("l"))
+        self.assertEqual(target, os.path.relpath(program, os.path.join("/usr", ARGS.bindir)))
+
+
+class Screenshot(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.tempdir = tempfile.TemporaryDirectory(prefix="pomelo-screenshot-")
+        cls.made = os.path.join(cls.tempdir.name, "screenshot.png")
+        environment = clean_environment()
+        environment["XDG_RUNTIME_DIR"] = cls.tempdir.name
+        cls.result = run([ARGS.tool, cls.made], env=environment, timeout=60)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.tempdir.cleanup()
+
+    def setUp(self):
+        self.assertEqual(self.result.returncode, 0, self.result.stderr)
+
+    def test_window_with_its_shape_cut_out(self):
+        width, height, rows = read_png(self.made)
+        self.assertEqual((width, height), (ARGS.width, ARGS.height))
+        # The two columns left of the shape and the rounded corners are clear.
+        for x, y in ((0, height // 2), (1, height // 2), (2, 0), (width - 1, 0)):
+            with self.subTest(x=x, y=y):
+                self.assertEqual(rows[y][x][3], 0)
+        for x, y in ((2, height // 2), (width // 2, 0), (width // 2, height // 2)):
+            with self.subTest(x=x, y=y):
+                self.assertEqual(rows[y][x][3], 255)
+
+    def test_committed_screenshot_is_up_to_date(self):
+        _, _, made = read_png(self.made)
+        width, height, committed = read_png(ARGS.committed)
+        hint = f"refresh it: cmake --build {ARGS.build} --target screenshot"
+        self.assertEqual((width, height), (ARGS.width, ARGS.height), hint)
+        differing = sum(
+            1
+            for y in range(height)
+            for x in range(width)
+            if max(abs(a - b) for a, b in zip(made[y][x], committed[y][x])) > 48
+        )
+        # A changed digit or indicator moves dozens of pixels; a few may differ
+        # by antialiasing alone.
+        self.assertLessEqual(differing, 8, f"{ARGS.committed} differs in {differing} px; {hint}")
+
+
+def main():
+    global ARGS
+    parser = argparse.ArgumentParser()
+    commands = parser.add_subparsers(dest="command", required=True)
+    for name in ("prefix", "deb"):
+        command = commands.add_parser(name)
+        command.add_argument("--build", required=True)
+        command.add_argument("--app-id", required=True)
+        command.add_argument("--version", required=True)
+        command.add_argument("--bindir", required=True)
+        command.add_argument("--libexecdir", required=True)
+        command.add_argument("--datadir", required=True)
+        command.add_argument("--docdir", required=True)
+    prefix = commands.choices["prefix"]
+    prefix.add_argument("--cmake", required=True)
+    prefix.add_argument("--home-url", required=True)
+    prefix.add_argument("--svg", required=True)
+    prefix.add_argument("--license", required=True)
+    commands.choices["deb"].add_argument("--cpack", required=True)
+    screenshot = commands.add_parser("screenshot")
+    screenshot.add_argument("--build", required=True)
+    screenshot.add_argument("--tool", required=True)
+    screenshot.add_argument("--committed", required=True)
+    screenshot.add_argument("--width", type=int, required=True)
+    screenshot.add_argument("--height", type=int, required=True)
+    ARGS = parser.parse_args()
+    case = {"prefix": InstalledTree, "deb": DebianPackage, "screenshot": Screenshot}[ARGS.command]
+    suite = unittest.defaultTestLoader.loadTestsFromTestCase(case)
+    result = unittest.TextTestRunner(verbosity=2).run(suite)
+    return 0 if result.wasSuccessful() else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,692 @@
+"""A private desktop for driving pomelo through a real X server.
+
+Desktop starts its own Xvfb, optionally openbox and a PulseAudio server with a
+null sink, and gives every run a private HOME, XDG_CONFIG_HOME and
+XDG_RUNTIME_DIR, so tests can run side by side. Gadget is one running copy of
+the program on that desktop: its window, pointer input in window pixels, and
+its exit. Everything is ended and removed when the desktop closes, also when a
+test fails half-way.
+"""
+
+import array
+import contextlib
+import os
+import re
+import select
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+# The window's client area, in pixels.
+WINDOW_WIDTH = 184
+WINDOW_HEIGHT = 155
+TWIPS_PER_PIXEL = 15
+
+# Key click areas in window pixels: left, top, width, height.
+KEYS = {
+    "1": (43, 97, 31, 24),
+    "2": (78, 99, 28, 22),
+    "3": (110, 99, 29, 22),
+    "4": (142, 99, 31, 20),
+    "5": (13, 74, 28, 23),
+    "6": (44, 75, 30, 23),
+    "7": (76, 72, 32, 27),
+    "8": (109, 73, 30, 24),
+    "9": (140, 73, 32, 23),
+    "0": (12, 98, 30, 21),
+    "OFF": (12, 121, 28, 22),
+    "MOD": (43, 121, 32, 23),
+    "CLR": (78, 122, 30, 22),
+    "START": (109, 121, 66, 25),
+}
+
+# The LCD, left, top, right, bottom (inclusive) in window pixels.
+LCD = (18, 12, 166, 65)
+
+# Places on the face that are neither a key nor the LCD: a press there drags.
+FACE_SPOTS = ((92, 6), (180, 90))
+
+DEFAULT_TIMEOUT = 10.0
+POLL_INTERVAL = 0.01
+
+_SCREEN = "1280x800x24"
+
+_OPENBOX_CONFIG = """<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <placement><policy>UnderMouse</policy><center>yes</center></placement>
+  <desktops><number>1</number></desktops>
+</openbox_config>
+"""
+
+# Variables of the caller's own session that must not leak into the private one.
+_SESSION_VARIABLES = re.compile(
+    r"^(DISPLAY|WAYLAND_.*|XAUTHORITY|DBUS_.*|PULSE_.*|XDG_.*|QT_.*|SESSION_MANAGER|"
+    r"DESKTOP_SESSION|GDK_.*|FAKETIME.*|LD_PRELOAD|HOME)$")
+
+
+class WaitTimeout(AssertionError):
+    """A condition a test waited for did not come true in time."""
+
+
+def wait_until(predicate, timeout=DEFAULT_TIMEOUT, message="condition", interval=POLL_INTERVAL):
+    """Polls predicate until it returns something true and returns that."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() >= deadline:
+            raise WaitTimeout(f"timed out after {timeout:g} s waiting for {message}")
+        time.sleep(interval)
+
+
+def key_centre(name):
+    left, top, width, height = KEYS[name]
+    return left + width // 2, top + height // 2
+
+
+def position_from_settings(text):
+    """(left, top) in pixels from the POJIY and POJIX lines of a settings text."""
+    values = dict(re.findall(r"^(POJI[XY])=\s*(-?\d+)\s*$", text, re.MULTILINE))
+    return int(values["POJIY"]) // TWIPS_PER_PIXEL, int(values["POJIX"]) // TWIPS_PER_PIXEL
+
+
+def settings_text(mode=0, run_flag=0, left=0, top=0, hour12=0):
+    """The FORM1 section exactly as the program writes it."""
+    def number(value):
+        return f" {value}" if value >= 0 else str(value)
+
+    return ("[FORM1]\n"
+            f"MODE={number(mode)}\n"
+            f"STRATF={number(run_flag)}\n"
+            f"POJIX={number(top * TWIPS_PER_PIXEL)}\n"
+            f"POJIY={number(left * TWIPS_PER_PIXEL)}\n"
+            f"MEMORI={number(hour12)}\n")
+
+
+def _end_process(process, timeout=5.0):
+    """Ends a child started in its own session, with all it started."""
+    if process.poll() is not None:
+        return
+    for sig in (signal.SIGTERM, signal.SIGKILL):
+        with contextlib.suppress(ProcessLookupError, PermissionError):
+            os.killpg(process.pid, sig)
+        try:
+            process.wait(timeout)
+            return
+        except subprocess.TimeoutExpired:
+            continue
+
+
+class Geometry:
+    """A window's absolute place and size in screen pixels."""
+
+    def __init__(self, left, top, width, height):
+        self.left, self.top, self.width, self.height = left, top, width, height
+
+    @property
+    def position(self):
+        return self.left, self.top
+
+    def __eq__(self, other):
+        return isinstance(other, Geometry) and vars(self) == vars(other)
+
+    def __repr__(self):
+        return f"Geometry(left={self.left}, top={self.top}, width={self.width}, height={self.height})"
+
+
+class Desktop:
+    """An X server of its own, with optional window manager and sound server.
+
+    Use as a context manager (or call start() and close()).
+    """
+
+    def __init__(self, window_manager=True, sound=False, program=None):
+        self.window_manager = window_manager
+        self.sound = sound
+        self.program = program or os.environ.get("POMELO_BIN")
+        if not self.program:
+            raise RuntimeError("POMELO_BIN must name the pomelo executable")
+        self.display = None
+        self.root = None
+        self.home = self.config_home = self.runtime_dir = None
+        self._processes = []
+        self._gadgets = []
+        self._recordings = []
+        self._spies = []
+        self._xvfb = None
+
+    # -- life cycle ---------------------------------------------------------
+
+    def __enter__(self):
+        try:
+            self.start()
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+        return False
+
+    def start(self):
+        self.root = tempfile.mkdtemp(prefix="pomelo-x11-")
+        self.home = os.path.join(self.root, "home")
+        self.config_home = os.path.join(self.root, "config")
+        self.runtime_dir = os.path.join(self.root, "runtime")
+        os.mkdir(self.home, 0o700)
+        os.mkdir(self.config_home, 0o700)
+        # Qt and PulseAudio both insist on a runtime folder only we can enter.
+        os.mkdir(self.runtime_dir, 0o700)
+        os.chmod(self.runtime_dir, 0o700)
+        self._start_xvfb()
+        if self.window_manager:
+            self._start_openbox()
+        if self.sound:
+            self._start_pulseaudio()
+
+    def close(self):
+        for spy in self._spies:
+            spy.stop()
+        for recording in reversed(self._recordings):
+            recording.stop()
+        for gadget in reversed(self._gadgets):
+            gadget.end()
+        for process in reversed(self._processes):
+            _end_process(process)
+        self._processes.clear()
+        if self._xvfb is not None:
+            self._remove_stale_display_files()
+        if self.root is not None:
+            shutil.rmtree(self.root, ignore_errors=True)
+            self.root = None
+
+    def _spawn(self, args, log_name, env=None):
+        log = open(os.path.join(self.root, log_name), "wb")
+        try:
+            process = subprocess.Popen(args, env=env or self.env, stdin=subprocess.DEVNULL,
+                                       stdout=log, stderr=subprocess.STDOUT,
+                                       start_new_session=True)
+        finally:
+            log.close()
+        self._processes.append(process)
+        return process
+
+    def _start_xvfb(self):
+        read_end, write_end = os.pipe()
+        log = open(os.path.join(self.root, "xvfb.log"), "wb")
+        try:
+            self._xvfb = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", _SCREEN,
+                 "-nolisten", "tcp", "-noreset"],
+                pass_fds=(write_end,), stdin=subprocess.DEVNULL, stdout=log,
+                stderr=subprocess.STDOUT, start_new_session=True)
+        finally:
+            os.close(write_end)
+            log.close()
+        self._processes.append(self._xvfb)
+        # Xvfb writes its display number once it accepts clients.
+        number = b""
+        deadline = time.monotonic() + DEFAULT_TIMEOUT
+        try:
+            while not number.endswith(b"\n"):
+                remaining = deadline - time.monotonic()
+                if remaining <= 0 or not select.select([read_end], [], [], remaining)[0]:
+                    raise WaitTimeout("Xvfb did not report its display number")
+                chunk = os.read(read_end, 32)
+                if not chunk:
+                    raise RuntimeError(f"Xvfb ended early: {self.log('xvfb.log')}")
+                number += chunk
+        finally:
+            os.close(read_end)
+        self.display = ":" + number.decode().strip()
+
+    def _remove_stale_display_files(self):
+        # Xvfb removes these itself unless it had to be killed.
+        number = self.display[1:] if self.display else None
+        if number is None or self._xvfb.poll() is None:
+            return
+        lock = f"/tmp/.X{number}-lock"
+        with contextlib.suppress(OSError):
+            with open(lock) as file:
+                if int(file.read().strip()) != self._xvfb.pid:
+                    return
+            os.unlink(lock)
+            os.unlink(f"/tmp/.X11-unix/X{number}")
+
+    def _start_openbox(self):
+        # New windows that ask for no place of their own go under the pointer
+        # (the middle of the screen), so a window at 0, 0 is one that asked for it.
+        config = os.path.join(self.root, "openbox-rc.xml")
+        with open(config, "w") as file:
+            file.write(_OPENBOX_CONFIG)
+        openbox = self._spawn(["openbox", "--sm-disable", "--config-file", config],
+                              "openbox.log")
+
+        def managing():
+            if openbox.poll() is not None:
+                raise RuntimeError(f"openbox ended early: {self.log('openbox.log')}")
+            return "window id #" in self.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK")
+
+        wait_until(managing, message="openbox to manage the screen")
+
+    def _start_pulseaudio(self):
+        pulse = self._spawn(
+            ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+             "--load=module-null-sink sink_name=null", "--load=module-native-protocol-unix"],
+            "pulseaudio.log")
+
+        def serving():
+            if pulse.poll() is not None:
+                raise RuntimeError(f"pulseaudio ended early: {self.log('pulseaudio.log')}")
+            return self.run(["pactl", "info"], check=False).returncode == 0
+
+        wait_until(serving, message="the sound server")
+
+    # -- environment and tools ----------------------------------------------
+
+    @property
+    def env(self):
+        env = {name: value for name, value in os.environ.items()
+               if not _SESSION_VARIABLES.match(name)}
+        env.update({
+            "HOME": self.home,
+            "XDG_CONFIG_HOME": self.config_home,
+            "XDG_RUNTIME_DIR": self.runtime_dir,
+            "LANG": "C.UTF-8",
+            "QT_QPA_PLATFORM": "xcb",
+        })
+        if self.display:
+            env["DISPLAY"] = self.display
+        return env
+
+    def run(self, args, check=True, timeout=DEFAULT_TIMEOUT):
+        return subprocess.run(args, env=self.env, stdin=subprocess.DEVNULL,
+                              capture_output=True, text=True, check=check, timeout=timeout)
+
+    def x(self, *args):
+        """Runs an X tool on this display and returns what it printed."""
+        return self.run(list(args)).stdout
+
+    def log(self, name):
+        try:
+            with open(os.path.join(self.root, name), errors="replace") as file:
+                return file.read()
+        except OSError:
+            return ""
+
+    # -- the program ----------------------------------------------------------
+
+    def start_gadget(self, extra_env=None, wait_for_window=True):
+        """Starts a copy of the program; by default waits until its window shows."""
+        env = self.env
+        env.update(extra_env or {})
+        index = len(self._gadgets)
+        log_name = f"pomelo-{index}.log"
+        process = self._spawn([self.program], log_name, env=env)
+        gadget = Gadget(self, process, log_name)
+        self._gadgets.append(gadget)
+        if wait_for_window:
+            gadget.wait_for_window()
+        return gadget
+
+    def start_client(self, args):
+        """Starts another X program on this desktop; it is ended on close."""
+        return self._spawn(args, f"client-{len(self._processes)}.log")
+
+    def wait_for_window_named(self, name, timeout=DEFAULT_TIMEOUT):
+        windows = wait_until(lambda: self.visible_windows(name), timeout,
+                             f"a window named {name}")
+        return windows[0]
+
+    def geometry(self, window):
+        out = self.x("xwininfo", "-id", str(window))
+        values = {key: int(value) for key, value in re.findall(
+            r"^\s*(Absolute upper-left [XY]|Width|Height):\s*(-?\d+)", out, re.MULTILINE)}
+        return Geometry(values["Absolute upper-left X"], values["Absolute upper-left Y"],
+                        values["Width"], values["Height"])
+
+    def visible_windows(self, name="pomelo"):
+        """Ids of the mapped windows whose title is exactly name."""
+        result = self.run(["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"],
+                          check=False)
+        return [int(word) for word in result.stdout.split()]
+
+    # -- settings file ------------------------------------------------------
+
+    @property
+    def settings_path(self):
+        return os.path.join(self.config_home, "pomelo.ini")
+
+    def read_settings(self):
+        """The settings file's bytes, or None when there is none."""
+        try:
+            with open(self.settings_path, "rb") as file:
+                return file.read()
+        except FileNotFoundError:
+            return None
+
+    def write_settings(self, contents):
+        if isinstance(contents, str):
+            contents = contents.encode()
+        with open(self.settings_path, "wb") as file:
+            file.write(contents)
+
+    # -- pointer --------------------------------------------------------------
+
+    def move_pointer(self, x, y):
+        self.x("xdotool", "mousemove", str(x), str(y))
+
+    def pointer_window(self, x, y):
+        """The top-level client window under the screen point, 0 for none."""
+        out = self.x("xdotool", "mousemove", str(x), str(y), "getmouselocation", "--shell")
+        fields = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        return int(fields.get("WINDOW", 0))
+
+    def button_down(self, button=1):
+        self.x("xdotool", "mousedown", str(button))
+
+    def button_up(self, button=1):
+        self.x("xdotool", "mouseup", str(button))
+
+    # -- events ---------------------------------------------------------------
+
+    def watch(self, window):
+        """Starts recording the structure, property and focus events of a window."""
+        spy = EventSpy(self, window)
+        self._spies.append(spy)
+        return spy
+
+    # -- sound ----------------------------------------------------------------
+
+    def record(self, rate=44100):
+        """Starts recording what the null sink plays; see Recording."""
+        if not self.sound:
+            raise RuntimeError("this desktop has no sound server")
+        recording = Recording(self, rate)
+        self._recordings.append(recording)
+        return recording
+
+
+class Gadget:
+    """One running copy of the program on a Desktop."""
+
+    def __init__(self, desktop, process, log_name):
+        self.desktop = desktop
+        self.process = process
+        self._log_name = log_name
+        self._window = None
+        self._spy = None
+
+    @property
+    def pid(self):
+        return self.process.pid
+
+    def output(self):
+        """What the program printed so far (its log messages)."""
+        return self.desktop.log(self._log_name)
+
+    # -- the window -----------------------------------------------------------
+
+    def find_windows(self):
+        result = self.desktop.run(
+            ["xdotool", "search", "--onlyvisible", "--pid", str(self.pid)], check=False)
+        return [int(word) for word in result.stdout.split()]
+
+    def wait_for_window(self, timeout=DEFAULT_TIMEOUT):
+        def shown():
+            if self.process.poll() is not None:
+                raise AssertionError(f"pomelo ended with {self.process.returncode} before "
+                                     f"showing a window:\n{self.output()}")
+            return self.find_windows()
+
+        windows = wait_until(shown, timeout, "the pomelo window")
+        if len(windows) != 1:
+            raise AssertionError(f"pomelo shows {len(windows)} windows")
+        self._window = windows[0]
+        return self._window
+
+    @property
+    def window(self):
+        return self._window if self._window is not None else self.wait_for_window()
+
+    def geometry(self):
+        return self.desktop.geometry(self.window)
+
+    def position(self):
+        return self.geometry().position
+
+    def wait_for_position(self, position, timeout=DEFAULT_TIMEOUT):
+        position = tuple(position)
+        wait_until(lambda: self.position() == position, timeout,
+                   f"the window at {position} (it is at {self.position()})")
+
+    def wm_state(self):
+        """The atoms of the window's _NET_WM_STATE, as a set of names."""
+        out = self.desktop.x("xprop", "-id", str(self.window), "_NET_WM_STATE")
+        _, _, atoms = out.partition("=")
+        return {atom.strip() for atom in atoms.split(",") if atom.strip()}
+
+    def is_above(self):
+        return "_NET_WM_STATE_ABOVE" in self.wm_state()
+
+    def wait_for_above(self, above, timeout=DEFAULT_TIMEOUT):
+        wait_until(lambda: self.is_above() == above, timeout,
+                   f"_NET_WM_STATE_ABOVE to be {'set' if above else 'cleared'} "
+                   f"(state: {self.wm_state()})")
+
+    def shape_extents(self):
+        """The bounding shape's extents in window pixels: x, y, width, height."""
+        out = self.desktop.x("xwininfo", "-shape", "-id", str(self.window))
+        match = re.search(r"Window shape extents:\s*(\d+)x(\d+)([+-]\d+)([+-]\d+)", out)
+        if match is None:
+            raise AssertionError(f"the window has no bounding shape:\n{out}")
+        width, height, x, y = (int(group) for group in match.groups())
+        return x, y, width, height
+
+    def toplevel(self):
+        """The child of the root that holds the window: a window manager's frame,
+        or the window itself on a bare server."""
+        window = self.window
+        while True:
+            out = self.desktop.x("xwininfo", "-children", "-id", str(window))
+            root = int(re.search(r"Root window id: (0x[0-9a-f]+)", out).group(1), 16)
+            parent = int(re.search(r"Parent window id: (0x[0-9a-f]+)", out).group(1), 16)
+            if parent == root:
+                return window
+            window = parent
+
+    def hits(self, x, y):
+        """Whether a pointer at window pixel (x, y) is over this window."""
+        left, top = self.position()
+        return self.desktop.pointer_window(left + x, top + y) in (self.window, self.toplevel())
+
+    # -- input ----------------------------------------------------------------
+
+    def screen_point(self, x, y):
+        left, top = self.position()
+        return left + x, top + y
+
+    def press(self, x, y, button=1):
+        self.desktop.move_pointer(*self.screen_point(x, y))
+        self.desktop.button_down(button)
+
+    def release(self, button=1):
+        self.desktop.button_up(button)
+
+    def click(self, x, y, button=1):
+        sx, sy = self.screen_point(x, y)
+        self.desktop.x("xdotool", "mousemove", str(sx), str(sy), "click", str(button))
+
+    def click_key(self, name):
+        self.click(*key_centre(name))
+
+    def drag(self, x, y, dx, dy, button=1, steps=8, follows=False, timeout=DEFAULT_TIMEOUT):
+        """Presses at window pixel (x, y), moves the pointer by (dx, dy) on the
+        screen in steps and releases.
+
+        With follows=True the window is expected to move along, and this
+        returns once it has arrived and the move is over.
+        """
+        start_x, start_y = self.screen_point(x, y)
+        target = (self.position()[0] + dx, self.position()[1] + dy)
+        # A window manager anchors the move where the pointer is when it takes
+        # the move over, which is after the program has handled the press; it
+        # grabs the keyboard then, which the focused window sees.
+        handed_over = follows and self.desktop.window_manager
+        if handed_over:
+            spy = self._focused_spy()
+            grabs = spy.count("FocusOut", mode="NotifyGrab")
+            ungrabs = spy.count("FocusIn", mode="NotifyUngrab")
+        self.desktop.move_pointer(start_x, start_y)
+        self.desktop.button_down(button)
+        try:
+            if handed_over:
+                wait_until(lambda: spy.count("FocusOut", mode="NotifyGrab") > grabs, timeout,
+                           "the window manager to take the move over")
+            for step in range(1, steps + 1):
+                self.desktop.move_pointer(start_x + dx * step // steps,
+                                          start_y + dy * step // steps)
+            if follows:
+                wait_until(lambda: self.position() == target, timeout,
+                           f"the window to follow the pointer to {target} "
+                           f"(it is at {self.position()})")
+        finally:
+            self.desktop.button_up(button)
+        if handed_over:
+            wait_until(lambda: spy.count("FocusIn", mode="NotifyUngrab") > ungrabs, timeout,
+                       "the window manager to end the move")
+
+    def _focused_spy(self):
+        if self._spy is None:
+            self._spy = self.desktop.watch(self.window)
+        if self.desktop.x("xdotool", "getwindowfocus").strip() != str(self.window):
+            self.desktop.x("xdotool", "windowfocus", "--sync", str(self.window))
+        return self._spy
+
+    # -- exit -----------------------------------------------------------------
+
+    def wait_exit(self, timeout=DEFAULT_TIMEOUT):
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise WaitTimeout(f"pomelo still runs after {timeout:g} s") from None
+
+    def kill(self, sig=signal.SIGKILL):
+        os.kill(self.pid, sig)
+        self.process.wait(DEFAULT_TIMEOUT)
+
+    def end(self):
+        _end_process(self.process)
+
+
+class Event:
+    """One X event as xev reported it."""
+
+    def __init__(self, name, atom=None, mode=None):
+        self.name, self.atom, self.mode = name, atom, mode
+
+    def __repr__(self):
+        return f"Event({self.name!r}, atom={self.atom!r}, mode={self.mode!r})"
+
+
+class EventSpy:
+    """The structure, property and focus events of one window, as xev reports them."""
+
+    _SYNC_PROPERTY = "_POMELO_TEST_SYNC"
+
+    def __init__(self, desktop, window):
+        self.desktop = desktop
+        self.window = window
+        self.path = os.path.join(desktop.root, f"events-{len(desktop._spies)}.log")
+        with open(self.path, "wb") as log:
+            self.process = subprocess.Popen(
+                ["xev", "-id", str(window), "-event", "structure", "-event", "property",
+                 "-event", "focus"],
+                env=desktop.env, stdin=subprocess.DEVNULL, stdout=log,
+                stderr=subprocess.STDOUT, start_new_session=True)
+        self._syncs = 0
+        self.sync()
+
+    def sync(self, timeout=DEFAULT_TIMEOUT):
+        """Returns once xev has seen everything that happened to the window so far."""
+        # A property change of our own marks the place; it is repeated because
+        # a freshly started xev may not be listening yet.
+        self._syncs += 1
+        marker = f"{self._SYNC_PROPERTY}_{self._syncs}"
+        last_mark = [-1.0]
+
+        def seen():
+            if self.count("PropertyNotify", atom=marker):
+                return True
+            if time.monotonic() - last_mark[0] >= 0.1:
+                last_mark[0] = time.monotonic()
+                self.desktop.x("xprop", "-id", str(self.window), "-f", marker, "8s",
+                               "-set", marker, "1")
+            return False
+
+        wait_until(seen, timeout, "xev to report the window's events")
+
+    def events(self, include_syncs=False):
+        """Every event seen so far, oldest first."""
+        with open(self.path, errors="replace") as file:
+            log = file.read()
+        found = []
+        for block in log.split("\n\n"):
+            name = re.match(r"\s*(\w+) event", block)
+            if name is None:
+                continue
+            atom = re.search(r"atom 0x[0-9a-f]+ \((\w+)\)", block)
+            mode = re.search(r"mode (\w+)", block)
+            event = Event(name.group(1), atom and atom.group(1), mode and mode.group(1))
+            if include_syncs or not (event.atom or "").startswith(self._SYNC_PROPERTY):
+                found.append(event)
+        return found
+
+    def count(self, name, atom=None, mode=None):
+        return sum(1 for event in self.events(include_syncs=True)
+                   if event.name == name and atom in (None, event.atom)
+                   and mode in (None, event.mode))
+
+    def stop(self):
+        _end_process(self.process)
+
+
+class Recording:
+    """What the null sink plays, recorded as signed 16-bit mono samples."""
+
+    def __init__(self, desktop, rate):
+        self.desktop = desktop
+        self.rate = rate
+        self.path = os.path.join(desktop.root, f"recording-{len(desktop._recordings)}.raw")
+        self._file = open(self.path, "wb")
+        self.process = subprocess.Popen(
+            ["parec", "-d", "null.monitor", "--raw", "--format=s16le", f"--rate={rate}",
+             "--channels=1", "--latency-msec=20"],
+            env=desktop.env, stdin=subprocess.DEVNULL, stdout=self._file,
+            stderr=subprocess.DEVNULL, start_new_session=True)
+
+    def wait_started(self, timeout=DEFAULT_TIMEOUT):
+        """Waits until samples arrive, so nothing played after this is missed."""
+        wait_until(lambda: os.path.getsize(self.path) > 0, timeout, "the recording to start")
+
+    def samples(self):
+        with open(self.path, "rb") as file:
+            data = file.read()
+        samples = array.array("h")
+        samples.frombytes(data[:len(data) // 2 * 2])
+        return samples
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.send_signal(signal.SIGINT)
+            try:
+                self.process.wait(DEFAULT_TIMEOUT)
+            except subprocess.TimeoutExpired:
+                _end_process(self.process)
+        if not self._file.closed:
+            self._file.close()
+        return self.samples()

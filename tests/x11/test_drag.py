@@ -1,0 +1,74 @@
+"""Dragging the window by its face, with a window manager (which is handed the
+move) and on a bare X server (where the program moves the window itself)."""
+
+import unittest
+
+from desktop import FACE_SPOTS, Desktop, key_centre, settings_text
+
+HOME = (200, 100)
+
+
+class DragTest(unittest.TestCase):
+    def open(self, window_manager):
+        desktop = self.enterContext(Desktop(window_manager=window_manager))
+        desktop.write_settings(settings_text(left=HOME[0], top=HOME[1]))
+        gadget = desktop.start_gadget()
+        gadget.wait_for_position(HOME)
+        return desktop, gadget
+
+    def test_left_drag_on_the_face_moves_the_window_by_the_drag(self):
+        for window_manager in (True, False):
+            with self.subTest(window_manager=window_manager):
+                desktop, gadget = self.open(window_manager)
+                (top_x, top_y), (side_x, side_y) = FACE_SPOTS
+                gadget.drag(top_x, top_y, 150, 120, follows=True)
+                self.assertEqual(gadget.position(), (350, 220))
+                gadget.drag(side_x, side_y, -90, -60, follows=True)
+                self.assertEqual(gadget.position(), (260, 160))
+
+                # Pointer motion after the release leaves the window alone:
+                # the next drag starts from where the last one ended.
+                desktop.move_pointer(900, 700)
+                desktop.move_pointer(20, 20)
+                gadget.drag(top_x, top_y, 7, 9, follows=True)
+                self.assertEqual(gadget.position(), (267, 169))
+                self.assertEqual(gadget.geometry().width, 184)
+
+    def test_other_buttons_and_presses_on_keys_do_not_drag(self):
+        for window_manager in (True, False):
+            with self.subTest(window_manager=window_manager):
+                desktop, gadget = self.open(window_manager)
+                x, y = FACE_SPOTS[0]
+                gadget.drag(x, y, 120, 80, button=3)
+                gadget.drag(x, y, 120, 80, button=2)
+                for key in ("7", "CLR", "0", "START"):
+                    gadget.drag(*key_centre(key), 120, 80)
+
+                # A face drag after all that moves the window from its home by
+                # exactly that drag: none of the above moved it.
+                gadget.drag(x, y, 10, 20, follows=True)
+                self.assertEqual(gadget.position(), (HOME[0] + 10, HOME[1] + 20))
+
+    def test_press_on_a_key_clicks_it_and_does_not_drag(self):
+        desktop = self.enterContext(Desktop())
+        for press_seven in (False, True):
+            with self.subTest(press_seven=press_seven):
+                desktop.write_settings(settings_text(left=HOME[0], top=HOME[1]))
+                gadget = desktop.start_gadget()
+                gadget.wait_for_position(HOME)
+                if press_seven:
+                    # A press that wanders a little inside the key is still its click.
+                    x, y = key_centre("7")
+                    gadget.drag(x, y, 6, 4)
+                # START starts a countdown only when one was keyed in; OFF then
+                # writes the run flag.
+                gadget.click_key("START")
+                gadget.click_key("OFF")
+                self.assertEqual(gadget.wait_exit(), 0)
+                self.assertEqual(desktop.read_settings().decode(),
+                                 settings_text(left=HOME[0], top=HOME[1],
+                                               run_flag=1 if press_seven else 0))
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,104 @@
+"""The window's place at start-up, its rounded shape, and start-up with a
+damaged settings file, through the real program on a private X server."""
+
+import random
+import unittest
+
+from desktop import WINDOW_HEIGHT, WINDOW_WIDTH, Desktop, Geometry, settings_text
+
+STORED = "[FORM1]\nPOJIX= 1500\nPOJIY= 3000\n"
+
+
+class PlacementTest(unittest.TestCase):
+    def test_opens_at_the_stored_position(self):
+        for window_manager in (True, False):
+            with self.subTest(window_manager=window_manager):
+                desktop = self.enterContext(Desktop(window_manager=window_manager))
+                desktop.write_settings(STORED)
+                gadget = desktop.start_gadget()
+                gadget.wait_for_position((200, 100))
+                self.assertEqual(gadget.geometry(),
+                                 Geometry(200, 100, WINDOW_WIDTH, WINDOW_HEIGHT))
+
+    def test_first_start_opens_at_the_origin_and_writes_nothing(self):
+        desktop = self.enterContext(Desktop())
+        # This window manager puts windows that ask for no place under the
+        # pointer, in the middle of the screen: 0, 0 must be asked for.
+        desktop.start_client(["xmessage", "placed by the window manager"])
+        other = desktop.wait_for_window_named("xmessage")
+        self.assertNotEqual(desktop.geometry(other).position, (0, 0))
+
+        gadget = desktop.start_gadget()
+        gadget.wait_for_position((0, 0))
+        self.assertEqual(gadget.geometry(), Geometry(0, 0, WINDOW_WIDTH, WINDOW_HEIGHT))
+        self.assertIsNone(desktop.read_settings())
+
+
+class ShapeTest(unittest.TestCase):
+    # Window pixels outside the rounded shape: the two cut-away columns and
+    # the corners, and inside it: the edges' middles and just inside the arcs.
+    OUTSIDE = [(0, 77), (1, 77), (0, 0), (1, 154),
+               (2, 0), (3, 1), (183, 0), (182, 1), (2, 154), (3, 153), (183, 154), (182, 153)]
+    INSIDE = [(2, 77), (183, 77), (92, 0), (92, 154),
+              (6, 4), (179, 4), (6, 150), (179, 150)]
+
+    def test_rounded_shape_keeps_the_face_less_two_columns(self):
+        for window_manager in (True, False):
+            with self.subTest(window_manager=window_manager):
+                desktop = self.enterContext(Desktop(window_manager=window_manager))
+                desktop.write_settings(STORED)
+                gadget = desktop.start_gadget()
+                gadget.wait_for_position((200, 100))
+
+                self.assertEqual(gadget.shape_extents(), (2, 0, 182, WINDOW_HEIGHT))
+                # The shape decides where the pointer is over the window.
+                for x, y in self.OUTSIDE:
+                    self.assertFalse(gadget.hits(x, y), f"pixel {x},{y} is inside the shape")
+                for x, y in self.INSIDE:
+                    self.assertTrue(gadget.hits(x, y), f"pixel {x},{y} is outside the shape")
+
+
+class DamagedSettingsTest(unittest.TestCase):
+    def start_with(self, contents):
+        desktop = self.enterContext(Desktop())
+        desktop.write_settings(contents)
+        return desktop, desktop.start_gadget()
+
+    def test_binary_junk_reads_as_no_settings(self):
+        junk = bytes(random.Random(1).randrange(256) for _ in range(8192))
+        self.assertNotIn(b"FORM1", junk)
+        desktop, gadget = self.start_with(junk)
+        gadget.wait_for_position((0, 0))
+        self.assertEqual(desktop.read_settings(), junk)
+
+    def test_junk_before_the_section_does_not_hide_it(self):
+        junk = bytes(random.Random(2).randrange(256) for _ in range(4096))
+        # Whatever the junk's last line holds, the section starts on a line of its own.
+        desktop, gadget = self.start_with(junk + b"\n" + STORED.encode())
+        gadget.wait_for_position((200, 100))
+
+    def test_long_lines_are_passed_over(self):
+        long_line = b"POJIX=" + b"9" * 100_000 + b"\n"
+        _, gadget = self.start_with(b"[FORM1]\n" + b"#" * 100_000 + b"\n" +
+                                    STORED.split("\n", 1)[1].encode() + b"[JUNK]\n" + long_line)
+        gadget.wait_for_position((200, 100))
+
+    def test_one_long_line_without_end(self):
+        _, gadget = self.start_with(b"x" * 100_000)
+        gadget.wait_for_position((0, 0))
+
+    def test_off_after_a_long_line_writes_a_file_the_next_start_reads(self):
+        long_line = b";" + b"z" * 100_000 + b"\n"
+        desktop, gadget = self.start_with(long_line + settings_text(left=200, top=100).encode())
+        gadget.wait_for_position((200, 100))
+        gadget.drag(92, 6, 50, 30, follows=True)
+        gadget.click_key("OFF")
+        self.assertEqual(gadget.wait_exit(), 0)
+        self.assertEqual(desktop.read_settings(),
+                         long_line + settings_text(left=250, top=130).encode())
+        again = desktop.start_gadget()
+        again.wait_for_position((250, 130))
+
+
+if __name__ == "__main__":
+    unittest.main()
