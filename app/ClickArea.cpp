@@ -1,27 +1,18 @@
 #include "app/ClickArea.h"
 
-#include <QMouseEvent>
-
 namespace pomelo {
 
-ClickArea::ClickArea(QWidget *parent)
-    : QWidget(parent) {
+ClickArea::ClickArea(const QString &label, QWidget *parent)
+    : QAbstractButton(parent) {
+    setText(label);
+    setAccessibleName(label);
+    // The keyboard goes to the window, which maps keys to these buttons.
+    setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_NoSystemBackground);
     setCursor(Qt::PointingHandCursor);
 }
 
-void ClickArea::mousePressEvent(QMouseEvent *event) {
-    pressed_ = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void ClickArea::mouseReleaseEvent(QMouseEvent *event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    event->accept();
-    if (click)
-        emit clicked();
-}
+// The key is drawn on the face; the area itself is invisible.
+void ClickArea::paintEvent(QPaintEvent *) {}
 
 } // namespace pomelo

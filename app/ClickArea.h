@@ -1,25 +1,19 @@
 #pragma once
 
-#include <QWidget>
+#include <QAbstractButton>
 
 namespace pomelo {
 
-// A transparent key area over a key drawn on the face. A left click inside
-// it is the key's click; a press on it never drags the window.
-class ClickArea : public QWidget {
+// A transparent key over a key drawn on the face. A left click on it is the
+// key's click; a press on it never drags the window. Being a button, it
+// reaches screen readers as one, named after its label.
+class ClickArea : public QAbstractButton {
     Q_OBJECT
 public:
-    explicit ClickArea(QWidget *parent);
-
-signals:
-    void clicked();
+    ClickArea(const QString &label, QWidget *parent);
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
-private:
-    bool pressed_ = false;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 } // namespace pomelo

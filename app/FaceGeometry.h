@@ -16,6 +16,8 @@ inline constexpr int FacePictureHeight = 158;
 // The shape cuts the two leftmost columns away and rounds the corners.
 inline constexpr int ShapeLeft = 2;
 inline constexpr int CornerEllipse = 17;
+// The LCD window of the face.
+inline constexpr QRect LcdArea{QPoint(18, 12), QPoint(166, 65)};
 
 inline int TwipsToPixels(double twips) {
     return static_cast<int>(std::lround(twips / TwipsPerPixel));

@@ -3,11 +3,14 @@
 #include "app/ClickArea.h"
 #include "app/FaceGeometry.h"
 #include "app/FormEvents.h"
+#include "app/KeyboardKeys.h"
+#include "app/LcdReadout.h"
 #include "app/Logging.h"
 #include "app/PictureBox.h"
 #include "app/WindowShape.h"
 #include "display/Glyphs.h"
 #include "display/IndicatorArt.h"
+#include "display/LcdReading.h"
 #include "timer/Alarm.h"
 #include "timer/Tick.h"
 
@@ -76,6 +79,12 @@ Form1::Form1(SettingsFile settingsFile, QWidget *parent)
     setWindowIcon(RenderIcon());
     setFixedSize(FaceWidth, FaceHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+
+    InstallLcdReadoutAccessibility();
+    lcdReadout_ = new LcdReadout(this);
+    lcdReadout_->setObjectName(QStringLiteral("Lcd"));
+    lcdReadout_->setGeometry(LcdArea);
 
     for (const DigitCell &cell : DigitCells) {
         for (int digit = 0; digit < 10; ++digit) {
@@ -94,10 +103,11 @@ Form1::Form1(SettingsFile settingsFile, QWidget *parent)
     }
     for (int control = 1; control <= KeyCount; ++control) {
         const Key &key = Keys()[control - 1];
-        auto *area = new ClickArea(this);
+        auto *area = new ClickArea(QString::fromUtf8(key.label), this);
         area->setObjectName(QString::fromUtf8(key.control));
         area->setGeometry(TwipsToPixels(key.area));
         area->setToolTip(QString::fromUtf8(key.toolTip));
+        area->setAccessibleDescription(area->toolTip());
         connect(area, &ClickArea::clicked, this, [this, handler = key.click] { run(handler); });
         keyAreas_[control - 1] = area;
     }
@@ -123,8 +133,10 @@ void Form1::run(KeyHandler handler) {
         return;
     displayChanged_ = false;
     handler(state_, *this);
-    if (displayChanged_)
+    if (displayChanged_) {
         LogDisplayChange();
+        lcdReadout_->setText(QString::fromStdString(LcdReading(*this)));
+    }
     // The shake timer wakes only while shake steps are pending.
     if (state_.ShakeCount > 0 && !timer2_.isActive())
         timer2_.start();
@@ -256,6 +268,15 @@ void Form1::paintEvent(QPaintEvent *) {
         face_ = RenderFace(ratio);
     QPainter painter(this);
     painter.drawPixmap(0, 0, face_);
+}
+
+void Form1::keyPressEvent(QKeyEvent *event) {
+    const int area = KeyAreaForKeyboard(*event);
+    if (area == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    run(Keys()[area - 1].click);
 }
 
 void Form1::mousePressEvent(QMouseEvent *event) {

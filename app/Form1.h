@@ -16,6 +16,7 @@
 namespace pomelo {
 
 class ClickArea;
+class LcdReadout;
 class PictureBox;
 
 // The gadget's one window: the face, fourteen key areas, the fifty LCD
@@ -30,6 +31,7 @@ public:
     const TimerState &state() const { return state_; }
     ClickArea *keyArea(int control) const { return keyAreas_.at(control - 1); }
     PictureBox *picture(PictureArray array, int index) const;
+    LcdReadout *lcdReadout() const { return lcdReadout_; }
 
     // Effects
     void placePicture(PictureArray array, int index, int leftTwips, int topTwips) override;
@@ -55,6 +57,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -67,6 +70,7 @@ private:
     AlarmSound alarmSound_;
     std::array<ClickArea *, KeyCount> keyAreas_{};
     std::array<std::array<PictureBox *, 10>, 5> pictures_{};
+    LcdReadout *lcdReadout_ = nullptr;
     SecondTimer timer1_;
     QTimer timer2_;
     QPixmap face_;

@@ -443,7 +443,10 @@ class Gadget:
                                      f"showing a window:\n{self.output()}")
             return self.find_windows()
 
-        windows = wait_until(shown, timeout, "the pomelo window")
+        try:
+            windows = wait_until(shown, timeout, "the pomelo window")
+        except WaitTimeout as error:
+            raise WaitTimeout(f"{error}; pomelo printed:\n{self.output()}") from None
         if len(windows) != 1:
             raise AssertionError(f"pomelo shows {len(windows)} windows")
         self._window = windows[0]

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "timer/Effects.h"
+
+#include <string>
+
+namespace pomelo {
+
+// What the LCD shows, as text for screen readers: "12:34" for minutes and
+// seconds, "01 05" for the stopwatch's hours and minutes, "21:07" or
+// "9:07 PM" for the clock; empty while nothing is shown. The clock's
+// blinking colon does not change it.
+std::string LcdReading(const Effects &effects);
+
+} // namespace pomelo

@@ -1,0 +1,95 @@
+#include "app/ClickArea.h"
+#include "app/Form1.h"
+#include "app/PictureBox.h"
+#include "display/Glyphs.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using namespace pomelo;
+
+namespace {
+
+const QRgb Ground = qRgb(175, 205, 175);
+const QRgb Dot = qRgb(0, 0, 0);
+
+// Pixels of `image` in `rect` that are neither the LCD ground nor a dot.
+int BlurredPixels(const QImage &image, const QRect &rect) {
+    int blurred = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y) & 0xFFFFFF;
+            blurred += pixel != (Ground & 0xFFFFFF) && pixel != (Dot & 0xFFFFFF) ? 1 : 0;
+        }
+    return blurred;
+}
+
+} // namespace
+
+// The LCD stays sharp and the keys stay on their keys at any pixel ratio.
+class HiDpiTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void glyphsHaveOnlyTwoColoursAtAnyRatio_data();
+    void glyphsHaveOnlyTwoColoursAtAnyRatio();
+    void windowAtRatioTwoIsSharpAndKeepsItsGeometry();
+};
+
+void HiDpiTest::glyphsHaveOnlyTwoColoursAtAnyRatio_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("1") << 1.0;
+    QTest::newRow("1.5") << 1.5;
+    QTest::newRow("2") << 2.0;
+    QTest::newRow("3") << 3.0;
+}
+
+void HiDpiTest::glyphsHaveOnlyTwoColoursAtAnyRatio() {
+    QFETCH(qreal, ratio);
+    for (int digit = 0; digit < 10; ++digit) {
+        const QImage image = RenderBitmap(DigitGlyph(digit), ratio).toImage();
+        QCOMPARE(image.size(), QSize(qRound(25 * ratio), qRound(42 * ratio)));
+        QCOMPARE(BlurredPixels(image, image.rect()), 0);
+        // Every dot covers whole device pixels: the dot's top-left logical
+        // pixel of the 8's top row starts exactly at its scaled position.
+        const QImage eight = RenderBitmap(DigitGlyph(8), ratio).toImage();
+        const int x = qRound(7 * ratio);
+        const int y = qRound(4 * ratio);
+        QCOMPARE(eight.pixel(x, y), Dot);
+        QCOMPARE(eight.pixel(x - 1, y), Ground);
+        QCOMPARE(eight.pixel(x, y - 1), Ground);
+    }
+}
+
+void HiDpiTest::windowAtRatioTwoIsSharpAndKeepsItsGeometry() {
+    QTemporaryDir configDir;
+    Form1 form(SettingsFile(configDir.filePath("pomelo.ini")));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.devicePixelRatioF(), 2.0);
+    // Logical geometry is unchanged by the scale.
+    QCOMPARE(form.size(), QSize(184, 155));
+    QCOMPARE(form.keyArea(14)->geometry(), QRect(109, 121, 66, 25));
+
+    form.keyArea(8)->click();
+    form.keyArea(8)->click(); // 00 88
+    const QImage shot = form.grab().toImage();
+    QCOMPARE(shot.size(), QSize(368, 310));
+    // The two digit boxes of the seconds, in device pixels, two colours only.
+    QCOMPARE(BlurredPixels(shot, QRect(91 * 2, 19 * 2, 24 * 2, 41 * 2)), 0);
+    QCOMPARE(BlurredPixels(shot, QRect(115 * 2, 19 * 2, 24 * 2, 41 * 2)), 0);
+    // A dot of the 8 in the ones of seconds: top row, second column.
+    QCOMPARE(shot.pixel((115 + 7) * 2, (19 + 4) * 2), Dot);
+    QCOMPARE(shot.pixel((115 + 7) * 2 - 1, (19 + 4) * 2), Ground);
+}
+
+int main(int argc, char *argv[]) {
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    HiDpiTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "hidpi_test.moc"

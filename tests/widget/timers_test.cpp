@@ -1,0 +1,106 @@
+#include "app/ClickArea.h"
+#include "app/Form1.h"
+#include "app/SecondTimer.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <ctime>
+#include <memory>
+
+using namespace pomelo;
+
+namespace {
+
+qint64 WallClockMs() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return qint64(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+} // namespace
+
+// The window's two timers: the tick once per wall-clock second just after
+// it begins, the shake timer only for the four steps of an alarm.
+class TimersTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void tickWakesOncePerSecondJustAfterTheBoundary();
+    void shakeTimerRunsOnlyForTheFourStepsOfAnAlarm();
+
+private:
+    std::unique_ptr<QTemporaryDir> configDir_;
+    std::unique_ptr<Form1> form_;
+};
+
+void TimersTest::init() {
+    configDir_ = std::make_unique<QTemporaryDir>();
+    form_ = std::make_unique<Form1>(SettingsFile(configDir_->filePath("pomelo.ini")));
+    form_->move(300, 200);
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+}
+
+void TimersTest::cleanup() {
+    form_.reset();
+    configDir_.reset();
+}
+
+void TimersTest::tickWakesOncePerSecondJustAfterTheBoundary() {
+    auto *timer1 = form_->findChild<SecondTimer *>(QStringLiteral("Timer1"));
+    QVERIFY(timer1 != nullptr);
+    QList<qint64> wakes;
+    connect(timer1, &SecondTimer::timeout, this, [&wakes] { wakes << WallClockMs(); });
+    QTest::qWait(3500);
+    QVERIFY2(wakes.size() >= 3 && wakes.size() <= 4, qPrintable(QString::number(wakes.size())));
+    for (qsizetype i = 0; i < wakes.size(); ++i) {
+        // Within 100 ms after the second began: the display follows it.
+        QVERIFY2(wakes[i] % 1000 < 100, qPrintable(QString::number(wakes[i] % 1000)));
+        if (i > 0)
+            QCOMPARE(wakes[i] / 1000, wakes[i - 1] / 1000 + 1);
+    }
+}
+
+void TimersTest::shakeTimerRunsOnlyForTheFourStepsOfAnAlarm() {
+    auto *timer2 = form_->findChild<QTimer *>(QStringLiteral("Timer2"));
+    QVERIFY(timer2 != nullptr);
+    QTest::qWait(1100);
+    QVERIFY(!timer2->isActive());
+
+    struct Step {
+        qint64 ms;
+        QPoint pos;
+    };
+    QList<Step> steps;
+    QElapsedTimer clock;
+    clock.start();
+    connect(timer2, &QTimer::timeout, this, [&] { steps << Step{clock.elapsed(), form_->pos()}; });
+
+    const QPoint home = form_->pos();
+    form_->keyArea(2)->click();         // 00 02
+    form_->keyArea(14)->click();        // START: home is here
+    form_->move(home + QPoint(40, 30)); // dragged away while counting
+    QTRY_VERIFY_WITH_TIMEOUT(timer2->isActive(), 3500);
+    QTRY_VERIFY_WITH_TIMEOUT(!timer2->isActive(), 1000);
+    QTest::qWait(300);
+
+    QCOMPARE(steps.size(), 4);
+    for (int step = 0; step < 3; ++step) {
+        const QPoint offset = steps[step].pos - home;
+        QVERIFY(offset.x() >= 0 && offset.x() < 67); // under 1000 twips
+        QVERIFY(offset.y() >= 0 && offset.y() < 67);
+    }
+    QCOMPARE(steps[3].pos, home);
+    for (int step = 1; step < 4; ++step) {
+        const qint64 gap = steps[step].ms - steps[step - 1].ms;
+        QVERIFY2(gap >= 90 && gap <= 250, qPrintable(QString::number(gap)));
+    }
+    QCOMPARE(form_->state().ShakeCount, 0);
+}
+
+QTEST_MAIN(TimersTest)
+#include "timers_test.moc"
