@@ -13,10 +13,18 @@ void PreferX11OnWayland() {
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
+// The window is tiny: sending its changed pixels costs less than the round
+// trip that shared-memory transfers make before each reuse of their buffer.
+void PreferPlainImageTransfers() {
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
     PreferX11OnWayland();
+    PreferPlainImageTransfers();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pomelo"));
     QGuiApplication::setDesktopFileName(QStringLiteral(POMELO_APP_ID));

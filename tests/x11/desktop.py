@@ -70,6 +70,10 @@ class WaitTimeout(AssertionError):
     """A condition a test waited for did not come true in time."""
 
 
+class XToolFailed(AssertionError):
+    """An X tool could not do its job, for instance on a window that is gone."""
+
+
 def wait_until(predicate, timeout=DEFAULT_TIMEOUT, message="condition", interval=POLL_INTERVAL):
     """Polls predicate until it returns something true and returns that."""
     deadline = time.monotonic() + timeout
@@ -85,12 +89,6 @@ def wait_until(predicate, timeout=DEFAULT_TIMEOUT, message="condition", interval
 def key_centre(name):
     left, top, width, height = KEYS[name]
     return left + width // 2, top + height // 2
-
-
-def position_from_settings(text):
-    """(left, top) in pixels from the POJIY and POJIX lines of a settings text."""
-    values = dict(re.findall(r"^(POJI[XY])=\s*(-?\d+)\s*$", text, re.MULTILINE))
-    return int(values["POJIY"]) // TWIPS_PER_PIXEL, int(values["POJIX"]) // TWIPS_PER_PIXEL
 
 
 def settings_text(mode=0, run_flag=0, left=0, top=0, hour12=0):
@@ -263,13 +261,18 @@ class Desktop:
         config = os.path.join(self.root, "openbox-rc.xml")
         with open(config, "w") as file:
             file.write(_OPENBOX_CONFIG)
-        openbox = self._spawn(["openbox", "--sm-disable", "--config-file", config],
-                              "openbox.log")
+        # Openbox owns the screen before it has finished starting up, and a
+        # window mapped in between may never be managed; the start-up command
+        # runs once it is done.
+        ready = os.path.join(self.root, "openbox-ready")
+        openbox = self._spawn(["openbox", "--sm-disable", "--config-file", config,
+                               "--startup", f"touch {ready}"], "openbox.log")
 
         def managing():
             if openbox.poll() is not None:
                 raise RuntimeError(f"openbox ended early: {self.log('openbox.log')}")
-            return "window id #" in self.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK")
+            return (os.path.exists(ready) and
+                    "window id #" in self.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
 
         wait_until(managing, message="openbox to manage the screen")
 
@@ -309,7 +312,12 @@ class Desktop:
 
     def x(self, *args):
         """Runs an X tool on this display and returns what it printed."""
-        return self.run(list(args)).stdout
+        result = self.run(list(args), check=False)
+        if result.returncode != 0:
+            # Mostly a window that is gone: a failure of the program under test.
+            raise XToolFailed(f"{' '.join(args)} failed ({result.returncode}): "
+                              f"{result.stderr.strip()}")
+        return result.stdout
 
     def log(self, name):
         try:
@@ -562,6 +570,15 @@ class Gadget:
         if handed_over:
             wait_until(lambda: spy.count("FocusIn", mode="NotifyUngrab") > ungrabs, timeout,
                        "the window manager to end the move")
+
+    def flick(self, x, y, dx, dy, button=1):
+        """Presses at window pixel (x, y), moves the pointer by (dx, dy) and
+        releases in one go, before the program can have handled the press."""
+        start_x, start_y = self.screen_point(x, y)
+        self.desktop.x("xdotool", "mousemove", str(start_x), str(start_y),
+                       "mousedown", str(button),
+                       "mousemove", str(start_x + dx), str(start_y + dy),
+                       "mouseup", str(button))
 
     def _focused_spy(self):
         if self._spy is None:

@@ -34,6 +34,16 @@ class DragTest(unittest.TestCase):
                 self.assertEqual(gadget.position(), (267, 169))
                 self.assertEqual(gadget.geometry().width, 184)
 
+    def test_quick_flick_moves_the_window_by_the_whole_drag(self):
+        # With no window manager the program moves the window itself, from
+        # where the button went down, however late it gets to the press.
+        _, gadget = self.open(window_manager=False)
+        expected = HOME
+        for dx, dy in ((60, 40), (-25, 70), (90, -55), (-125, -55)):
+            gadget.flick(*FACE_SPOTS[0], dx, dy)
+            expected = (expected[0] + dx, expected[1] + dy)
+            gadget.wait_for_position(expected)
+
     def test_other_buttons_and_presses_on_keys_do_not_drag(self):
         for window_manager in (True, False):
             with self.subTest(window_manager=window_manager):
@@ -50,25 +60,20 @@ class DragTest(unittest.TestCase):
                 self.assertEqual(gadget.position(), (HOME[0] + 10, HOME[1] + 20))
 
     def test_press_on_a_key_clicks_it_and_does_not_drag(self):
-        desktop = self.enterContext(Desktop())
         for press_seven in (False, True):
             with self.subTest(press_seven=press_seven):
-                desktop.write_settings(settings_text(left=HOME[0], top=HOME[1]))
-                gadget = desktop.start_gadget()
-                gadget.wait_for_position(HOME)
+                desktop, gadget = self.open(window_manager=True)
                 if press_seven:
                     # A press that wanders a little inside the key is still its click.
-                    x, y = key_centre("7")
-                    gadget.drag(x, y, 6, 4)
-                # START starts a countdown only when one was keyed in; OFF then
-                # writes the run flag.
+                    gadget.drag(*key_centre("7"), 6, 4)
+                # START starts a countdown only when one was keyed in (00 07
+                # here); OFF then writes the run flag.
                 gadget.click_key("START")
                 gadget.click_key("OFF")
                 self.assertEqual(gadget.wait_exit(), 0)
                 self.assertEqual(desktop.read_settings().decode(),
                                  settings_text(left=HOME[0], top=HOME[1],
                                                run_flag=1 if press_seven else 0))
-
 
 if __name__ == "__main__":
     unittest.main()

@@ -1,0 +1,293 @@
+#!/usr/bin/env python3
+"""Measures what pomelo costs while it sits on a desktop, beside xclock.
+
+Runs both under a private Xvfb with openbox and a PulseAudio null sink, and
+prints a Markdown table: CPU time and wake-ups per second in each state,
+memory, time from exec to a mapped window, how soon after each wall-clock
+second the LCD changes, and (with --accuracy) how far from 600 s a 10-minute
+countdown rings. Never part of the tests: it only reports figures.
+"""
+
+import argparse
+import os
+import platform
+import statistics
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "x11"))
+from desktop import Desktop, wait_until  # noqa: E402
+
+CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
+DISPLAY_LOG = "pomelo.display.debug=true"
+
+
+# -- reading a process from /proc ----------------------------------------------
+
+def tasks(pid):
+    return [os.path.join(f"/proc/{pid}/task", task) for task in os.listdir(f"/proc/{pid}/task")]
+
+
+def cpu_seconds(pid):
+    """User plus system time, from /proc/PID/stat (clock-tick resolution)."""
+    with open(f"/proc/{pid}/stat") as file:
+        fields = file.read().rpartition(")")[2].split()
+    return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
+
+
+def cpu_nanoseconds(pid):
+    """Time on a CPU over all threads, from schedstat (nanoseconds)."""
+    total = 0
+    for task in tasks(pid):
+        with open(os.path.join(task, "schedstat")) as file:
+            total += int(file.read().split()[0])
+    return total
+
+
+def context_switches(pid):
+    """Voluntary and involuntary switches over all threads: every wake-up is one."""
+    total = 0
+    for task in tasks(pid):
+        with open(os.path.join(task, "status")) as file:
+            for line in file:
+                if line.startswith(("voluntary_ctxt_switches", "nonvoluntary_ctxt_switches")):
+                    total += int(line.split()[1])
+    return total
+
+
+def memory_kib(pid):
+    values = {}
+    with open(f"/proc/{pid}/status") as file:
+        for line in file:
+            name, _, value = line.partition(":")
+            if name in ("VmRSS", "VmHWM"):
+                values[name] = int(value.split()[0])
+    return values["VmRSS"], values["VmHWM"]
+
+
+class Usage:
+    """CPU and wake-ups of a process over an interval."""
+
+    def __init__(self, pid):
+        self.pid = pid
+        self.start = (time.monotonic(), cpu_seconds(pid), cpu_nanoseconds(pid),
+                      context_switches(pid))
+
+    def finish(self):
+        now = (time.monotonic(), cpu_seconds(self.pid), cpu_nanoseconds(self.pid),
+               context_switches(self.pid))
+        seconds = now[0] - self.start[0]
+        return {
+            "cpu_ms_per_min": (now[1] - self.start[1]) * 1000 * 60 / seconds,
+            "sched_ms_per_min": (now[2] - self.start[2]) / 1e6 * 60 / seconds,
+            "wakeups_per_s": (now[3] - self.start[3]) / seconds,
+        }
+
+
+# -- the measurements ---------------------------------------------------------
+
+def display_changes(gadget, since):
+    """Wall-clock times (s) at which the LCD changed, from the display log."""
+    times = []
+    for line in gadget.output().splitlines():
+        if "display changed at" in line:
+            stamp = float(line.rsplit(" ", 1)[1])
+            if stamp >= since:
+                times.append(stamp)
+    return times
+
+
+def latency_ms(stamps):
+    """How long after its wall-clock second each change came."""
+    return [(stamp - int(stamp)) * 1000 for stamp in stamps]
+
+
+def measure_states(desktop, seconds):
+    gadget = desktop.start_gadget({"QT_LOGGING_RULES": DISPLAY_LOG})
+    xclock = desktop.start_client(["xclock", "-digital", "-update", "1"])
+    desktop.wait_for_window_named("xclock")
+    time.sleep(2)
+
+    rows = {}
+    latencies = {}
+
+    def measure(state):
+        # Idle is with the pointer elsewhere: over the window, Qt asks the
+        # server where it is whenever a picture shows or hides.
+        desktop.move_pointer(1000, 700)
+        time.sleep(1)
+        wall_start = time.time()
+        ours, theirs = Usage(gadget.pid), Usage(xclock.pid)
+        time.sleep(seconds)
+        rows[state] = (ours.finish(), theirs.finish())
+        latencies[state] = latency_ms(display_changes(gadget, wall_start))
+
+    measure("countdown stopped")
+    for key in ("9", "9", "9", "9", "START"):
+        gadget.click_key(key)
+    time.sleep(1.5)
+    measure("countdown running")
+    gadget.click_key("MOD")
+    time.sleep(1.5)
+    measure("clock")
+    gadget.click_key("MOD")
+    gadget.click_key("START")
+    time.sleep(1.5)
+    measure("stopwatch running")
+    gadget.end()
+    return rows, latencies
+
+
+def measure_memory(desktop):
+    gadget = desktop.start_gadget()
+    xclock = desktop.start_client(["xclock", "-digital", "-update", "1"])
+    desktop.wait_for_window_named("xclock")
+    time.sleep(2)
+    started, theirs = memory_kib(gadget.pid), memory_kib(xclock.pid)
+    gadget.click_key("1")
+    gadget.click_key("START")
+    gadget.wait_for_above(True, timeout=5)
+    time.sleep(2)  # the sound plays out
+    rang = memory_kib(gadget.pid)
+    gadget.end()
+    return started, rang, theirs
+
+
+def time_to_window(desktop, command, find, runs):
+    """Median of exec-to-mapped-window times, polling for the window every 10 ms."""
+    times = []
+    for _ in range(runs):
+        begun = time.monotonic()
+        process = subprocess.Popen(command, env=desktop.env, stdin=subprocess.DEVNULL,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_until(lambda: find(process.pid), timeout=10, interval=0.01,
+                   message=f"a window of {command[0]}")
+        times.append((time.monotonic() - begun) * 1000)
+        process.terminate()
+        process.wait(10)
+        time.sleep(0.3)
+    return statistics.median(times), min(times), max(times)
+
+
+def measure_start_up(desktop, runs):
+    def pomelo_window(pid):
+        out = desktop.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
+                          check=False).stdout
+        return out.strip()
+
+    def xclock_window(_pid):
+        out = desktop.run(["xdotool", "search", "--onlyvisible", "--name", "^xclock$"],
+                          check=False).stdout
+        return out.strip()
+
+    ours = time_to_window(desktop, [desktop.program], pomelo_window, runs)
+    theirs = time_to_window(desktop, ["xclock", "-digital", "-update", "1"], xclock_window, runs)
+    return ours, theirs
+
+
+def measure_accuracy(desktop):
+    gadget = desktop.start_gadget()
+    for key in ("1", "0", "0", "0"):
+        gadget.click_key(key)
+    pressed = time.monotonic()
+    gadget.click_key("START")
+    time.sleep(597)
+    wait_until(gadget.is_above, timeout=10, interval=0.02, message="the alarm")
+    rang = time.monotonic() - pressed
+    gadget.end()
+    return rang
+
+
+# -- the report ---------------------------------------------------------------
+
+def ratio(ours, theirs):
+    return f"{ours / theirs:.2f}×" if theirs > 0 else "–"
+
+
+def machine():
+    model = "unknown CPU"
+    with open("/proc/cpuinfo") as file:
+        for line in file:
+            if line.startswith("model name"):
+                model = line.split(":", 1)[1].strip()
+                break
+    return f"{platform.node()}, {model}, {os.cpu_count()} cores, {platform.platform()}"
+
+
+def report(args, rows, latencies, memory, start_up, accuracy):
+    lines = [f"## {time.strftime('%Y-%m-%d %H:%M %Z')}", "",
+             f"Machine: {machine()}  ", f"Command: `{' '.join(sys.argv)}`", "",
+             f"CPU and wake-ups over {args.seconds} s per state, pomelo and "
+             "`xclock -digital -update 1` measured over the same interval "
+             "(CPU: user + system from /proc/PID/stat, clock-tick resolution; "
+             "on-CPU time from schedstat; wake-ups: context switches of all threads).", "",
+             "| state | pomelo CPU ms/min | xclock CPU ms/min | ratio | pomelo on-CPU ms/min "
+             "| xclock on-CPU ms/min | ratio | pomelo wake-ups/s | xclock wake-ups/s |",
+             "|---|---|---|---|---|---|---|---|---|"]
+    for state, (ours, theirs) in rows.items():
+        lines.append(
+            f"| {state} | {ours['cpu_ms_per_min']:.0f} | {theirs['cpu_ms_per_min']:.0f} "
+            f"| {ratio(ours['cpu_ms_per_min'], theirs['cpu_ms_per_min'])} "
+            f"| {ours['sched_ms_per_min']:.1f} | {theirs['sched_ms_per_min']:.1f} "
+            f"| {ratio(ours['sched_ms_per_min'], theirs['sched_ms_per_min'])} "
+            f"| {ours['wakeups_per_s']:.2f} | {theirs['wakeups_per_s']:.2f} |")
+    started, rang, theirs = memory
+    lines += ["", "| memory | pomelo | xclock | ratio |", "|---|---|---|---|",
+              f"| RSS after start-up | {started[0] / 1024:.1f} MiB | {theirs[0] / 1024:.1f} MiB "
+              f"| {ratio(started[0], theirs[0])} |",
+              f"| peak RSS after start-up | {started[1] / 1024:.1f} MiB "
+              f"| {theirs[1] / 1024:.1f} MiB | {ratio(started[1], theirs[1])} |",
+              f"| RSS after an alarm | {rang[0] / 1024:.1f} MiB | – | – |",
+              f"| peak RSS after an alarm | {rang[1] / 1024:.1f} MiB | – | – |"]
+    ours, theirs = start_up
+    lines += ["", f"| exec to mapped window, {args.starts} starts | median | min | max |",
+              "|---|---|---|---|",
+              f"| pomelo | {ours[0]:.0f} ms | {ours[1]:.0f} ms | {ours[2]:.0f} ms |",
+              f"| xclock | {theirs[0]:.0f} ms | {theirs[1]:.0f} ms | {theirs[2]:.0f} ms |",
+              f"| ratio | {ratio(ours[0], theirs[0])} | | |"]
+    lines += ["", "Display latency: wall-clock time of each LCD change after the start of "
+              "its second, from pomelo's timestamped `pomelo.display` debug log "
+              "(no figure for xclock).", "",
+              "| state | changes | median | max |", "|---|---|---|---|"]
+    for state in ("clock", "countdown running"):
+        values = latencies.get(state) or [float("nan")]
+        lines.append(f"| {state} | {len(latencies.get(state, []))} "
+                     f"| {statistics.median(values):.1f} ms | {max(values):.1f} ms |")
+    if accuracy is not None:
+        lines += ["", f"10-minute countdown: START to alarm {accuracy:.2f} s "
+                  f"({accuracy - 600:+.2f} s from 600 s; the count starts at the next "
+                  "wall-clock second, so 599..600 s is exact)."]
+    return "\n".join(lines) + "\n"
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--program", required=True, help="the pomelo executable")
+    parser.add_argument("--seconds", type=int, default=60, help="seconds per state")
+    parser.add_argument("--starts", type=int, default=10, help="start-ups to time")
+    parser.add_argument("--accuracy", action="store_true",
+                        help="also time a 10-minute countdown against the wall clock")
+    parser.add_argument("--results", help="append the table to this Markdown file")
+    args = parser.parse_args()
+
+    with Desktop(sound=True, program=args.program) as desktop:
+        rows, latencies = measure_states(desktop, args.seconds)
+    with Desktop(sound=True, program=args.program) as desktop:
+        memory = measure_memory(desktop)
+    with Desktop(sound=True, program=args.program) as desktop:
+        start_up = measure_start_up(desktop, args.starts)
+    accuracy = None
+    if args.accuracy:
+        with Desktop(sound=True, program=args.program) as desktop:
+            accuracy = measure_accuracy(desktop)
+
+    table = report(args, rows, latencies, memory, start_up, accuracy)
+    print(table)
+    if args.results:
+        with open(args.results, "a") as file:
+            file.write("\n" + table)
+
+
+if __name__ == "__main__":
+    main()
