@@ -33,9 +33,10 @@ std::size_t ArrayIndex(PictureArray array) {
     return static_cast<std::size_t>(array) - 1;
 }
 
-QPixmap RenderFace(qreal devicePixelRatio) {
-    QSvgRenderer renderer(QStringLiteral(":/face.svg"));
-    QPixmap pixmap(QSize(FacePictureWidth, FacePictureHeight) * devicePixelRatio);
+// A picture of ours at `size` logical pixels, drawn for the given ratio.
+QPixmap RenderSvg(const QString &path, const QSize &size, qreal devicePixelRatio) {
+    QSvgRenderer renderer(path);
+    QPixmap pixmap(size * devicePixelRatio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     renderer.render(&painter);
@@ -44,17 +45,15 @@ QPixmap RenderFace(qreal devicePixelRatio) {
     return pixmap;
 }
 
+QPixmap RenderFace(qreal devicePixelRatio) {
+    return RenderSvg(QStringLiteral(":/face.svg"), QSize(FacePictureWidth, FacePictureHeight),
+                     devicePixelRatio);
+}
+
 QIcon RenderIcon() {
-    QSvgRenderer renderer(QStringLiteral(":/pomelo.svg"));
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    for (const int size : {16, 32, 64})
+        icon.addPixmap(RenderSvg(QStringLiteral(":/pomelo.svg"), QSize(size, size), 1.0));
     return icon;
 }
 

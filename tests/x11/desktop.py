@@ -10,9 +10,12 @@ test fails half-way.
 
 import array
 import contextlib
+import dataclasses
+import glob
 import os
 import re
 import select
+import shlex
 import shutil
 import signal
 import subprocess
@@ -104,6 +107,16 @@ def settings_text(mode=0, run_flag=0, left=0, top=0, hour12=0):
             f"MEMORI={number(hour12)}\n")
 
 
+def faketime_env(fake_time, library="libfaketime.so.1"):
+    """Variables that start a program under libfaketime with the FAKETIME
+    value given (for instance "@2024-01-02 03:04:05"); for start_gadget."""
+    found = sorted(glob.glob(f"/usr/lib/*/faketime/{library}") +
+                   glob.glob(f"/usr/lib/faketime/{library}"))
+    if not found:
+        raise RuntimeError(f"{library} is not installed")
+    return {"LD_PRELOAD": found[0], "FAKETIME": fake_time, "FAKETIME_NO_CACHE": "1"}
+
+
 def _end_process(process, timeout=5.0):
     """Ends a child started in its own session, with all it started."""
     if process.poll() is not None:
@@ -118,21 +131,18 @@ def _end_process(process, timeout=5.0):
             continue
 
 
+@dataclasses.dataclass(frozen=True)
 class Geometry:
     """A window's absolute place and size in screen pixels."""
 
-    def __init__(self, left, top, width, height):
-        self.left, self.top, self.width, self.height = left, top, width, height
+    left: int
+    top: int
+    width: int
+    height: int
 
     @property
     def position(self):
         return self.left, self.top
-
-    def __eq__(self, other):
-        return isinstance(other, Geometry) and vars(self) == vars(other)
-
-    def __repr__(self):
-        return f"Geometry(left={self.left}, top={self.top}, width={self.width}, height={self.height})"
 
 
 class Desktop:
@@ -196,6 +206,9 @@ class Desktop:
         for process in reversed(self._processes):
             _end_process(process)
         self._processes.clear()
+        self._spies.clear()
+        self._recordings.clear()
+        self._gadgets.clear()
         if self._xvfb is not None:
             self._remove_stale_display_files()
         if self.root is not None:
@@ -266,7 +279,7 @@ class Desktop:
         # runs once it is done.
         ready = os.path.join(self.root, "openbox-ready")
         openbox = self._spawn(["openbox", "--sm-disable", "--config-file", config,
-                               "--startup", f"touch {ready}"], "openbox.log")
+                               "--startup", f"touch {shlex.quote(ready)}"], "openbox.log")
 
         def managing():
             if openbox.poll() is not None:
@@ -389,7 +402,8 @@ class Desktop:
         self.x("xdotool", "mousemove", str(x), str(y))
 
     def pointer_window(self, x, y):
-        """The top-level client window under the screen point, 0 for none."""
+        """The window under the screen point as xdotool finds it (a client
+        window or a window manager's frame), 0 for none."""
         out = self.x("xdotool", "mousemove", str(x), str(y), "getmouselocation", "--shell")
         fields = dict(line.split("=", 1) for line in out.split() if "=" in line)
         return int(fields.get("WINDOW", 0))
@@ -511,7 +525,8 @@ class Gadget:
             window = parent
 
     def hits(self, x, y):
-        """Whether a pointer at window pixel (x, y) is over this window."""
+        """Whether a pointer at window pixel (x, y) is over this window; the
+        pointer is left there."""
         left, top = self.position()
         return self.desktop.pointer_window(left + x, top + y) in (self.window, self.toplevel())
 
@@ -542,8 +557,9 @@ class Gadget:
         With follows=True the window is expected to move along, and this
         returns once it has arrived and the move is over.
         """
-        start_x, start_y = self.screen_point(x, y)
-        target = (self.position()[0] + dx, self.position()[1] + dy)
+        left, top = self.position()
+        start_x, start_y = left + x, top + y
+        target = (left + dx, top + dy)
         # A window manager anchors the move where the pointer is when it takes
         # the move over, which is after the program has handled the press; it
         # grabs the keyboard then, which the focused window sees.
@@ -603,14 +619,13 @@ class Gadget:
         _end_process(self.process)
 
 
+@dataclasses.dataclass(frozen=True)
 class Event:
     """One X event as xev reported it."""
 
-    def __init__(self, name, atom=None, mode=None):
-        self.name, self.atom, self.mode = name, atom, mode
-
-    def __repr__(self):
-        return f"Event({self.name!r}, atom={self.atom!r}, mode={self.mode!r})"
+    name: str
+    atom: str = None
+    mode: str = None
 
 
 class EventSpy:

@@ -7,7 +7,7 @@ import stat
 import subprocess
 import unittest
 
-from desktop import Desktop, wait_until
+from desktop import Desktop, faketime_env, wait_until
 
 
 def processes_alive(processes):
@@ -39,6 +39,14 @@ class DesktopTest(unittest.TestCase):
         self.assertEqual(processes_alive(processes), [])
         self.assertFalse(os.path.exists(root))
         self.assertFalse(os.path.exists(f"/tmp/.X{display[1:]}-lock"))
+
+    def test_faked_clock(self):
+        with Desktop(window_manager=False) as desktop:
+            env = desktop.env
+            env.update(faketime_env("@2001-02-03 04:05:06"))
+            result = subprocess.run(["date", "+%Y-%m-%d %H:%M"], env=env, capture_output=True,
+                                    text=True, check=True, timeout=10)
+            self.assertEqual(result.stdout.strip(), "2001-02-03 04:05")
 
     def test_recording_hears_what_is_played(self):
         with Desktop(window_manager=False, sound=True) as desktop:

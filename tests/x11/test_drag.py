@@ -75,5 +75,6 @@ class DragTest(unittest.TestCase):
                                  settings_text(left=HOME[0], top=HOME[1],
                                                run_flag=1 if press_seven else 0))
 
+
 if __name__ == "__main__":
     unittest.main()

@@ -62,7 +62,8 @@ class SingleInstanceTest(unittest.TestCase):
         killed = desktop.start_gadget()
         self.assertIn(killed.pid, lock_holders(desktop.runtime_dir).values())
         killed.kill(signal.SIGKILL)
-        wait_until(lambda: desktop.visible_windows() == [], message="the killed copy's window to go")
+        wait_until(lambda: desktop.visible_windows() == [],
+                   message="the killed copy's window to go")
         # The lock is still there and names a process that is gone.
         self.assertIn(killed.pid, lock_holders(desktop.runtime_dir).values())
 
