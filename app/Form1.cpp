@@ -85,21 +85,32 @@ Form1::Form1(SettingsFile settingsFile, QWidget *parent)
     lcdReadout_->setObjectName(QStringLiteral("Lcd"));
     lcdReadout_->setGeometry(LcdArea);
 
+    createPictures();
+    createKeyAreas();
+    createTimers();
+
+    Form_Load(state_, *this);
+    timer1_.start();
+}
+
+void Form1::createPictures() {
+    const QSize digitBox =
+        TwipsToPixels(TwipsRect{0, 0, DigitBoxWidthTwips, DigitBoxHeightTwips}).size();
     for (const DigitCell &cell : DigitCells) {
-        for (int digit = 0; digit < 10; ++digit) {
-            auto *box = new PictureBox(
-                DigitGlyph(digit),
-                TwipsToPixels(TwipsRect{0, 0, DigitBoxWidthTwips, DigitBoxHeightTwips}).size(),
-                this);
-            pictures_[ArrayIndex(cell.array)][digit] = box;
-        }
+        for (int digit = 0; digit < 10; ++digit)
+            pictures_[ArrayIndex(cell.array)][digit] =
+                new PictureBox(DigitGlyph(digit), digitBox, this);
     }
+    // The indicators stay where they are put here.
     for (int index = 0; index < IndicatorCount; ++index) {
         const QRect box = TwipsToPixels(IndicatorBoxes[index]);
         auto *picture = new PictureBox(IndicatorPicture(index), box.size(), this);
         picture->move(box.topLeft());
         pictures_[ArrayIndex(PictureArray::Picture5)][index] = picture;
     }
+}
+
+void Form1::createKeyAreas() {
     for (int control = 1; control <= KeyCount; ++control) {
         const Key &key = Keys()[control - 1];
         auto *area = new ClickArea(QString::fromUtf8(key.label), this);
@@ -110,7 +121,9 @@ Form1::Form1(SettingsFile settingsFile, QWidget *parent)
         connect(area, &ClickArea::clicked, this, [this, handler = key.click] { run(handler); });
         keyAreas_[control - 1] = area;
     }
+}
 
+void Form1::createTimers() {
     timer1_.setParent(this);
     timer2_.setParent(this);
     timer1_.setObjectName(QStringLiteral("Timer1"));
@@ -119,14 +132,11 @@ Form1::Form1(SettingsFile settingsFile, QWidget *parent)
     timer2_.setTimerType(Qt::PreciseTimer);
     connect(&timer1_, &SecondTimer::timeout, this, [this] { run(Timer1_Timer); });
     connect(&timer2_, &QTimer::timeout, this, [this] { run(Timer2_Timer); });
-
-    Form_Load(state_, *this);
-    timer1_.start();
 }
 
 Form1::~Form1() = default;
 
-void Form1::run(KeyHandler handler) {
+void Form1::run(Handler handler) {
     // Nothing runs once the OFF key has ended the program.
     if (ended_)
         return;

@@ -63,7 +63,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void run(KeyHandler handler);
+    void createPictures();
+    void createKeyAreas();
+    void createTimers();
+    void run(Handler handler);
 
     TimerState state_;
     SettingsFile settingsFile_;

@@ -1,14 +1,11 @@
 #pragma once
 
 #include "display/PictureLayout.h"
-#include "timer/Effects.h"
-#include "timer/TimerState.h"
+#include "timer/Handler.h"
 
 #include <array>
 
 namespace pomelo {
-
-using KeyHandler = void (*)(TimerState &, Effects &);
 
 // One transparent click area over a key drawn on the face.
 struct Key {
@@ -16,7 +13,7 @@ struct Key {
     const char *label;   // what the face shows on the key
     TwipsRect area;
     const char *toolTip; // UTF-8; empty for the digit keys
-    KeyHandler click;
+    Handler click;
 };
 
 inline constexpr int KeyCount = 14;
