@@ -3,21 +3,25 @@
 Desktop starts its own Xvfb, optionally openbox and a PulseAudio server with a
 null sink, and gives every run a private HOME, XDG_CONFIG_HOME and
 XDG_RUNTIME_DIR, so tests can run side by side. Gadget is one running copy of
-the program on that desktop: its window, pointer input in window pixels, and
-its exit. Everything is ended and removed when the desktop closes, also when a
+the program on that desktop: its window, pointer input in window pixels, keys
+typed into it, what its LCD shows (read off a screenshot) and its exit.
+Everything is ended and removed when the desktop closes, also when a
 test fails half-way.
 """
 
 import array
 import contextlib
 import dataclasses
+import functools
 import glob
+import math
 import os
 import re
 import select
 import shlex
 import shutil
 import signal
+import struct
 import subprocess
 import tempfile
 import time
@@ -51,6 +55,49 @@ LCD = (18, 12, 166, 65)
 # Places on the face that are neither a key nor the LCD: a press there drags.
 FACE_SPOTS = ((92, 6), (180, 90))
 
+# What the LCD shows, in window pixels. A shown digit or indicator is its
+# picture: black dots on the picture ground, drawn from its box's top left
+# and clipped to the box; a hidden one leaves the LCD window's own colour.
+LCD_WINDOW = (180, 205, 181)
+PICTURE_GROUND = (175, 205, 175)
+DOT = (0, 0, 0)
+DIGIT_BOXES = ((23, 19), (47, 19), (91, 19), (115, 19))
+DIGIT_BOX_SIZE = (24, 41)
+# A digit is a 5 x 7 dot matrix; a dot is a 3 x 4 px block on a 4 x 5 px
+# pitch from (3, 4) inside its box.
+DIGIT_DOTS = {
+    "0": (".###.", "#...#", "#..##", "#.#.#", "##..#", "#...#", ".###."),
+    "1": ("..#..", ".##..", "..#..", "..#..", "..#..", "..#..", ".###."),
+    "2": (".###.", "#...#", "....#", "...#.", "..#..", ".#...", "#####"),
+    "3": ("#####", "...#.", "..#..", ".###.", "....#", "....#", "####."),
+    "4": ("...#.", "..##.", ".#.#.", "#..#.", "#####", "...#.", "...#."),
+    "5": ("#####", "#....", "####.", "....#", "....#", "#...#", ".###."),
+    "6": ("..##.", ".#...", "#....", "####.", "#...#", "#...#", ".###."),
+    "7": ("#####", "....#", "...#.", "..#..", "..#..", "..#..", "..#.."),
+    "8": (".###.", "#...#", "#...#", ".###.", "#...#", "#...#", ".###."),
+    "9": (".###.", "#...#", "#...#", ".####", "....#", "...#.", ".##.."),
+}
+DOT_SIZE = (3, 4)
+DOT_PITCH = (4, 5)
+DOT_ORIGIN = (3, 4)
+# The indicators by index (lower ones lie under higher ones where boxes
+# overlap): name, the art's name in display/IndicatorArt.cpp, and the box
+# (left, top, width, height) in window pixels.
+INDICATORS = (
+    ("colon", "Colon", (71, 19, 20, 41)),
+    ("H", "LetterH", (73, 19, 16, 18)),
+    ("M_hours", "LetterMAfterHours", (144, 18, 16, 18)),
+    ("M", "LetterMAfterMinutes", (73, 19, 16, 17)),
+    ("S", "LetterS", (144, 18, 15, 17)),
+    ("dial", "Dial", (141, 40, 21, 21)),
+    ("runner", "Runner", (143, 37, 19, 27)),
+    ("A", "LetterA", (143, 21, 16, 18)),
+    ("P", "LetterP", (144, 41, 14, 16)),
+    ("slash", "DottedSlash", (73, 28, 18, 27)),
+)
+_INDICATOR_ART = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, os.pardir,
+                              "display", "IndicatorArt.cpp")
+
 DEFAULT_TIMEOUT = 10.0
 POLL_INTERVAL = 0.01
 
@@ -67,6 +114,162 @@ _OPENBOX_CONFIG = """<?xml version="1.0" encoding="UTF-8"?>
 _SESSION_VARIABLES = re.compile(
     r"^(DISPLAY|WAYLAND_.*|XAUTHORITY|DBUS_.*|PULSE_.*|XDG_.*|QT_.*|SESSION_MANAGER|"
     r"DESKTOP_SESSION|GDK_.*|FAKETIME.*|LD_PRELOAD|HOME)$")
+
+
+class XwdImage:
+    """A window's picture as xwd writes it (XWD version 7, ZPixmap)."""
+
+    _HEADER = struct.Struct(">25I")
+
+    def __init__(self, data):
+        if len(data) < self._HEADER.size:
+            raise ValueError(f"an XWD file of {len(data)} bytes has no header")
+        (header_size, version, pixmap_format, _depth, width, height, _xoffset, byte_order,
+         _bitmap_unit, _bit_order, _bitmap_pad, bits_per_pixel, bytes_per_line, _visual_class,
+         red_mask, green_mask, blue_mask, _bits_per_rgb, _colormap_entries, colours,
+         *_window) = self._HEADER.unpack_from(data)
+        if version != 7 or pixmap_format != 2:
+            raise ValueError(f"not a ZPixmap XWD file (version {version}, "
+                             f"format {pixmap_format})")
+        if bits_per_pixel not in (24, 32):
+            raise ValueError(f"{bits_per_pixel} bits per pixel are not handled")
+        # The window's name follows the header, then one 12-byte entry per colour.
+        self._offset = header_size + 12 * colours
+        if len(data) < self._offset + bytes_per_line * height:
+            raise ValueError("the XWD file is cut short")
+        self.width = width
+        self.height = height
+        self._data = data
+        self._bytes_per_pixel = bits_per_pixel // 8
+        self._bytes_per_line = bytes_per_line
+        self._order = "big" if byte_order == 1 else "little"
+        self._channels = [self._channel(mask) for mask in (red_mask, green_mask, blue_mask)]
+
+    @staticmethod
+    def _channel(mask):
+        if mask == 0:
+            raise ValueError("a colour mask is empty")
+        shift = (mask & -mask).bit_length() - 1
+        return mask, shift, mask >> shift
+
+    def pixel(self, x, y):
+        """The colour at (x, y) as 8-bit red, green, blue."""
+        if not (0 <= x < self.width and 0 <= y < self.height):
+            raise IndexError(f"pixel {x},{y} is outside the {self.width} x {self.height} image")
+        start = self._offset + y * self._bytes_per_line + x * self._bytes_per_pixel
+        value = int.from_bytes(self._data[start:start + self._bytes_per_pixel], self._order)
+        return tuple(((value & mask) >> shift) * 255 // top
+                     for mask, shift, top in self._channels)
+
+
+@dataclasses.dataclass(frozen=True)
+class LcdReading:
+    """What the LCD shows: four positions, each a digit, " " for none or "?"
+    for a picture that is no digit, and the names of the shown indicators."""
+
+    digits: str
+    indicators: frozenset
+
+    def __str__(self):
+        return f"{self.digits!r} {sorted(self.indicators)}"
+
+
+@functools.lru_cache(maxsize=None)
+def _indicator_art():
+    """Each indicator's picture as rows of "#" (dot) and "." (ground), taken
+    from the program's source; the pictures are of its own making."""
+    with open(_INDICATOR_ART) as file:
+        source = file.read()
+    art = {}
+    for name, body in re.findall(r"std::array<const char \*, \d+> (\w+)Rows\{(.*?)\};",
+                                 source, re.DOTALL):
+        art[name] = re.findall(r'"([.#]+)"', body)
+    missing = [source_name for _, source_name, _ in INDICATORS if not art.get(source_name)]
+    if missing:
+        raise RuntimeError(f"no pictures for {missing} in {_INDICATOR_ART}")
+    return art
+
+
+class LcdReader:
+    """Reads the LCD off a picture of the window drawn at the given scale
+    (device pixels per window pixel)."""
+
+    def __init__(self, image, scale=1.0):
+        self.image = image
+        self.scale = scale
+
+    def _device(self, logical):
+        # Qt places a child widget at its scaled position rounded, and the
+        # program scales a picture's pixel edges with rounding too.
+        return math.floor(logical * self.scale + 0.5)
+
+    def colour(self, box_left, box_top, x, y):
+        """The colour of pixel (x, y) of the picture box at (box_left,
+        box_top), in window pixels: the device pixel at its middle."""
+        def device(origin, offset):
+            start = self._device(origin) + self._device(offset)
+            end = self._device(origin) + self._device(offset + 1)
+            return (start + max(start, end - 1)) // 2
+
+        return self.image.pixel(device(box_left, x), device(box_top, y))
+
+    def read(self):
+        return LcdReading("".join(self.digit(left, top) for left, top in DIGIT_BOXES),
+                          frozenset(self.indicators()))
+
+    def digit(self, left, top):
+        width, height = DIGIT_BOX_SIZE
+        colours = {(x, y): self.colour(left, top, x, y)
+                   for y in range(height) for x in range(width)}
+        if all(colour == LCD_WINDOW for colour in colours.values()):
+            return " "
+        dots = []
+        inside_dots = set()
+        for row in range(7):
+            line = ""
+            for column in range(5):
+                block = [(DOT_ORIGIN[0] + DOT_PITCH[0] * column + dx,
+                          DOT_ORIGIN[1] + DOT_PITCH[1] * row + dy)
+                         for dy in range(DOT_SIZE[1]) for dx in range(DOT_SIZE[0])]
+                inside_dots.update(block)
+                found = {colours[point] for point in block}
+                if found == {DOT}:
+                    line += "#"
+                elif found == {PICTURE_GROUND}:
+                    line += "."
+                else:
+                    return "?"
+            dots.append(line)
+        # Between the dots there is nothing but ground.
+        if any(colour != PICTURE_GROUND for point, colour in colours.items()
+               if point not in inside_dots):
+            return "?"
+        for digit, pattern in DIGIT_DOTS.items():
+            if tuple(dots) == pattern:
+                return digit
+        return "?"
+
+    def indicators(self):
+        # From the top one down: an indicator is shown when the part of its
+        # box that no shown indicator above it covers is exactly its picture.
+        art = _indicator_art()
+        shown = []
+        covered = set()
+        for name, source_name, (left, top, width, height) in reversed(INDICATORS):
+            rows = art[source_name]
+
+            def expected(x, y):
+                # A box larger than its picture shows ground beyond it.
+                row = rows[y - top] if y - top < len(rows) else ""
+                return DOT if row[x - left:x - left + 1] == "#" else PICTURE_GROUND
+
+            box = {(left + x, top + y) for y in range(height) for x in range(width)}
+            visible = box - covered
+            if visible and all(self.colour(left, top, x - left, y - top) == expected(x, y)
+                               for x, y in visible):
+                shown.append(name)
+                covered |= box
+        return shown
 
 
 class WaitTimeout(AssertionError):
@@ -190,6 +393,8 @@ class Desktop:
         # Qt and PulseAudio both insist on a runtime folder only we can enter.
         os.mkdir(self.runtime_dir, 0o700)
         os.chmod(self.runtime_dir, 0o700)
+        with open(os.path.join(self.root, "pulse-client.conf"), "w") as file:
+            file.write("autospawn = no\n")
         self._start_xvfb()
         if self.window_manager:
             self._start_openbox()
@@ -317,6 +522,9 @@ class Desktop:
         })
         if self.display:
             env["DISPLAY"] = self.display
+        if not self.sound and self.root is not None:
+            # Without a server of our own, a sound client must not start one.
+            env["PULSE_CLIENTCONFIG"] = os.path.join(self.root, "pulse-client.conf")
         return env
 
     def run(self, args, check=True, timeout=DEFAULT_TIMEOUT):
@@ -530,7 +738,62 @@ class Gadget:
         left, top = self.position()
         return self.desktop.pointer_window(left + x, top + y) in (self.window, self.toplevel())
 
+    # -- what it shows ----------------------------------------------------------
+
+    def screenshot(self):
+        """The window's picture as the X server holds it."""
+        result = subprocess.run(["xwd", "-id", str(self.window), "-silent"],
+                                env=self.desktop.env, stdin=subprocess.DEVNULL,
+                                capture_output=True, check=False, timeout=DEFAULT_TIMEOUT)
+        if result.returncode != 0:
+            raise XToolFailed(f"xwd failed ({result.returncode}): "
+                              f"{result.stderr.decode(errors='replace').strip()}")
+        return XwdImage(result.stdout)
+
+    def read_lcd(self, scale=1.0, attempts=5):
+        """What the LCD shows (an LcdReading). The window is drawn in parts,
+        so a picture taken in between may mix two states: the reading is
+        taken again until two in a row agree."""
+        last = None
+        for _ in range(attempts):
+            reading = LcdReader(self.screenshot(), scale).read()
+            if reading == last:
+                return reading
+            last = reading
+        return last
+
+    def wait_for_lcd(self, digits=None, indicators=None, timeout=DEFAULT_TIMEOUT, scale=1.0):
+        """Waits until the LCD shows digits (a string of four) and exactly the
+        indicators named (an iterable), either left out to accept any; returns
+        the reading."""
+        wanted = None if indicators is None else frozenset(indicators)
+        seen = []
+
+        def shows():
+            reading = self.read_lcd(scale)
+            if not seen or seen[-1] != reading:
+                seen.append(reading)
+            return ((digits is None or reading.digits == digits) and
+                    (wanted is None or reading.indicators == wanted)) and reading
+
+        try:
+            return wait_until(shows, timeout, f"the LCD to show {digits!r} {wanted or ''}")
+        except WaitTimeout as error:
+            raise WaitTimeout(f"{error}; it showed {', '.join(map(str, seen[-8:]))}") from None
+
     # -- input ----------------------------------------------------------------
+
+    def focus(self):
+        """Gives the window the keyboard focus and returns once it has it."""
+        tool = "windowactivate" if self.desktop.window_manager else "windowfocus"
+        self.desktop.x("xdotool", tool, "--sync", str(self.window))
+        wait_until(lambda: self.desktop.x("xdotool", "getwindowfocus").strip() ==
+                   str(self.window), message="the window to have the keyboard focus")
+
+    def type_keys(self, *keys):
+        """Types the keys (X key names, "ctrl+q" for a chord) into whatever has
+        the keyboard focus."""
+        self.desktop.x("xdotool", "key", "--delay", "30", *keys)
 
     def screen_point(self, x, y):
         left, top = self.position()
@@ -626,6 +889,10 @@ class Event:
     name: str
     atom: str = None
     mode: str = None
+    # ConfigureNotify: the window's x, y as reported, and whether a window
+    # manager sent the event (its x, y are then on the root window).
+    position: tuple = None
+    synthetic: bool = None
 
 
 class EventSpy:
@@ -676,7 +943,11 @@ class EventSpy:
                 continue
             atom = re.search(r"atom 0x[0-9a-f]+ \((\w+)\)", block)
             mode = re.search(r"mode (\w+)", block)
-            event = Event(name.group(1), atom and atom.group(1), mode and mode.group(1))
+            position = re.search(r"\((-?\d+),(-?\d+)\), width", block)
+            synthetic = re.search(r"synthetic (YES|NO)", block)
+            event = Event(name.group(1), atom and atom.group(1), mode and mode.group(1),
+                          position and (int(position.group(1)), int(position.group(2))),
+                          synthetic and synthetic.group(1) == "YES")
             if include_syncs or not (event.atom or "").startswith(self._SYNC_PROPERTY):
                 found.append(event)
         return found

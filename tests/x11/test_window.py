@@ -1,10 +1,12 @@
 """The window's place at start-up, its rounded shape, and start-up with a
 damaged settings file, through the real program on a private X server."""
 
+import math
 import random
 import unittest
 
-from desktop import WINDOW_HEIGHT, WINDOW_WIDTH, Desktop, Geometry, settings_text
+from desktop import (WINDOW_HEIGHT, WINDOW_WIDTH, Desktop, Geometry, key_centre, settings_text,
+                     wait_until)
 
 STORED = "[FORM1]\nPOJIX= 1500\nPOJIY= 3000\n"
 
@@ -32,6 +34,93 @@ class PlacementTest(unittest.TestCase):
         gadget.wait_for_position((0, 0))
         self.assertEqual(gadget.geometry(), Geometry(0, 0, WINDOW_WIDTH, WINDOW_HEIGHT))
         self.assertIsNone(desktop.read_settings())
+
+
+class OffScreenTest(unittest.TestCase):
+    SCREEN = (1280, 800)
+
+    def test_place_off_every_screen_opens_at_the_top_left_and_is_saved(self):
+        far_away = "[FORM1]\nMODE= 0\nSTRATF= 0\nPOJIX=-90000\nPOJIY= 400000\nMEMORI= 0\n"
+        for window_manager in (True, False):
+            with self.subTest(window_manager=window_manager):
+                desktop = self.enterContext(Desktop(window_manager=window_manager))
+                desktop.write_settings(far_away)
+                gadget = desktop.start_gadget()
+                gadget.wait_for_position((0, 0))
+                gadget.wait_for_lcd("0000")
+                gadget.click_key("OFF")
+                self.assertEqual(gadget.wait_exit(), 0)
+                self.assertEqual(desktop.read_settings().decode(), settings_text(left=0, top=0))
+
+    def test_places_at_the_screen_edges(self):
+        width, height = self.SCREEN
+        # A window with one pixel on the screen stays where it was put; one
+        # just beyond an edge is brought to the top left. (A window manager
+        # may pull a window further in: this is the program's own choice.)
+        kept = [(-183, 100), (width - 1, 100), (100, height - 1), (100, -154), (-183, -154)]
+        moved = [(-184, 100), (width, 100), (100, height), (100, -155), (-184, -155)]
+        desktop = self.enterContext(Desktop(window_manager=False))
+        for place in kept + moved:
+            with self.subTest(place=place):
+                desktop.write_settings(settings_text(left=place[0], top=place[1]))
+                gadget = desktop.start_gadget()
+                try:
+                    gadget.wait_for_position(place if place in kept else (0, 0))
+                finally:
+                    gadget.end()
+                    wait_until(lambda: desktop.visible_windows() == [],
+                               message="the window to go")
+
+    def test_partly_visible_place_is_kept_and_saved(self):
+        desktop = self.enterContext(Desktop())
+        desktop.write_settings(settings_text(left=-50, top=100))
+        gadget = desktop.start_gadget()
+        gadget.wait_for_position((-50, 100))
+        # OFF lies off the screen here; its keyboard key ends it instead.
+        gadget.focus()
+        gadget.type_keys("ctrl+q")
+        self.assertEqual(gadget.wait_exit(), 0)
+        self.assertEqual(desktop.read_settings().decode(), settings_text(left=-50, top=100))
+
+
+class ScaleTest(unittest.TestCase):
+    """Under QT_SCALE_FACTOR the window, its shape and its keys grow; the
+    settings keep the unscaled place."""
+
+    PLACE = (100, 50)
+
+    def test_scaled_window_keys_and_lcd(self):
+        for scale in (2, 1.5):
+            with self.subTest(scale=scale):
+                desktop = self.enterContext(Desktop())
+                desktop.write_settings(settings_text(left=self.PLACE[0], top=self.PLACE[1]))
+                gadget = desktop.start_gadget(extra_env={"QT_SCALE_FACTOR": str(scale)})
+
+                def scaled(value):
+                    return math.floor(value * scale + 0.5)
+
+                gadget.wait_for_position((scaled(self.PLACE[0]), scaled(self.PLACE[1])))
+                self.assertEqual(gadget.geometry(),
+                                 Geometry(scaled(self.PLACE[0]), scaled(self.PLACE[1]),
+                                          scaled(WINDOW_WIDTH), scaled(WINDOW_HEIGHT)))
+                self.assertEqual(gadget.shape_extents(),
+                                 (scaled(2), 0, scaled(WINDOW_WIDTH) - scaled(2),
+                                  scaled(WINDOW_HEIGHT)))
+
+                def click(key):
+                    x, y = key_centre(key)
+                    gadget.click(scaled(x), scaled(y))
+
+                gadget.wait_for_lcd("0000", {"M", "S", "dial"}, scale=scale)
+                click("7")
+                gadget.wait_for_lcd("0007", {"M", "S", "dial"}, scale=scale)
+                click("START")
+                gadget.wait_for_lcd("0006", {"M", "S", "dial"}, scale=scale)
+                click("OFF")
+                self.assertEqual(gadget.wait_exit(), 0)
+                self.assertEqual(desktop.read_settings().decode(),
+                                 settings_text(left=self.PLACE[0], top=self.PLACE[1],
+                                               run_flag=1))
 
 
 class ShapeTest(unittest.TestCase):

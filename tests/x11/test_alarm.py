@@ -1,0 +1,196 @@
+"""The alarm at the end of a countdown, on a real X server with a window
+manager and a PulseAudio null sink: the window goes on top, shakes and comes
+home, and the sound file beside the program is heard; without a sound server
+or a playable sound file it is silence and everything else as usual."""
+
+import math
+import os
+import shutil
+import tempfile
+import unittest
+
+from desktop import TWIPS_PER_PIXEL, Desktop, settings_text, wait_until
+
+HOME = (200, 100)
+# A shake step moves the window by less than 1000 twips each way, which the
+# program rounds to whole pixels: at most 67.
+REACH = round(1000 / TWIPS_PER_PIXEL)
+# Steps of the shake, each a move of both axes, and the move home at the end.
+MOST_MOVES = 4 * 2 + 2
+RATE = 44100
+# The recording of a silent null sink is all zeros; the alarm is loud.
+QUIET = 50
+LOUD = 2000
+# How soon after the window went on top the sound must be heard, in seconds.
+SOUND_DELAY = 1.0
+# How long a sound would surely have begun, had one been played.
+SILENT_AFTER = 2.0
+COUNTDOWN_INDICATORS = {"M", "S", "dial"}
+
+
+def peak(samples):
+    return max(map(abs, samples), default=0)
+
+
+def rms(samples):
+    return math.sqrt(sum(value * value for value in samples) / len(samples)) if samples else 0.0
+
+
+class AlarmTestCase(unittest.TestCase):
+    def open(self, sound=True, program=None):
+        self.desktop = self.enterContext(Desktop(sound=sound, program=program))
+        self.desktop.write_settings(settings_text(left=HOME[0], top=HOME[1]))
+        self.gadget = self.desktop.start_gadget()
+        self.gadget.wait_for_position(HOME)
+        self.gadget.wait_for_lcd("0000", COUNTDOWN_INDICATORS)
+        self.spy = self.desktop.watch(self.gadget.window)
+        self.recording = None
+        if sound:
+            self.recording = self.desktop.record(RATE)
+            self.recording.wait_started()
+
+    def program_copy(self, beep=None):
+        """A copy of the program in a folder of its own, with beep (bytes) as
+        the sound file beside it, or none."""
+        folder = self.enterContext(tempfile.TemporaryDirectory(prefix="pomelo-alarm-"))
+        program = os.path.join(folder, "pomelo")
+        shutil.copy2(os.environ["POMELO_BIN"], program)
+        if beep is not None:
+            with open(os.path.join(folder, "BEEP"), "wb") as file:
+                file.write(beep)
+        return program
+
+    def recorded(self):
+        return len(self.recording.samples()) if self.recording else 0
+
+    def start_countdown(self, seconds, meanwhile=None):
+        """Keys in a countdown of a few seconds and starts it with the click
+        areas; meanwhile runs before the alarm. Returns how much was recorded
+        at the start and once the window was seen on top."""
+        self.assertFalse(self.gadget.is_above())
+        self.gadget.click_key(str(seconds))
+        self.gadget.wait_for_lcd(f"000{seconds}", COUNTDOWN_INDICATORS)
+        at_start = self.recorded()
+        self.gadget.click_key("START")
+        if meanwhile is not None:
+            meanwhile()
+        # Moves from here on are the shake's.
+        self.spy.sync()
+        self.moves_before = len(self.moves())
+        self.shake_start = self.gadget.position()
+        self.gadget.wait_for_above(True, timeout=seconds + 10)
+        at_alarm = self.recorded()
+        self.gadget.wait_for_lcd("0000", COUNTDOWN_INDICATORS)
+        return at_start, at_alarm
+
+    def moves(self):
+        """Where the window was moved to, oldest first, in screen pixels."""
+        # With a window manager the client's own ConfigureNotify events are
+        # relative to its frame; the manager's synthetic ones are on the root.
+        window_manager = self.desktop.window_manager
+        return [event.position for event in self.spy.events()
+                if event.name == "ConfigureNotify" and (event.synthetic or not window_manager)]
+
+    def assert_shakes_home(self, home):
+        """The window jumps right of and below home and comes to rest there."""
+        def shaken_and_home():
+            shake = self.moves()[self.moves_before:]
+            return any(spot != home for spot in shake) and self.gadget.position() == home
+
+        # Every step but the last leaves the window away from home, so once it
+        # was away and is back, the shake is over.
+        wait_until(shaken_and_home, message=f"the window to shake and come back to {home} "
+                                            f"(moves: {self.moves()[self.moves_before:]})")
+        self.spy.sync()
+        shake = self.moves()[self.moves_before:]
+        for index, (x, y) in enumerate(shake):
+            # Each step sets the top edge first, so the first move may keep
+            # the left edge of wherever the window was.
+            x_keeps = index == 0 and x == self.shake_start[0]
+            self.assertTrue((0 <= x - home[0] <= REACH or x_keeps) and
+                            0 <= y - home[1] <= REACH,
+                            f"a shake step to {x},{y} from home at {home}: {shake}")
+        self.assertEqual(shake[-1], home)
+        self.assertEqual(self.gadget.position(), home)
+        return shake
+
+    def assert_still_answers(self, home):
+        """The program runs on: a digit keys in, the window leaves the top,
+        and the shake is over for good."""
+        self.assertIsNone(self.gadget.process.poll())
+        self.gadget.click_key("5")
+        self.gadget.wait_for_lcd("0005", COUNTDOWN_INDICATORS)
+        self.gadget.wait_for_above(False)
+        self.gadget.click_key("MOD")
+        self.gadget.wait_for_lcd(indicators={"colon"})
+        self.spy.sync()
+        self.assertLessEqual(len(self.moves()) - self.moves_before, MOST_MOVES,
+                             f"the shake goes on: {self.moves()[self.moves_before:]}")
+        self.assertEqual(self.gadget.position(), home)
+        self.assertIsNone(self.gadget.process.poll())
+
+    def assert_heard(self, at_start, at_alarm, countdown):
+        samples = wait_until(lambda: self.loud_second(), timeout=10,
+                             message="a second of sound after the alarm")
+        onset = next(index for index, value in enumerate(samples) if abs(value) > LOUD)
+        # The alarm cannot come before countdown - 1 s after START.
+        quiet_until = at_start + (countdown - 1) * RATE
+        self.assertGreaterEqual(onset, quiet_until, "a sound before the alarm")
+        self.assertLess(peak(samples[:quiet_until]), QUIET)
+        self.assertLessEqual(onset, at_alarm + SOUND_DELAY * RATE,
+                             f"the sound began {(onset - at_alarm) / RATE:.2f} s after the "
+                             f"window went on top")
+        sound = samples[onset:onset + RATE]
+        self.assertGreater(peak(sound), 5 * LOUD)
+        self.assertGreater(rms(sound), LOUD)
+
+    def loud_second(self):
+        """The recording once it holds a second past the first loud sample."""
+        samples = self.recording.samples()
+        onset = next((index for index, value in enumerate(samples) if abs(value) > LOUD), None)
+        return samples if onset is not None and len(samples) >= onset + RATE else None
+
+    def assert_silent(self, at_alarm):
+        # Long after any sound would have begun, there is none.
+        enough = at_alarm + int(SILENT_AFTER * RATE)
+        samples = wait_until(lambda: (lambda s: s if len(s) >= enough else None)(
+            self.recording.samples()), message="the recording to run past the alarm")
+        self.assertLess(peak(samples), QUIET, "a sound was played")
+
+
+class AlarmTest(AlarmTestCase):
+    def test_countdown_ends_on_top_shaking_and_heard(self):
+        self.open()
+        at_start, at_alarm = self.start_countdown(3)
+        self.assert_shakes_home(HOME)
+        self.assert_heard(at_start, at_alarm, 3)
+        self.assert_still_answers(HOME)
+
+    def test_shake_comes_home_to_where_start_was_pressed(self):
+        self.open()
+        dragged = (HOME[0] + 300, HOME[1] + 250)
+
+        def drag_away():
+            self.gadget.drag(92, 6, 300, 250, follows=True)
+            self.assertEqual(self.gadget.position(), dragged)
+            # Still counting: the shake below is this countdown's.
+            self.assertNotEqual(self.gadget.read_lcd().digits, "0000")
+
+        self.start_countdown(6, meanwhile=drag_away)
+        self.assert_shakes_home(HOME)
+        self.assert_still_answers(HOME)
+
+    def test_sound_file_is_found_beside_the_resolved_program(self):
+        # Started through a link in a folder without BEEP, the program still
+        # plays the file beside itself.
+        folder = self.enterContext(tempfile.TemporaryDirectory(prefix="pomelo-link-"))
+        link = os.path.join(folder, "pomelo")
+        os.symlink(os.path.realpath(os.environ["POMELO_BIN"]), link)
+        self.open(program=link)
+        at_start, at_alarm = self.start_countdown(2)
+        self.assert_shakes_home(HOME)
+        self.assert_heard(at_start, at_alarm, 2)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,49 @@
+"""The alarm where no sound can be played: no sound server, no sound file
+beside the program, or a file that is no sound. The window goes on top and
+shakes all the same, nothing is heard, and the program runs on."""
+
+import os
+import random
+import unittest
+
+from test_alarm import HOME, AlarmTestCase
+
+
+class SilentAlarmTest(AlarmTestCase):
+    def test_without_a_sound_server_the_alarm_still_raises_and_shakes(self):
+        self.open(sound=False)
+        self.start_countdown(2)
+        self.assert_shakes_home(HOME)
+        self.assert_still_answers(HOME)
+
+    def test_missing_sound_file_is_silence(self):
+        self.open(program=self.program_copy())
+        _, at_alarm = self.start_countdown(2)
+        self.assert_shakes_home(HOME)
+        self.assert_silent(at_alarm)
+        self.assert_still_answers(HOME)
+
+    def test_broken_sound_file_is_silence(self):
+        junk = bytes(random.Random(3).randrange(256) for _ in range(4096))
+        # A wave header that promises far more than the file holds.
+        cut_short = (b"RIFF" + (0x7FFFFFF0).to_bytes(4, "little") + b"WAVEfmt " +
+                     (16).to_bytes(4, "little") + bytes.fromhex("0100010022560000ac440000"
+                                                                "02001000") +
+                     b"data" + (0x7FFFFFC0).to_bytes(4, "little") + junk[:64])
+        program = self.program_copy(beep=junk)
+        self.open(program=program)
+        # The file is looked up at each alarm, so one program meets them all.
+        for contents in (junk, cut_short, b""):
+            with self.subTest(size=len(contents)):
+                with open(os.path.join(os.path.dirname(program), "BEEP"), "wb") as file:
+                    file.write(contents)
+                _, at_alarm = self.start_countdown(2)
+                self.assert_shakes_home(HOME)
+                self.assert_silent(at_alarm)
+                self.gadget.click_key("CLR")
+                self.gadget.wait_for_above(False)
+        self.assert_still_answers(HOME)
+
+
+if __name__ == "__main__":
+    unittest.main()
