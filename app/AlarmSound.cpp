@@ -22,29 +22,42 @@ AlarmSound::~AlarmSound() {
 }
 
 bool AlarmSound::open() {
-    if (tried_)
-        return context_ != nullptr;
-    tried_ = true;
-    if (!library_.load()) {
-        qCWarning(lcSound) << "no sound library:" << library_.errorString();
-        return false;
+    if (!tried_) {
+        tried_ = true;
+        if (!library_.load()) {
+            qCWarning(lcSound) << "no sound library:" << library_.errorString();
+            return false;
+        }
+        auto create = reinterpret_cast<CreateFn>(library_.resolve("ca_context_create"));
+        destroy_ = reinterpret_cast<DestroyFn>(library_.resolve("ca_context_destroy"));
+        play_ = reinterpret_cast<PlayFn>(library_.resolve("ca_context_play"));
+        playing_ = reinterpret_cast<PlayingFn>(library_.resolve("ca_context_playing"));
+        strError_ = reinterpret_cast<StrErrorFn>(library_.resolve("ca_strerror"));
+        if (create == nullptr || destroy_ == nullptr || play_ == nullptr || playing_ == nullptr ||
+            strError_ == nullptr) {
+            qCWarning(lcSound) << "the sound library lacks a function it should have";
+            return false;
+        }
+        create_ = create;
     }
-    auto create = reinterpret_cast<CreateFn>(library_.resolve("ca_context_create"));
-    destroy_ = reinterpret_cast<DestroyFn>(library_.resolve("ca_context_destroy"));
-    play_ = reinterpret_cast<PlayFn>(library_.resolve("ca_context_play"));
-    playing_ = reinterpret_cast<PlayingFn>(library_.resolve("ca_context_playing"));
-    strError_ = reinterpret_cast<StrErrorFn>(library_.resolve("ca_strerror"));
-    if (create == nullptr || destroy_ == nullptr || play_ == nullptr || playing_ == nullptr ||
-        strError_ == nullptr) {
-        qCWarning(lcSound) << "the sound library lacks a function it should have";
+    if (create_ == nullptr)
         return false;
-    }
-    if (const int error = create(&context_); error != CA_SUCCESS) {
+    return context_ != nullptr || createContext();
+}
+
+bool AlarmSound::createContext() {
+    if (const int error = create_(&context_); error != CA_SUCCESS) {
         qCWarning(lcSound) << "cannot create a sound context:" << strError_(error);
         context_ = nullptr;
         return false;
     }
     return true;
+}
+
+int AlarmSound::start(const QByteArray &file) {
+    // No event id: the file alone is played, never a theme's sound instead.
+    return play_(context_, AlarmSoundId, CA_PROP_MEDIA_FILENAME, file.constData(),
+                 CA_PROP_APPLICATION_NAME, "pomelo", nullptr);
 }
 
 void AlarmSound::play(const QString &path) {
@@ -58,9 +71,17 @@ void AlarmSound::play(const QString &path) {
     if (playing_(context_, AlarmSoundId, &playing) == CA_SUCCESS && playing != 0)
         return;
     const QByteArray file = QFile::encodeName(path);
-    // No event id: the file alone is played, never a theme's sound instead.
-    const int error = play_(context_, AlarmSoundId, CA_PROP_MEDIA_FILENAME, file.constData(),
-                            CA_PROP_APPLICATION_NAME, "pomelo", nullptr);
+    int error = start(file);
+    // A context stays broken once its sound server went away (restarted, say);
+    // a new one connects afresh.
+    if (error == CA_ERROR_STATE || error == CA_ERROR_DISCONNECTED) {
+        qCInfo(lcSound) << "the sound context broke:" << strError_(error) << "- opening anew";
+        destroy_(context_);
+        context_ = nullptr;
+        if (!createContext())
+            return;
+        error = start(file);
+    }
     if (error != CA_SUCCESS)
         qCWarning(lcSound) << "cannot play" << path << strError_(error);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QLibrary>
 #include <QString>
 
@@ -23,6 +24,8 @@ public:
 
 private:
     bool open();
+    bool createContext();
+    int start(const QByteArray &file);
 
     using CreateFn = int (*)(ca_context **);
     using DestroyFn = int (*)(ca_context *);
@@ -33,6 +36,7 @@ private:
     QLibrary library_;
     bool tried_ = false;
     ca_context *context_ = nullptr;
+    CreateFn create_ = nullptr;
     DestroyFn destroy_ = nullptr;
     PlayFn play_ = nullptr;
     PlayingFn playing_ = nullptr;

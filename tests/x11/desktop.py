@@ -368,6 +368,7 @@ class Desktop:
         self._recordings = []
         self._spies = []
         self._xvfb = None
+        self._pulseaudio = None
 
     # -- life cycle ---------------------------------------------------------
 
@@ -506,6 +507,14 @@ class Desktop:
             return self.run(["pactl", "info"], check=False).returncode == 0
 
         wait_until(serving, message="the sound server")
+        self._pulseaudio = pulse
+
+    def restart_sound_server(self):
+        """Ends the sound server and starts a new one in its place, as a
+        desktop session may; recordings of the old one end with it."""
+        _end_process(self._pulseaudio)
+        self._processes.remove(self._pulseaudio)
+        self._start_pulseaudio()
 
     # -- environment and tools ----------------------------------------------
 

@@ -1,7 +1,7 @@
 """The alarm at the end of a countdown, on a real X server with a window
 manager and a PulseAudio null sink: the window goes on top, shakes and comes
-home, and the sound file beside the program is heard; without a sound server
-or a playable sound file it is silence and everything else as usual."""
+home, and the sound file beside the program is heard, also after the sound
+server was restarted. AlarmTestCase serves test_silent_alarm too."""
 
 import math
 import os
@@ -189,6 +189,19 @@ class AlarmTest(AlarmTestCase):
         self.open(program=link)
         at_start, at_alarm = self.start_countdown(2)
         self.assert_shakes_home(HOME)
+        self.assert_heard(at_start, at_alarm, 2)
+
+    def test_sound_is_heard_again_after_the_sound_server_restarts(self):
+        self.open()
+        at_start, at_alarm = self.start_countdown(2)
+        self.assert_heard(at_start, at_alarm, 2)
+        self.gadget.click_key("CLR")
+        self.gadget.wait_for_above(False)
+
+        self.desktop.restart_sound_server()
+        self.recording = self.desktop.record(RATE)
+        self.recording.wait_started()
+        at_start, at_alarm = self.start_countdown(2)
         self.assert_heard(at_start, at_alarm, 2)
 
 
