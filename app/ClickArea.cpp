@@ -4,8 +4,8 @@ namespace pomelo {
 
 ClickArea::ClickArea(const QString &label, QWidget *parent)
     : QAbstractButton(parent) {
+    // The button's text is also the name screen readers announce.
     setText(label);
-    setAccessibleName(label);
     // The keyboard goes to the window, which maps keys to these buttons.
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_NoSystemBackground);

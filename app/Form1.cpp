@@ -220,12 +220,10 @@ void Form1::beginWindowDrag() {
 int Form1::setWindowStaysOnTop(bool onTop) {
     // Changing the flag on the live window only updates its stacking state;
     // QWidget::setWindowFlag would destroy and re-create the native window.
-    QWindow *window = windowHandle();
-    if (window == nullptr) {
+    if (QWindow *window = windowHandle())
+        window->setFlag(Qt::WindowStaysOnTopHint, onTop);
+    else
         setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-        return 1;
-    }
-    window->setFlag(Qt::WindowStaysOnTopHint, onTop);
     return 1;
 }
 

@@ -3,7 +3,6 @@
 #include "app/Logging.h"
 
 #include <QSocketNotifier>
-
 #include <cerrno>
 #include <cstdint>
 #include <ctime>
@@ -29,7 +28,8 @@ int MillisecondsToNextSecond() {
 
 } // namespace
 
-SecondTimer::SecondTimer(QObject *parent) : QObject(parent) {
+SecondTimer::SecondTimer(QObject *parent)
+    : QObject(parent) {
     next_.setSingleShot(true);
     next_.setTimerType(Qt::PreciseTimer);
     connect(&next_, &QTimer::timeout, this, &SecondTimer::wake);
@@ -57,7 +57,9 @@ void SecondTimer::wake() {
     emit timeout();
 }
 
-void SecondTimer::armForNextSecond() { next_.start(MillisecondsToNextSecond()); }
+void SecondTimer::armForNextSecond() {
+    next_.start(MillisecondsToNextSecond());
+}
 
 void SecondTimer::watchForClockChanges() {
     if (clockChangeFd_ < 0) {
