@@ -2,17 +2,48 @@
 
 #include "app/Logging.h"
 
+#include <QDir>
 #include <QStandardPaths>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace pomelo {
+namespace {
+
+// `path` as a folder only this user can enter: created with mode 0700 where
+// missing, refused when it is a symlink or belongs to someone else. Empty
+// when it cannot be had.
+QString PrivateFolder(const QString &path) {
+    if (!QDir::isAbsolutePath(path) || !QDir().mkpath(QFileInfo(path).path()))
+        return {};
+    const QByteArray native = QFile::encodeName(path);
+    mkdir(native.constData(), 0700);
+    struct stat status {};
+    if (lstat(native.constData(), &status) != 0 || !S_ISDIR(status.st_mode) ||
+        status.st_uid != geteuid())
+        return {};
+    if ((status.st_mode & 077) != 0 && chmod(native.constData(), 0700) != 0)
+        return {};
+    return path;
+}
+
+} // namespace
+
+QString SingleInstance::lockPath() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = PrivateFolder(QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
+    if (folder.isEmpty())
+        return {};
+    return folder + QStringLiteral("/pomelo.lock");
+}
 
 SingleInstance::SingleInstance()
-    : lock_(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
-            QStringLiteral("/pomelo.lock")) {
+    : lock_(lockPath()) {
     // Held for the program's whole life: never stale by age, only when the
     // process that wrote it is gone.
     lock_.setStaleLockTime(0);
-    locked_ = lock_.tryLock(0);
+    locked_ = !lock_.fileName().isEmpty() && lock_.tryLock(0);
     // Only another running copy keeps this one from starting; a lock that
     // cannot be written at all must not keep the gadget away.
     if (!locked_ && lock_.error() != QLockFile::LockFailedError) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLockFile>
+#include <QString>
 
 namespace pomelo {
 
@@ -10,6 +11,11 @@ class SingleInstance {
 public:
     SingleInstance();
     bool isFirst() const { return locked_; }
+
+    // Where the lock lives: the session's runtime folder or, where Qt finds
+    // none it can use, a private folder in the user's cache. Empty when
+    // neither can be had.
+    static QString lockPath();
 
 private:
     QLockFile lock_;

@@ -25,9 +25,10 @@ void RefreshDisplay(const TimerState &state, Effects &effects) {
 
 void SetClockDisplay(TimerState &state, Effects &effects, const LocalTime &now, ClockColon colon) {
     const bool twelveHour = state.Hour12Flag != 0;
-    // Noon and the hour after midnight keep their number: 12 and 0 read with A.
-    const bool afternoon = now.hour >= 13;
-    const int shownHour = twelveHour && afternoon ? now.hour - 12 : now.hour;
+    // Noon and the hour after midnight keep their number (12 and 0), but the
+    // hour after noon is afternoon all the same: 12:40 reads 12 40 with P.
+    const bool afternoon = now.hour >= 12;
+    const int shownHour = twelveHour && now.hour >= 13 ? now.hour - 12 : now.hour;
 
     SetDigitPair(shownHour, state.DigitMinTens, state.DigitMinOnes);
     if (state.DigitMinTens == 0)

@@ -5,6 +5,10 @@
 namespace pomelo {
 
 void StartAlarm(TimerState &state, Effects &effects) {
+    // The shake comes home to where the window stands now: a window dragged
+    // while the countdown ran stays where the user put it.
+    state.PosX = effects.windowTop();
+    state.PosY = effects.windowLeft();
     state.ShakeCount = ShakeSteps;
     SetTopmost(effects, 1);
     effects.playSound(effects.programFolder() + "/" + AlarmSoundName);

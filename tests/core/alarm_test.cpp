@@ -18,7 +18,7 @@ TEST(Alarm, TheEndOfACountdownRaisesPlaysAndShakesHome) {
     effects.left = 3000;
     TickDriver driver{state, effects};
     Image2_Click(state, effects);
-    Image14_Click(state, effects); // home is where START was pressed
+    Image14_Click(state, effects);
     effects.moves.clear();
     effects.randoms = {0.0, 0.999, 0.5, 0.25, 0.1, 0.2, 0.75, 0.5};
 
@@ -56,7 +56,7 @@ TEST(Alarm, TheEndOfACountdownRaisesPlaysAndShakesHome) {
     EXPECT_FALSE(effects.onTop);
 }
 
-TEST(Alarm, TheShakeComesHomeToTheLastStartNotWhereTheWindowWasDragged) {
+TEST(Alarm, TheShakeComesHomeToWhereTheWindowWasDraggedWhileCounting) {
     TimerState state;
     FakeEffects effects;
     effects.setWallClock(10, 0, 5);
@@ -67,8 +67,10 @@ TEST(Alarm, TheShakeComesHomeToTheLastStartNotWhereTheWindowWasDragged) {
     effects.top = 4500; // dragged away while counting
     effects.left = 6000;
     TickDriver{state, effects}.seconds(2);
-    EXPECT_EQ(effects.top, 150);
-    EXPECT_EQ(effects.left, 300);
+    EXPECT_EQ(state.PosX, 4500);
+    EXPECT_EQ(state.PosY, 6000);
+    EXPECT_EQ(effects.top, 4500);
+    EXPECT_EQ(effects.left, 6000);
 }
 
 TEST(Alarm, Timer2IsIdleWithoutAPendingShake) {

@@ -61,7 +61,10 @@ TEST(ShowClockTime, ShowsHourAndMinuteInTheChosenForm) {
     const ClockRow rows[] = {
         {"09:05 24-hour", 9, 5, 0, " 905", "colon"},
         {"09:05 12-hour", 9, 5, 1, " 905", "colon A"},
-        {"12:40 12-hour is A, not P", 12, 40, 1, "1240", "colon A"},
+        {"11:59 12-hour, the last minute before noon", 11, 59, 1, "1159", "colon A"},
+        {"12:00 12-hour, noon is P", 12, 0, 1, "1200", "colon P"},
+        {"12:40 12-hour keeps hour 12, with P", 12, 40, 1, "1240", "colon P"},
+        {"23:59 12-hour", 23, 59, 1, "1159", "colon P"},
         {"13:40 12-hour", 13, 40, 1, " 140", "colon P"},
         {"00:15 12-hour keeps hour 0", 0, 15, 1, " 015", "colon A"},
         {"21:07 12-hour", 21, 7, 1, " 907", "colon P"},

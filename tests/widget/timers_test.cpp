@@ -80,10 +80,10 @@ void TimersTest::shakeTimerRunsOnlyForTheFourStepsOfAnAlarm() {
     clock.start();
     connect(timer2, &QTimer::timeout, this, [&] { steps << Step{clock.elapsed(), form_->pos()}; });
 
-    const QPoint home = form_->pos();
-    form_->keyArea(2)->click();         // 00 02
-    form_->keyArea(14)->click();        // START: home is here
-    form_->move(home + QPoint(40, 30)); // dragged away while counting
+    form_->keyArea(2)->click();  // 00 02
+    form_->keyArea(14)->click(); // START
+    const QPoint home = form_->pos() + QPoint(40, 30);
+    form_->move(home); // dragged while counting: the shake comes home here
     QTRY_VERIFY_WITH_TIMEOUT(timer2->isActive(), 3500);
     QTRY_VERIFY_WITH_TIMEOUT(!timer2->isActive(), 1000);
     QTest::qWait(300);

@@ -2,6 +2,7 @@
 not keep the next one away."""
 
 import os
+import pwd
 import signal
 import unittest
 
@@ -77,6 +78,24 @@ class SingleInstanceTest(unittest.TestCase):
         third = desktop.start_gadget(wait_for_window=False)
         self.assertEqual(third.wait_exit(), 0)
         self.assertEqual(desktop.visible_windows(), [successor.window])
+
+    def test_without_a_usable_runtime_folder_one_copy_still_runs(self):
+        desktop = self.enterContext(Desktop())
+        # No XDG_RUNTIME_DIR, and Qt's fallback runtime-<user> in the temporary
+        # folder is a symlink someone planted: Qt offers no runtime folder.
+        temp = os.path.join(desktop.home, "tmp")
+        os.makedirs(temp)
+        os.symlink(temp, os.path.join(temp, "runtime-" + pwd.getpwuid(os.geteuid()).pw_name))
+        env = {"XDG_RUNTIME_DIR": "", "TMPDIR": temp}
+
+        first = desktop.start_gadget(extra_env=env)
+        second = desktop.start_gadget(extra_env=env, wait_for_window=False)
+        self.assertEqual(second.wait_exit(timeout=10), 0)
+        self.assertEqual(desktop.visible_windows(), [first.window])
+        folder = os.path.join(desktop.home, ".cache", "pomelo")
+        self.assertEqual(os.stat(folder).st_mode & 0o777, 0o700)
+        self.assertEqual(lock_holders(folder), {"pomelo.lock": first.pid})
+        self.assertFalse(os.path.exists("/pomelo.lock"))
 
 
 if __name__ == "__main__":

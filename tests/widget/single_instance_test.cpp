@@ -1,0 +1,63 @@
+#include "app/SingleInstance.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace pomelo;
+
+// Where the instance lock lives when the session offers no runtime folder
+// and Qt's fallback, runtime-<user> in the temporary folder, is unusable
+// (here a symlink, as another user could plant).
+class SingleInstanceTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void withoutARuntimeFolderTheLockGoesToAPrivateCacheFolder();
+    void aSymlinkedCacheFolderIsRefusedButTheGadgetStillStarts();
+
+private:
+    QTemporaryDir cache_;
+};
+
+void SingleInstanceTest::initTestCase() {
+    QVERIFY(cache_.isValid());
+    QCoreApplication::setApplicationName(QStringLiteral("pomelo"));
+    const QString fallback =
+        cache_.filePath(QStringLiteral("runtime-")) + getpwuid(geteuid())->pw_name;
+    QVERIFY(QFile::link(cache_.path(), fallback));
+    qputenv("TMPDIR", QFile::encodeName(cache_.path()));
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache_.path()));
+}
+
+void SingleInstanceTest::withoutARuntimeFolderTheLockGoesToAPrivateCacheFolder() {
+    const QString folder = cache_.filePath(QStringLiteral("pomelo"));
+    QCOMPARE(SingleInstance::lockPath(), folder + QStringLiteral("/pomelo.lock"));
+    struct stat status {};
+    QCOMPARE(lstat(QFile::encodeName(folder).constData(), &status), 0);
+    QCOMPARE(status.st_mode & 0777, 0700U);
+
+    const SingleInstance first;
+    QVERIFY(first.isFirst());
+    QVERIFY(QFile::exists(folder + QStringLiteral("/pomelo.lock")));
+    QVERIFY(!QFile::exists(QStringLiteral("/pomelo.lock")));
+}
+
+void SingleInstanceTest::aSymlinkedCacheFolderIsRefusedButTheGadgetStillStarts() {
+    const QString folder = cache_.filePath(QStringLiteral("pomelo"));
+    QVERIFY(QDir(folder).removeRecursively());
+    QTemporaryDir elsewhere;
+    QVERIFY(QFile::link(elsewhere.path(), folder));
+    QCOMPARE(SingleInstance::lockPath(), QString());
+    QVERIFY(SingleInstance().isFirst());
+    QVERIFY(QDir(elsewhere.path()).isEmpty());
+}
+
+QTEST_MAIN(SingleInstanceTest)
+#include "single_instance_test.moc"
