@@ -166,7 +166,7 @@ class AlarmTest(AlarmTestCase):
         self.assert_heard(at_start, at_alarm, 3)
         self.assert_still_answers(HOME)
 
-    def test_shake_comes_home_to_where_start_was_pressed(self):
+    def test_shake_comes_home_to_where_the_window_was_dragged_and_off_keeps_it(self):
         self.open()
         dragged = (HOME[0] + 300, HOME[1] + 250)
 
@@ -177,8 +177,12 @@ class AlarmTest(AlarmTestCase):
             self.assertNotEqual(self.gadget.read_lcd().digits, "0000")
 
         self.start_countdown(6, meanwhile=drag_away)
-        self.assert_shakes_home(HOME)
-        self.assert_still_answers(HOME)
+        self.assert_shakes_home(dragged)
+        self.assert_still_answers(dragged)
+        self.gadget.click_key("OFF")
+        self.assertEqual(self.gadget.wait_exit(), 0)
+        self.assertEqual(self.desktop.read_settings().decode(),
+                         settings_text(mode=1, left=dragged[0], top=dragged[1]))
 
     def test_sound_file_is_found_beside_the_resolved_program(self):
         # Started through a link in a folder without BEEP, the program still
