@@ -1,5 +1,6 @@
 #include "FakeEffects.h"
-#include "app/FormEvents.h"
+#include "form/FormEvents.h"
+#include "state/Topmost.h"
 
 #include <gtest/gtest.h>
 

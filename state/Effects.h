@@ -1,21 +1,14 @@
 #pragma once
 
+#include "state/LocalTime.h"
+#include "state/PictureArray.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace pomelo {
-
-// The picture arrays of the LCD: four digit stacks and the indicators.
-enum class PictureArray { Picture1 = 1, Picture2, Picture3, Picture4, Picture5 };
-
-struct LocalTime {
-    int hour = 0;        // 0..23
-    int minute = 0;      // 0..59
-    int second = 0;      // 0..59
-    int millisecond = 0; // 0..999
-};
 
 // Everything the handlers do to the world outside the timer state. The window
 // implements it; tests fake it and record what the handlers asked for.
