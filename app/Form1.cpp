@@ -197,11 +197,13 @@ void Form1::beginWindowDrag() {
 int Form1::setWindowStaysOnTop(bool onTop) {
     // Changing the flag on the live window only updates its stacking state;
     // QWidget::setWindowFlag would destroy and re-create the native window.
-    if (QWindow *window = windowHandle())
+    QWindow *window = windowHandle();
+    if (window != nullptr)
         window->setFlag(Qt::WindowStaysOnTopHint, onTop);
     else
         setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    return 1;
+    const Qt::WindowFlags flags = window != nullptr ? window->flags() : windowFlags();
+    return flags.testFlag(Qt::WindowStaysOnTopHint) == onTop ? 1 : 0;
 }
 
 void Form1::endProgram() {

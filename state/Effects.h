@@ -30,8 +30,8 @@ public:
     virtual void moveWindowToPrimaryScreen() = 0;
     virtual void applyWindowShape() = 0;
     virtual void beginWindowDrag() = 0;
-    // Puts the window into or out of the always-on-top layer; returns the
-    // platform's result (non-zero on success).
+    // Puts the window into or out of the always-on-top layer; returns
+    // non-zero when the window now is in the layer asked for, 0 otherwise.
     virtual int setWindowStaysOnTop(bool onTop) = 0;
     virtual void endProgram() = 0;
 
