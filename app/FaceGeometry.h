@@ -11,8 +11,6 @@ namespace pomelo {
 // (186 x 158) falls outside it.
 inline constexpr int FaceWidth = 184;
 inline constexpr int FaceHeight = 155;
-inline constexpr int FacePictureWidth = 186;
-inline constexpr int FacePictureHeight = 158;
 // The shape cuts the two leftmost columns away and rounds the corners.
 inline constexpr int ShapeLeft = 2;
 inline constexpr int CornerEllipse = 17;

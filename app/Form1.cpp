@@ -2,7 +2,6 @@
 
 #include "app/ClickArea.h"
 #include "app/FaceGeometry.h"
-#include "app/FormEvents.h"
 #include "app/KeyboardKeys.h"
 #include "app/LcdReadout.h"
 #include "app/Logging.h"
@@ -11,6 +10,8 @@
 #include "display/Glyphs.h"
 #include "display/IndicatorArt.h"
 #include "display/LcdReading.h"
+#include "form/FormEvents.h"
+#include "resources/Pictures.h"
 #include "timer/Alarm.h"
 #include "timer/Tick.h"
 
@@ -20,8 +21,8 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <QWindow>
+#include <algorithm>
 #include <ctime>
 
 namespace pomelo {
@@ -31,30 +32,6 @@ constexpr int ShakeStepMs = 100;
 
 std::size_t ArrayIndex(PictureArray array) {
     return static_cast<std::size_t>(array) - 1;
-}
-
-// A picture of ours at `size` logical pixels, drawn for the given ratio.
-QPixmap RenderSvg(const QString &path, const QSize &size, qreal devicePixelRatio) {
-    QSvgRenderer renderer(path);
-    QPixmap pixmap(size * devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    return pixmap;
-}
-
-QPixmap RenderFace(qreal devicePixelRatio) {
-    return RenderSvg(QStringLiteral(":/face.svg"), QSize(FacePictureWidth, FacePictureHeight),
-                     devicePixelRatio);
-}
-
-QIcon RenderIcon() {
-    QIcon icon;
-    for (const int size : {16, 32, 64})
-        icon.addPixmap(RenderSvg(QStringLiteral(":/pomelo.svg"), QSize(size, size), 1.0));
-    return icon;
 }
 
 // When the LCD changed, on the wall clock, for measuring how closely the
@@ -220,11 +197,13 @@ void Form1::beginWindowDrag() {
 int Form1::setWindowStaysOnTop(bool onTop) {
     // Changing the flag on the live window only updates its stacking state;
     // QWidget::setWindowFlag would destroy and re-create the native window.
-    if (QWindow *window = windowHandle())
+    QWindow *window = windowHandle();
+    if (window != nullptr)
         window->setFlag(Qt::WindowStaysOnTopHint, onTop);
     else
         setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    return 1;
+    const Qt::WindowFlags flags = window != nullptr ? window->flags() : windowFlags();
+    return flags.testFlag(Qt::WindowStaysOnTopHint) == onTop ? 1 : 0;
 }
 
 void Form1::endProgram() {

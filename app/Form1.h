@@ -4,8 +4,8 @@
 #include "app/SecondTimer.h"
 #include "app/SettingsFile.h"
 #include "keypad/KeyLayout.h"
-#include "timer/Effects.h"
-#include "timer/TimerState.h"
+#include "state/Effects.h"
+#include "state/TimerState.h"
 
 #include <QPixmap>
 #include <QPoint>

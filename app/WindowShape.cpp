@@ -2,6 +2,7 @@
 
 #include "app/FaceGeometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace pomelo {

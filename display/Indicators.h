@@ -1,7 +1,7 @@
 #pragma once
 
 #include "display/PictureLayout.h"
-#include "timer/Effects.h"
+#include "state/Effects.h"
 
 #include <array>
 

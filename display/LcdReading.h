@@ -1,6 +1,6 @@
 #pragma once
 
-#include "timer/Effects.h"
+#include "state/Effects.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "keypad/DigitKeys.h"
 
-#include "app/FormEvents.h"
 #include "display/Display.h"
+#include "state/Topmost.h"
 
 namespace pomelo {
 

@@ -1,6 +1,6 @@
 #include "keypad/KeyLayout.h"
 
-#include "app/FormEvents.h"
+#include "form/FormEvents.h"
 #include "keypad/DigitKeys.h"
 #include "keypad/ModeKeys.h"
 #include "keypad/StartKey.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "display/PictureLayout.h"
-#include "timer/Handler.h"
+#include "state/Handler.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 #include "keypad/ModeKeys.h"
 
-#include "app/FormEvents.h"
 #include "display/Display.h"
 #include "display/Indicators.h"
+#include "state/Topmost.h"
 
 namespace pomelo {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "timer/Effects.h"
-#include "timer/TimerState.h"
+#include "state/Effects.h"
+#include "state/TimerState.h"
 
 namespace pomelo {
 

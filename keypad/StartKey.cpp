@@ -1,7 +1,8 @@
 #include "keypad/StartKey.h"
 
-#include "app/FormEvents.h"
 #include "display/Display.h"
+#include "form/FormEvents.h"
+#include "state/Topmost.h"
 
 namespace pomelo {
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <new>
 #include <optional>
 #include <utility>
 
@@ -224,7 +225,7 @@ bool PrivateProfile::writeString(std::string_view section, std::string_view key,
         }
         text_.swap(updated);
         return true;
-    } catch (...) {
+    } catch (const std::bad_alloc &) {
         // Out of memory on a giant file: the text stays as it was.
         return false;
     }

@@ -1,6 +1,6 @@
 #include "timer/Alarm.h"
 
-#include "app/FormEvents.h"
+#include "state/Topmost.h"
 
 namespace pomelo {
 

@@ -6,7 +6,11 @@
 
 namespace pomelo::test {
 
-// Runs the two 100 ms timers against the fake clock, as the window does.
+// Runs the tick and the shake step against the fake clock. The window wakes
+// the tick just after each wall-clock second and the shake step every 100 ms
+// while an alarm shakes; firing both every 100 ms stands for both, since the
+// tick acts only once the second has changed and the shake step only while
+// steps are pending.
 struct TickDriver {
     TimerState &state;
     FakeEffects &effects;

@@ -1,5 +1,6 @@
 #include "FakeEffects.h"
-#include "app/FormEvents.h"
+#include "form/FormEvents.h"
+#include "state/Topmost.h"
 
 #include <gtest/gtest.h>
 
@@ -112,6 +113,33 @@ TEST(SetTopmost, OneAndZeroChangeTheLayerAnyOtherFlagDoesNothing) {
     EXPECT_NE(SetTopmost(effects, 0), 0);
     EXPECT_FALSE(effects.onTop);
     EXPECT_EQ(effects.topmostCalls, (std::vector<int>{1, 1, 0}));
+}
+
+TEST(SetTopmost, PassesOnWhetherTheWindowIsNowInTheLayerAskedFor) {
+    struct Row {
+        const char *scenario;
+        bool refuses;
+        bool onTopBefore;
+        int flag;
+        int result;
+        bool onTopAfter;
+    };
+    const Row rows[] = {
+        {"put on top", false, false, 1, 1, true},
+        {"taken off the top", false, true, 0, 1, false},
+        {"refused the top", true, false, 1, 0, false},
+        {"refused leaving the top", true, true, 0, 0, true},
+        {"refused but already on top", true, true, 1, 1, true},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.scenario);
+        FakeEffects effects;
+        effects.refusesStacking = row.refuses;
+        effects.onTop = row.onTopBefore;
+        EXPECT_EQ(SetTopmost(effects, row.flag), row.result);
+        EXPECT_EQ(effects.onTop, row.onTopAfter);
+        EXPECT_EQ(effects.topmostCalls, std::vector<int>{row.flag});
+    }
 }
 
 } // namespace

@@ -2,8 +2,11 @@
 
 #include "FakeEffects.h"
 
+#include <exception>
 #include <gtest/gtest.h>
+#include <new>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 namespace pomelo {
@@ -21,6 +24,12 @@ TimerState StateFor(int opMode, int runFlag, float posX, float posY, int hour12)
     state.Hour12Flag = hour12;
     return state;
 }
+
+// A settings file whose reading fails with `error`.
+struct FailingEffects : FakeEffects {
+    std::exception_ptr error;
+    std::optional<std::string> readSettingsFile() const override { std::rethrow_exception(error); }
+};
 
 TimerState Loaded(const FakeEffects &effects) {
     TimerState state;
@@ -201,6 +210,31 @@ TEST(LoadSettings, NoUsableFileGivesZeros) {
         EXPECT_EQ(state.Minutes, 12); // not a setting
         EXPECT_EQ(effects.settingsWrites, 0);
     }
+}
+
+TEST(Settings, OutOfMemoryLoadsZerosAndSavesNothing) {
+    FailingEffects effects;
+    effects.error = std::make_exception_ptr(std::bad_alloc());
+    TimerState state = StateFor(2, 1, 15, 30, 1);
+    LoadSettings(state, effects);
+    EXPECT_EQ(state.OpMode, 0);
+    EXPECT_EQ(state.RunFlag, 0);
+    EXPECT_EQ(state.PosX, 0);
+    EXPECT_EQ(state.PosY, 0);
+    EXPECT_EQ(state.Hour12Flag, 0);
+
+    state = StateFor(2, 1, 15, 30, 1);
+    SaveSettings(state, effects);
+    EXPECT_EQ(effects.settingsWrites, 0);
+}
+
+TEST(Settings, OtherFailuresAreNotSwallowed) {
+    FailingEffects effects;
+    effects.error = std::make_exception_ptr(std::logic_error("a fault of the program"));
+    TimerState state = StateFor(2, 1, 15, 30, 1);
+    EXPECT_THROW(LoadSettings(state, effects), std::logic_error);
+    EXPECT_THROW(SaveSettings(state, effects), std::logic_error);
+    EXPECT_EQ(effects.settingsWrites, 0);
 }
 
 } // namespace

@@ -76,8 +76,10 @@ void FakeEffects::moveWindowToPrimaryScreen() {
 }
 
 int FakeEffects::setWindowStaysOnTop(bool isOnTop) {
-    onTop = isOnTop;
     topmostCalls.push_back(isOnTop ? 1 : 0);
+    if (refusesStacking)
+        return onTop == isOnTop ? 1 : 0;
+    onTop = isOnTop;
     return 1;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "timer/Effects.h"
+#include "state/Effects.h"
 
 #include <array>
 #include <cstdint>
@@ -35,6 +35,7 @@ public:
     std::int64_t elapsedMs = 0; // elapsed-time clock
     std::deque<double> randoms; // next random numbers; 0.5 when empty
     bool onScreen = true;
+    bool refusesStacking = false; // the window stays in its layer whatever is asked
     std::pair<float, float> primaryScreenTopLeft{0, 0};
     std::string folder = "/opt/pomelo";
 

@@ -28,6 +28,7 @@ private slots:
     void maskKeepsTheFaceLessTwoColumnsWithRoundedCorners();
     void offKeyWritesTheSettingsAndEnds();
     void firstTickDrawsTheDisplay();
+    void stackingReportsTheLayerTheWindowIsIn();
 
 private:
     void clickAt(QPoint point, Qt::MouseButton button = Qt::LeftButton);
@@ -190,6 +191,22 @@ void Form1Test::firstTickDrawsTheDisplay() {
         QVERIFY(!form_->picture(PictureArray::Picture5, shown)->isHidden());
     for (const int hidden : {0, 1, 2, 6, 7, 8, 9})
         QVERIFY(form_->picture(PictureArray::Picture5, hidden)->isHidden());
+}
+
+void Form1Test::stackingReportsTheLayerTheWindowIsIn() {
+    // Before the native window exists, and on the live window.
+    for (const bool shown : {false, true}) {
+        if (shown) {
+            form_->show();
+            QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        }
+        for (const bool onTop : {true, false, true}) {
+            QCOMPARE(form_->setWindowStaysOnTop(onTop), 1);
+            const Qt::WindowFlags flags =
+                shown ? form_->windowHandle()->flags() : form_->windowFlags();
+            QCOMPARE(flags.testFlag(Qt::WindowStaysOnTopHint), onTop);
+        }
+    }
 }
 
 QTEST_MAIN(Form1Test)

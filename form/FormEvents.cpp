@@ -1,4 +1,4 @@
-#include "app/FormEvents.h"
+#include "form/FormEvents.h"
 
 #include "display/PictureLayout.h"
 #include "settings/Settings.h"
@@ -46,12 +46,6 @@ void RememberHomeAndSaveSettings(TimerState &state, Effects &effects) {
 void Image11_Click(TimerState &state, Effects &effects) {
     RememberHomeAndSaveSettings(state, effects);
     effects.endProgram();
-}
-
-int SetTopmost(Effects &effects, int flag) {
-    if (flag != 0 && flag != 1)
-        return 0;
-    return effects.setWindowStaysOnTop(flag == 1);
 }
 
 } // namespace pomelo

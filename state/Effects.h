@@ -1,21 +1,14 @@
 #pragma once
 
+#include "state/LocalTime.h"
+#include "state/PictureArray.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace pomelo {
-
-// The picture arrays of the LCD: four digit stacks and the indicators.
-enum class PictureArray { Picture1 = 1, Picture2, Picture3, Picture4, Picture5 };
-
-struct LocalTime {
-    int hour = 0;        // 0..23
-    int minute = 0;      // 0..59
-    int second = 0;      // 0..59
-    int millisecond = 0; // 0..999
-};
 
 // Everything the handlers do to the world outside the timer state. The window
 // implements it; tests fake it and record what the handlers asked for.
@@ -37,8 +30,8 @@ public:
     virtual void moveWindowToPrimaryScreen() = 0;
     virtual void applyWindowShape() = 0;
     virtual void beginWindowDrag() = 0;
-    // Puts the window into or out of the always-on-top layer; returns the
-    // platform's result (non-zero on success).
+    // Puts the window into or out of the always-on-top layer; returns
+    // non-zero when the window now is in the layer asked for, 0 otherwise.
     virtual int setWindowStaysOnTop(bool onTop) = 0;
     virtual void endProgram() = 0;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "timer/Effects.h"
-#include "timer/TimerState.h"
+#include "state/Effects.h"
+#include "state/TimerState.h"
 
 namespace pomelo {
 
@@ -20,9 +20,5 @@ void Image11_Click(TimerState &state, Effects &effects);
 
 // Takes the window's current place as its home and writes the settings file.
 void RememberHomeAndSaveSettings(TimerState &state, Effects &effects);
-
-// 1 puts the window into the always-on-top layer, 0 takes it out; any other
-// flag does nothing and yields 0.
-int SetTopmost(Effects &effects, int flag);
 
 } // namespace pomelo

@@ -1,0 +1,32 @@
+# pomelo_add_layer(<target> [QT] <file>...)
+#
+# Makes the files of the current folder a static library, one layer of the
+# program. Its headers are included as "<folder>/Name.h" through an include
+# root of its own that holds this folder alone, so code reaches only the
+# folders of the layers it links: an include of a layer above does not
+# compile. Every header is also compiled on its own against what the layer
+# offers its users (the `layer_headers` target builds those checks).
+# Without QT the layer is plain C++ and Qt's code generators stay off.
+function(pomelo_add_layer target)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "QT" "" "")
+    cmake_path(GET CMAKE_CURRENT_SOURCE_DIR FILENAME folder)
+    set(root ${PROJECT_BINARY_DIR}/layers/${folder})
+    file(MAKE_DIRECTORY ${root})
+    file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${folder} SYMBOLIC)
+
+    # The headers once more as the include root shows them. Qt's code
+    # generators see them under their own names only, so each is read once.
+    set(headers ${arg_UNPARSED_ARGUMENTS})
+    list(FILTER headers INCLUDE REGEX "\\.h$")
+    list(TRANSFORM headers PREPEND ${root}/${folder}/)
+    set_source_files_properties(${headers} PROPERTIES SKIP_AUTOGEN ON)
+
+    add_library(${target} STATIC ${arg_UNPARSED_ARGUMENTS})
+    target_sources(${target} PUBLIC FILE_SET HEADERS BASE_DIRS ${root} FILES ${headers})
+    target_compile_features(${target} PUBLIC cxx_std_20)
+    target_link_libraries(${target} PRIVATE pomelo_warnings)
+    set_target_properties(${target} PROPERTIES VERIFY_INTERFACE_HEADER_SETS ON)
+    if(NOT arg_QT)
+        set_target_properties(${target} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+    endif()
+endfunction()
