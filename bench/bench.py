@@ -18,6 +18,7 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "x11"))
 from desktop import Desktop, wait_until  # noqa: E402
+from gadget import Gadget  # noqa: E402
 
 CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
 DISPLAY_LOG = "pomelo.display.debug=true"
@@ -107,7 +108,7 @@ def fresh_gadget(desktop, extra_env=None):
     """A copy started as on first use: START saves the mode, so no file."""
     if os.path.exists(desktop.settings_path):
         os.remove(desktop.settings_path)
-    return desktop.start_gadget(extra_env)
+    return Gadget.start(desktop, extra_env)
 
 
 def enter_state(gadget, state):

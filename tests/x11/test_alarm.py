@@ -9,9 +9,11 @@ import shutil
 import tempfile
 import unittest
 
-from desktop import TWIPS_PER_PIXEL, Desktop, settings_text, wait_until
+from desktop import wait_until
+from gadget import COUNTDOWN, FACE_SPOTS, HOME, TWIPS_PER_PIXEL, GadgetTest, settings_text
 
-HOME = (200, 100)
+# Where a drag during the countdown takes the window.
+DRAGGED = (HOME[0] + 300, HOME[1] + 250)
 # A shake step moves the window by less than 1000 twips each way, which the
 # program rounds to whole pixels: at most 67.
 REACH = round(1000 / TWIPS_PER_PIXEL)
@@ -25,7 +27,6 @@ LOUD = 2000
 SOUND_DELAY = 1.0
 # How long a sound would surely have begun, had one been played.
 SILENT_AFTER = 2.0
-COUNTDOWN_INDICATORS = {"M", "S", "dial"}
 
 
 def peak(samples):
@@ -36,13 +37,10 @@ def rms(samples):
     return math.sqrt(sum(value * value for value in samples) / len(samples)) if samples else 0.0
 
 
-class AlarmTestCase(unittest.TestCase):
+class AlarmTestCase(GadgetTest):
     def open(self, sound=True, program=None):
-        self.desktop = self.enterContext(Desktop(sound=sound, program=program))
-        self.desktop.write_settings(settings_text(left=HOME[0], top=HOME[1]))
-        self.gadget = self.desktop.start_gadget()
-        self.gadget.wait_for_position(HOME)
-        self.gadget.wait_for_lcd("0000", COUNTDOWN_INDICATORS)
+        super().open(sound=sound, program=program)
+        self.gadget.wait_for_lcd("0000", COUNTDOWN)
         self.spy = self.desktop.watch(self.gadget.window)
         self.recording = None
         if sound:
@@ -69,7 +67,7 @@ class AlarmTestCase(unittest.TestCase):
         at the start and once the window was seen on top."""
         self.assertFalse(self.gadget.is_above())
         self.gadget.click_key(str(seconds))
-        self.gadget.wait_for_lcd(f"000{seconds}", COUNTDOWN_INDICATORS)
+        self.gadget.wait_for_lcd(f"000{seconds}", COUNTDOWN)
         at_start = self.recorded()
         self.gadget.click_key("START")
         if meanwhile is not None:
@@ -80,8 +78,15 @@ class AlarmTestCase(unittest.TestCase):
         self.shake_start = self.gadget.position()
         self.gadget.wait_for_above(True, timeout=seconds + 10)
         at_alarm = self.recorded()
-        self.gadget.wait_for_lcd("0000", COUNTDOWN_INDICATORS)
+        self.gadget.wait_for_lcd("0000", COUNTDOWN)
         return at_start, at_alarm
+
+    def drag_away(self):
+        """Drags the window by its face to DRAGGED while the countdown runs."""
+        self.gadget.drag(*FACE_SPOTS[0], DRAGGED[0] - HOME[0], DRAGGED[1] - HOME[1], follows=True)
+        self.assertEqual(self.gadget.position(), DRAGGED)
+        # Still counting: the shake that follows is this countdown's.
+        self.assertNotEqual(self.gadget.read_lcd().digits, "0000")
 
     def moves(self):
         """Where the window was moved to, oldest first, in screen pixels."""
@@ -99,8 +104,9 @@ class AlarmTestCase(unittest.TestCase):
 
         # Every step but the last leaves the window away from home, so once it
         # was away and is back, the shake is over.
-        wait_until(shaken_and_home, message=f"the window to shake and come back to {home} "
-                                            f"(moves: {self.moves()[self.moves_before:]})")
+        wait_until(shaken_and_home,
+                   message=lambda: f"the window to shake and come back to {home} "
+                                   f"(moves: {self.moves()[self.moves_before:]})")
         self.spy.sync()
         shake = self.moves()[self.moves_before:]
         for index, (x, y) in enumerate(shake):
@@ -119,7 +125,7 @@ class AlarmTestCase(unittest.TestCase):
         and the shake is over for good."""
         self.assertIsNone(self.gadget.process.poll())
         self.gadget.click_key("5")
-        self.gadget.wait_for_lcd("0005", COUNTDOWN_INDICATORS)
+        self.gadget.wait_for_lcd("0005", COUNTDOWN)
         self.gadget.wait_for_above(False)
         self.gadget.click_key("MOD")
         self.gadget.wait_for_lcd(indicators={"colon"})
@@ -168,21 +174,10 @@ class AlarmTest(AlarmTestCase):
 
     def test_shake_comes_home_to_where_the_window_was_dragged_and_off_keeps_it(self):
         self.open()
-        dragged = (HOME[0] + 300, HOME[1] + 250)
-
-        def drag_away():
-            self.gadget.drag(92, 6, 300, 250, follows=True)
-            self.assertEqual(self.gadget.position(), dragged)
-            # Still counting: the shake below is this countdown's.
-            self.assertNotEqual(self.gadget.read_lcd().digits, "0000")
-
-        self.start_countdown(6, meanwhile=drag_away)
-        self.assert_shakes_home(dragged)
-        self.assert_still_answers(dragged)
-        self.gadget.click_key("OFF")
-        self.assertEqual(self.gadget.wait_exit(), 0)
-        self.assertEqual(self.desktop.read_settings().decode(),
-                         settings_text(mode=1, left=dragged[0], top=dragged[1]))
+        self.start_countdown(6, meanwhile=self.drag_away)
+        self.assert_shakes_home(DRAGGED)
+        self.assert_still_answers(DRAGGED)
+        self.assertEqual(self.off(), settings_text(mode=1, left=DRAGGED[0], top=DRAGGED[1]))
 
     def test_sound_file_is_found_beside_the_resolved_program(self):
         # Started through a link in a folder without BEEP, the program still

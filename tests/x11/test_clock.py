@@ -2,13 +2,12 @@
 screen, with the program's clock faked by libfaketime (the faked clock runs
 on from the given time at the program's start)."""
 
-import os
 import time
 import unittest
 
-from desktop import Desktop, faketime_env, settings_text, wait_until
+from desktop import faketime_env
+from gadget import COUNTDOWN, HOME, STOPWATCH, GadgetTest, settings_text
 
-HOME = (200, 100)
 EVENING = "@2026-12-08 21:07:10"
 MORNING = "@2026-12-08 09:05:20"
 
@@ -18,17 +17,7 @@ def seconds_shown(digits):
     return int(digits[:2]) * 60 + int(digits[2:])
 
 
-class ClockTestCase(unittest.TestCase):
-    def open(self, fake_time, settings=None):
-        self.desktop = self.enterContext(Desktop())
-        self.desktop.write_settings(settings or settings_text(left=HOME[0], top=HOME[1]))
-        return self.start(fake_time)
-
-    def start(self, fake_time):
-        gadget = self.desktop.start_gadget(extra_env=faketime_env(fake_time))
-        gadget.wait_for_position(HOME)
-        return gadget
-
+class ClockTestCase(GadgetTest):
     def assert_blinks(self, gadget, digits, indicators):
         """The colon is shown in one second and hidden in another, the rest
         stays as it is."""
@@ -60,39 +49,24 @@ class ClockTestCase(unittest.TestCase):
         span = seen[-1][0] - seen[1][0]
         self.assertAlmostEqual(span, len(values) - 2, delta=0.75, msg=f"{seen}")
 
-    def press_start(self, gadget):
-        """Presses START and returns once the program has handled it (it
-        writes the settings file at every press)."""
-        before = os.stat(self.desktop.settings_path)
-        gadget.click_key("START")
-
-        def rewritten():
-            after = os.stat(self.desktop.settings_path)
-            return (after.st_ino, after.st_mtime_ns) != (before.st_ino, before.st_mtime_ns)
-
-        wait_until(rewritten, message="START to write the settings")
-
 
 class ClockTest(ClockTestCase):
     def test_evening_in_both_hour_formats_and_the_format_is_kept(self):
-        gadget = self.open(EVENING)
+        gadget = self.open(extra_env=faketime_env(EVENING))
         gadget.click_key("MOD")
         self.assert_blinks(gadget, "2107", set())
         gadget.click_key("START")
         self.assert_blinks(gadget, " 907", {"P"})
 
-        gadget.click_key("OFF")
-        self.assertEqual(gadget.wait_exit(), 0)
-        self.assertEqual(self.desktop.read_settings().decode(),
-                         settings_text(mode=1, left=HOME[0], top=HOME[1], hour12=1))
+        self.assertEqual(self.off(), settings_text(mode=1, left=HOME[0], top=HOME[1], hour12=1))
         # The next start opens in the clock, still in the 12-hour form.
-        again = self.start(EVENING)
+        again = self.start(extra_env=faketime_env(EVENING))
         self.assert_blinks(again, " 907", {"P"})
         again.click_key("START")
         self.assert_blinks(again, "2107", set())
 
     def test_morning_blanks_the_hour_tens_and_shows_a(self):
-        gadget = self.open(MORNING)
+        gadget = self.open(extra_env=faketime_env(MORNING))
         gadget.click_key("MOD")
         self.assert_blinks(gadget, " 905", set())
         gadget.click_key("START")
@@ -101,30 +75,31 @@ class ClockTest(ClockTestCase):
 
 class CountingTest(ClockTestCase):
     def test_countdown_counts_down_in_real_seconds(self):
-        gadget = self.open(EVENING)
-        gadget.wait_for_lcd("0000", {"M", "S", "dial"})
+        gadget = self.open(extra_env=faketime_env(EVENING))
+        gadget.wait_for_lcd("0000", COUNTDOWN)
         gadget.click_key("1")
         gadget.click_key("5")
-        gadget.wait_for_lcd("0015", {"M", "S", "dial"})
+        gadget.wait_for_lcd("0015", COUNTDOWN)
         gadget.click_key("START")
         seen = self.watch_count(gadget, 3.5)
         # A step may come at once after the start.
         self.assertIn(seen[0][1], ("0015", "0014"))
         self.assert_counts(seen, -1)
         # Paused, it stands still.
-        self.press_start(gadget)
+        gadget.click_saving("START")
         paused = gadget.read_lcd().digits
         self.assertEqual([digits for _, digits in self.watch_count(gadget, 1.5)], [paused])
         self.assertLess(seconds_shown(paused), seconds_shown(seen[-1][1]) + 1)
 
     def test_stopwatch_counts_up_in_real_seconds(self):
-        gadget = self.open(EVENING, settings_text(mode=2, left=HOME[0], top=HOME[1]))
-        gadget.wait_for_lcd("0000", {"M", "S", "runner"})
+        gadget = self.open(settings_text(mode=2, left=HOME[0], top=HOME[1]),
+                           extra_env=faketime_env(EVENING))
+        gadget.wait_for_lcd("0000", STOPWATCH)
         gadget.click_key("START")
         seen = self.watch_count(gadget, 3.5)
         self.assertIn(seen[0][1], ("0000", "0001"))
         self.assert_counts(seen, 1)
-        self.assertEqual(gadget.read_lcd().indicators, {"M", "S", "runner"})
+        self.assertEqual(gadget.read_lcd().indicators, STOPWATCH)
 
 
 if __name__ == "__main__":

@@ -3,23 +3,14 @@ move) and on a bare X server (where the program moves the window itself)."""
 
 import unittest
 
-from desktop import FACE_SPOTS, Desktop, key_centre, settings_text
-
-HOME = (200, 100)
+from gadget import FACE_SPOTS, HOME, GadgetTest, key_centre, settings_text
 
 
-class DragTest(unittest.TestCase):
-    def open(self, window_manager):
-        desktop = self.enterContext(Desktop(window_manager=window_manager))
-        desktop.write_settings(settings_text(left=HOME[0], top=HOME[1]))
-        gadget = desktop.start_gadget()
-        gadget.wait_for_position(HOME)
-        return desktop, gadget
-
+class DragTest(GadgetTest):
     def test_left_drag_on_the_face_moves_the_window_by_the_drag(self):
         for window_manager in (True, False):
             with self.subTest(window_manager=window_manager):
-                desktop, gadget = self.open(window_manager)
+                gadget = self.open(window_manager=window_manager)
                 (top_x, top_y), (side_x, side_y) = FACE_SPOTS
                 gadget.drag(top_x, top_y, 150, 120, follows=True)
                 self.assertEqual(gadget.position(), (350, 220))
@@ -28,8 +19,8 @@ class DragTest(unittest.TestCase):
 
                 # Pointer motion after the release leaves the window alone:
                 # the next drag starts from where the last one ended.
-                desktop.move_pointer(900, 700)
-                desktop.move_pointer(20, 20)
+                self.desktop.move_pointer(900, 700)
+                self.desktop.move_pointer(20, 20)
                 gadget.drag(top_x, top_y, 7, 9, follows=True)
                 self.assertEqual(gadget.position(), (267, 169))
                 self.assertEqual(gadget.geometry().width, 184)
@@ -37,7 +28,7 @@ class DragTest(unittest.TestCase):
     def test_quick_flick_moves_the_window_by_the_whole_drag(self):
         # With no window manager the program moves the window itself, from
         # where the button went down, however late it gets to the press.
-        _, gadget = self.open(window_manager=False)
+        gadget = self.open(window_manager=False)
         expected = HOME
         for dx, dy in ((60, 40), (-25, 70), (90, -55), (-125, -55)):
             gadget.flick(*FACE_SPOTS[0], dx, dy)
@@ -47,7 +38,7 @@ class DragTest(unittest.TestCase):
     def test_other_buttons_and_presses_on_keys_do_not_drag(self):
         for window_manager in (True, False):
             with self.subTest(window_manager=window_manager):
-                desktop, gadget = self.open(window_manager)
+                gadget = self.open(window_manager=window_manager)
                 x, y = FACE_SPOTS[0]
                 gadget.drag(x, y, 120, 80, button=3)
                 gadget.drag(x, y, 120, 80, button=2)
@@ -62,18 +53,15 @@ class DragTest(unittest.TestCase):
     def test_press_on_a_key_clicks_it_and_does_not_drag(self):
         for press_seven in (False, True):
             with self.subTest(press_seven=press_seven):
-                desktop, gadget = self.open(window_manager=True)
+                gadget = self.open()
                 if press_seven:
                     # A press that wanders a little inside the key is still its click.
                     gadget.drag(*key_centre("7"), 6, 4)
                 # START starts a countdown only when one was keyed in (00 07
                 # here); OFF then writes the run flag.
                 gadget.click_key("START")
-                gadget.click_key("OFF")
-                self.assertEqual(gadget.wait_exit(), 0)
-                self.assertEqual(desktop.read_settings().decode(),
-                                 settings_text(left=HOME[0], top=HOME[1],
-                                               run_flag=1 if press_seven else 0))
+                self.assertEqual(self.off(), settings_text(left=HOME[0], top=HOME[1],
+                                                           run_flag=1 if press_seven else 0))
 
 
 if __name__ == "__main__":

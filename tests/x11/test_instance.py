@@ -3,10 +3,9 @@ not keep the next one away."""
 
 import os
 import pwd
-import signal
 import unittest
 
-from desktop import Desktop, settings_text, wait_until
+from gadget import Gadget, GadgetTest
 
 # A file the program would rewrite (it lacks keys) if it wrote at all.
 SETTINGS = "; by hand\n[FORM1]\nPOJIX= 1500\nPOJIY= 3000\n"
@@ -26,61 +25,53 @@ def lock_holders(folder):
     return holders
 
 
-class SingleInstanceTest(unittest.TestCase):
+class SingleInstanceTest(GadgetTest):
     def test_second_copy_ends_at_once_and_leaves_everything_alone(self):
         for window_manager in (True, False):
             with self.subTest(window_manager=window_manager):
-                desktop = self.enterContext(Desktop(window_manager=window_manager))
+                desktop = self.open_desktop(window_manager=window_manager)
                 desktop.write_settings(SETTINGS)
                 # An old time stamp, so that any rewrite shows.
                 os.utime(desktop.settings_path, ns=(1_000_000_000, 1_000_000_000))
-                before = os.stat(desktop.settings_path)
+                before = desktop.settings_stamp()
 
-                first = desktop.start_gadget()
-                first.wait_for_position((200, 100))
-                second = desktop.start_gadget(wait_for_window=False)
+                first = self.start()
+                second = Gadget.start(desktop, wait_for_window=False)
                 self.assertEqual(second.wait_exit(timeout=10), 0)
 
                 self.assertEqual(second.find_windows(), [])
                 self.assertEqual(desktop.visible_windows(), [first.window])
                 self.assertIsNone(first.process.poll())
                 self.assertEqual(first.position(), (200, 100))
-                after = os.stat(desktop.settings_path)
                 self.assertEqual(desktop.read_settings(), SETTINGS.encode())
-                self.assertEqual((after.st_ino, after.st_mtime_ns),
-                                 (before.st_ino, before.st_mtime_ns))
+                self.assertEqual(desktop.settings_stamp(), before)
 
                 # The first copy still answers its keys: OFF saves and ends it.
-                first.click_key("OFF")
-                self.assertEqual(first.wait_exit(), 0)
-                self.assertEqual(desktop.read_settings().decode(),
+                self.assertEqual(self.off(first),
                                  "; by hand\n[FORM1]\nPOJIX= 1500\nPOJIY= 3000\n"
                                  "MODE= 0\nSTRATF= 0\nMEMORI= 0\n")
 
     def test_copy_killed_outright_does_not_keep_the_next_away(self):
-        desktop = self.enterContext(Desktop())
-        desktop.write_settings(settings_text(left=200, top=100))
-        killed = desktop.start_gadget()
+        killed = self.open()
+        desktop = self.desktop
         self.assertIn(killed.pid, lock_holders(desktop.runtime_dir).values())
-        killed.kill(signal.SIGKILL)
-        wait_until(lambda: desktop.visible_windows() == [],
-                   message="the killed copy's window to go")
+        killed.kill()
+        desktop.wait_for_no_window()
         # The lock is still there and names a process that is gone.
         self.assertIn(killed.pid, lock_holders(desktop.runtime_dir).values())
 
-        successor = desktop.start_gadget()
-        successor.wait_for_position((200, 100))
+        successor = self.start()
         self.assertEqual(desktop.visible_windows(), [successor.window])
         self.assertNotIn(killed.pid, lock_holders(desktop.runtime_dir).values())
         self.assertIn(successor.pid, lock_holders(desktop.runtime_dir).values())
 
         # And it is the one copy now: a further start ends at once.
-        third = desktop.start_gadget(wait_for_window=False)
+        third = Gadget.start(desktop, wait_for_window=False)
         self.assertEqual(third.wait_exit(), 0)
         self.assertEqual(desktop.visible_windows(), [successor.window])
 
     def test_without_a_usable_runtime_folder_one_copy_still_runs(self):
-        desktop = self.enterContext(Desktop())
+        desktop = self.open_desktop()
         # No XDG_RUNTIME_DIR, and Qt's fallback runtime-<user> in the temporary
         # folder is a symlink someone planted: Qt offers no runtime folder.
         temp = os.path.join(desktop.home, "tmp")
@@ -88,15 +79,14 @@ class SingleInstanceTest(unittest.TestCase):
         os.symlink(temp, os.path.join(temp, "runtime-" + pwd.getpwuid(os.geteuid()).pw_name))
         env = {"XDG_RUNTIME_DIR": "", "TMPDIR": temp}
 
-        first = desktop.start_gadget(extra_env=env)
-        second = desktop.start_gadget(extra_env=env, wait_for_window=False)
+        first = Gadget.start(desktop, env)
+        second = Gadget.start(desktop, env, wait_for_window=False)
         self.assertEqual(second.wait_exit(timeout=10), 0)
         self.assertEqual(desktop.visible_windows(), [first.window])
         folder = os.path.join(desktop.home, ".cache", "pomelo")
         self.assertEqual(os.stat(folder).st_mode & 0o777, 0o700)
         self.assertEqual(lock_holders(folder), {"pomelo.lock": first.pid})
         self.assertFalse(os.path.exists("/pomelo.lock"))
-
 
 if __name__ == "__main__":
     unittest.main()

@@ -4,19 +4,12 @@ for OFF, typed with xdotool and read off the LCD."""
 
 import unittest
 
-from desktop import Desktop, settings_text
-
-HOME = (200, 100)
-COUNTDOWN = {"M", "S", "dial"}
-STOPWATCH = {"M", "S", "runner"}
+from gadget import COUNTDOWN, HOME, STOPWATCH, GadgetTest, settings_text
 
 
-class KeyboardTest(unittest.TestCase):
-    def open(self, window_manager=True):
-        self.desktop = self.enterContext(Desktop(window_manager=window_manager))
-        self.desktop.write_settings(settings_text(left=HOME[0], top=HOME[1]))
-        gadget = self.desktop.start_gadget()
-        gadget.wait_for_position(HOME)
+class KeyboardTest(GadgetTest):
+    def open_focused(self, window_manager=True):
+        gadget = self.open(window_manager=window_manager)
         gadget.wait_for_lcd("0000", COUNTDOWN)
         gadget.focus()
         return gadget
@@ -24,7 +17,7 @@ class KeyboardTest(unittest.TestCase):
     def test_countdown_from_the_keyboard(self):
         for window_manager in (True, False):
             with self.subTest(window_manager=window_manager):
-                gadget = self.open(window_manager)
+                gadget = self.open_focused(window_manager)
                 gadget.type_keys("1", "0", "Return")
                 gadget.wait_for_lcd("0009", COUNTDOWN)
                 gadget.wait_for_lcd("0008", COUNTDOWN)
@@ -39,7 +32,7 @@ class KeyboardTest(unittest.TestCase):
                 gadget.wait_for_lcd("0000", COUNTDOWN)
 
     def test_every_digit_on_the_main_row_and_the_keypad(self):
-        gadget = self.open()
+        gadget = self.open_focused()
         for keys, shown in ((("1", "2", "3", "4"), "1234"), (("5", "6", "7", "8"), "5678"),
                             (("9", "0"), "7890"),
                             (("KP_1", "KP_2", "KP_3", "KP_4"), "1234"),
@@ -49,7 +42,7 @@ class KeyboardTest(unittest.TestCase):
             gadget.wait_for_lcd(shown, COUNTDOWN)
 
     def test_mode_key_and_space_in_the_stopwatch(self):
-        gadget = self.open()
+        gadget = self.open_focused()
         gadget.type_keys("m")
         clock = gadget.wait_for_lcd(indicators={"colon"})
         self.assertRegex(clock.digits, r"^[ 12]\d[0-5]\d$")
@@ -67,7 +60,7 @@ class KeyboardTest(unittest.TestCase):
         gadget.wait_for_lcd("0000", COUNTDOWN)
 
     def test_other_keys_and_other_windows_do_nothing(self):
-        gadget = self.open()
+        gadget = self.open_focused()
         gadget.type_keys("4", "2")
         gadget.wait_for_lcd("0042", COUNTDOWN)
         # Keys of no meaning here, then digits typed into another window.
@@ -86,19 +79,14 @@ class KeyboardTest(unittest.TestCase):
                          settings_text(left=HOME[0], top=HOME[1]))
 
     def test_ctrl_q_saves_and_ends(self):
-        self.desktop = self.enterContext(Desktop())
-        gadget = self.desktop.start_gadget()
-        gadget.wait_for_position((0, 0))
+        gadget = self.open(settings=None, at=(0, 0))
         gadget.wait_for_lcd("0000", COUNTDOWN)
         self.assertIsNone(self.desktop.read_settings())
         gadget.drag(92, 6, 120, 80, follows=True)
         gadget.focus()
         gadget.type_keys("m")
         gadget.wait_for_lcd(indicators={"colon"})
-        gadget.type_keys("ctrl+q")
-        self.assertEqual(gadget.wait_exit(), 0)
-        self.assertEqual(self.desktop.read_settings().decode(),
-                         settings_text(mode=1, left=120, top=80))
+        self.assertEqual(self.off(keyboard=True), settings_text(mode=1, left=120, top=80))
 
 
 if __name__ == "__main__":

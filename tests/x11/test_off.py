@@ -3,30 +3,22 @@ program, and the next start comes back to that place."""
 
 import unittest
 
-from desktop import FACE_SPOTS, Desktop, settings_text, wait_until
+from gadget import FACE_SPOTS, GadgetTest, settings_text
 
 
-class OffTest(unittest.TestCase):
+class OffTest(GadgetTest):
     def test_off_saves_the_dragged_place_and_the_next_start_returns_there(self):
         for window_manager in (True, False):
             with self.subTest(window_manager=window_manager):
-                desktop = self.enterContext(Desktop(window_manager=window_manager))
-                gadget = desktop.start_gadget()
-                gadget.wait_for_position((0, 0))
+                gadget = self.open(settings=None, at=(0, 0), window_manager=window_manager)
                 gadget.drag(*FACE_SPOTS[0], 313, 207, follows=True)
-                gadget.click_key("OFF")
-                self.assertEqual(gadget.wait_exit(), 0)
-                wait_until(lambda: desktop.visible_windows() == [], message="the window to go")
-                self.assertEqual(desktop.read_settings().decode(),
-                                 settings_text(left=313, top=207))
+                self.assertEqual(self.off(), settings_text(left=313, top=207))
+                self.desktop.wait_for_no_window()
 
-                again = desktop.start_gadget()
-                again.wait_for_position((313, 207))
+                again = self.start(at=(313, 207))
                 # Back at the origin, the saved place is 0 again, not left over.
                 again.drag(*FACE_SPOTS[1], -313, -207, follows=True)
-                again.click_key("OFF")
-                self.assertEqual(again.wait_exit(), 0)
-                self.assertEqual(desktop.read_settings().decode(), settings_text(left=0, top=0))
+                self.assertEqual(self.off(again), settings_text(left=0, top=0))
 
     def test_off_keeps_everything_added_by_hand(self):
         before = ("; kitchen timer\r\n"
@@ -45,29 +37,18 @@ class OffTest(unittest.TestCase):
                   "\n"
                   "[LAST]\n"
                   "X=1")
-        desktop = self.enterContext(Desktop())
-        desktop.write_settings(before)
-        gadget = desktop.start_gadget()
-        gadget.wait_for_position((200, 100))
+        gadget = self.open(before)
         gadget.drag(*FACE_SPOTS[1], 41, 29, follows=True)
-        gadget.click_key("OFF")
-        self.assertEqual(gadget.wait_exit(), 0)
         expected = before.replace("POJIX= 1500", "POJIX= 1935").replace("POJIY= 3000",
                                                                           "POJIY= 3615")
-        self.assertEqual(desktop.read_settings(), expected.encode())
+        self.assertEqual(self.off(), expected)
 
     def test_off_writes_the_mode_and_hour_format(self):
-        desktop = self.enterContext(Desktop())
-        desktop.write_settings(settings_text(left=200, top=100))
-        gadget = desktop.start_gadget()
-        gadget.wait_for_position((200, 100))
+        gadget = self.open()
         gadget.click_key("MOD")  # the clock
         gadget.wait_for_above(True)
         gadget.click_key("START")  # 12-hour format
-        gadget.click_key("OFF")
-        self.assertEqual(gadget.wait_exit(), 0)
-        self.assertEqual(desktop.read_settings().decode(),
-                         settings_text(mode=1, left=200, top=100, hour12=1))
+        self.assertEqual(self.off(), settings_text(mode=1, left=200, top=100, hour12=1))
 
 
 if __name__ == "__main__":

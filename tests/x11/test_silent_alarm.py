@@ -1,12 +1,17 @@
 """The alarm where no sound can be played: no sound server, no sound file
 beside the program, or a file that is no sound. The window goes on top and
-shakes all the same, nothing is heard, and the program runs on."""
+shakes all the same, nothing is heard, and the program runs on. Silence
+counts only if the recording hears what is played, which is checked too."""
 
+import math
 import os
 import random
+import subprocess
 import unittest
 
-from test_alarm import HOME, AlarmTestCase
+from desktop import Desktop, wait_until
+from gadget import HOME
+from test_alarm import AlarmTestCase
 
 
 class SilentAlarmTest(AlarmTestCase):
@@ -43,6 +48,23 @@ class SilentAlarmTest(AlarmTestCase):
                 self.gadget.click_key("CLR")
                 self.gadget.wait_for_above(False)
         self.assert_still_answers(HOME)
+
+
+class RecordingTest(unittest.TestCase):
+    def test_recording_hears_what_is_played(self):
+        with Desktop(window_manager=False, sound=True) as desktop:
+            recording = desktop.record(rate=8000)
+            recording.wait_started()
+            tone = b"".join(
+                int(20000 * math.sin(2 * math.pi * 440 * i / 8000)).to_bytes(2, "little",
+                                                                            signed=True)
+                for i in range(4000))
+            subprocess.run(["pacat", "--raw", "--format=s16le", "--rate=8000", "--channels=1"],
+                           input=tone, env=desktop.env, check=True, timeout=10)
+            wait_until(lambda: max(map(abs, recording.samples()), default=0) > 15000,
+                       message="the tone in the recording")
+            samples = recording.stop()
+            self.assertLess(max(map(abs, samples[:50])), 1000)  # silence before it
 
 
 if __name__ == "__main__":

@@ -1,43 +1,33 @@
 """The always-on-top state that the keys switch, seen as _NET_WM_STATE_ABOVE
 through a window manager, on one window that stays where it is."""
 
-import os
 import unittest
 
-from desktop import Desktop, settings_text, wait_until
-
-HOME = (200, 100)
+from gadget import HOME, GadgetTest, settings_text
 
 # Events that would mean the window was hidden, re-shown or made anew.
 REMAPPING = {"UnmapNotify", "MapNotify", "DestroyNotify", "ReparentNotify", "CreateNotify"}
 
 
-class StackingTest(unittest.TestCase):
+class StackingTest(GadgetTest):
     def setUp(self):
-        self.desktop = self.enterContext(Desktop())
-        self.desktop.write_settings(settings_text(left=HOME[0], top=HOME[1]))
-        self.gadget = self.desktop.start_gadget()
-        self.gadget.wait_for_position(HOME)
+        self.open()
         self.window = self.gadget.window
         self.frame = self.gadget.toplevel()
         self.events = self.desktop.watch(self.window)
 
     def press(self, key, above, writes=False):
-        # START writes the settings file at every press: once it has, the
-        # press has been handled and the state can be read without waiting.
-        before = os.stat(self.desktop.settings_path)
-        self.gadget.click_key(key)
+        # Once START has written the settings file, the press has been handled
+        # and the state can be read without waiting.
         if writes:
-            wait_until(lambda: self.rewritten(before), message="START to write the settings")
+            self.gadget.click_saving(key)
             self.assertEqual(self.gadget.is_above(), above)
+        else:
+            self.gadget.click_key(key)
         self.gadget.wait_for_above(above)
         self.assertEqual(self.gadget.find_windows(), [self.window])
         self.assertEqual(self.gadget.toplevel(), self.frame)
         self.assertEqual(self.gadget.position(), HOME)
-
-    def rewritten(self, before):
-        after = os.stat(self.desktop.settings_path)
-        return (after.st_ino, after.st_mtime_ns) != (before.st_ino, before.st_mtime_ns)
 
     def assert_never_remapped(self):
         self.events.sync()

@@ -1,0 +1,156 @@
+"""Reads the LCD off a picture of the window.
+
+The digits' dots, the boxes and the colours are written here as the user sees
+them; only the indicator pictures are the program's own, printed by the
+build's dump_indicators (named by POMELO_INDICATORS).
+"""
+
+import dataclasses
+import functools
+import math
+import os
+import subprocess
+
+# What the LCD shows, in window pixels. A shown digit or indicator is its
+# picture: black dots on the picture ground, drawn from its box's top left
+# and clipped to the box; a hidden one leaves the LCD window's own colour.
+LCD_WINDOW = (180, 205, 181)
+PICTURE_GROUND = (175, 205, 175)
+DOT = (0, 0, 0)
+DIGIT_BOXES = ((23, 19), (47, 19), (91, 19), (115, 19))
+DIGIT_BOX_SIZE = (24, 41)
+# A digit is a 5 x 7 dot matrix; a dot is a 3 x 4 px block on a 4 x 5 px
+# pitch from (3, 4) inside its box.
+DIGIT_DOTS = {
+    "0": (".###.", "#...#", "#..##", "#.#.#", "##..#", "#...#", ".###."),
+    "1": ("..#..", ".##..", "..#..", "..#..", "..#..", "..#..", ".###."),
+    "2": (".###.", "#...#", "....#", "...#.", "..#..", ".#...", "#####"),
+    "3": ("#####", "...#.", "..#..", ".###.", "....#", "....#", "####."),
+    "4": ("...#.", "..##.", ".#.#.", "#..#.", "#####", "...#.", "...#."),
+    "5": ("#####", "#....", "####.", "....#", "....#", "#...#", ".###."),
+    "6": ("..##.", ".#...", "#....", "####.", "#...#", "#...#", ".###."),
+    "7": ("#####", "....#", "...#.", "..#..", "..#..", "..#..", "..#.."),
+    "8": (".###.", "#...#", "#...#", ".###.", "#...#", "#...#", ".###."),
+    "9": (".###.", "#...#", "#...#", ".####", "....#", "...#.", ".##.."),
+}
+DOT_SIZE = (3, 4)
+DOT_PITCH = (4, 5)
+DOT_ORIGIN = (3, 4)
+# The indicators by index (lower ones lie under higher ones where boxes
+# overlap): name and box (left, top, width, height) in window pixels.
+INDICATORS = (
+    ("colon", (71, 19, 20, 41)),
+    ("H", (73, 19, 16, 18)),
+    ("M_hours", (144, 18, 16, 18)),
+    ("M", (73, 19, 16, 17)),
+    ("S", (144, 18, 15, 17)),
+    ("dial", (141, 40, 21, 21)),
+    ("runner", (143, 37, 19, 27)),
+    ("A", (143, 21, 16, 18)),
+    ("P", (144, 41, 14, 16)),
+    ("slash", (73, 28, 18, 27)),
+)
+
+
+@functools.lru_cache(maxsize=None)
+def indicator_pictures():
+    """Each indicator's picture by index, as rows of "#" (dot) and "." (ground)."""
+    printed = subprocess.run([os.environ["POMELO_INDICATORS"]], capture_output=True, text=True,
+                             check=True, timeout=10).stdout
+    pictures = [block.split() for block in printed.split("\n\n") if block.strip()]
+    if len(pictures) != len(INDICATORS):
+        raise RuntimeError(f"{len(pictures)} indicator pictures printed, not {len(INDICATORS)}")
+    return pictures
+
+
+@dataclasses.dataclass(frozen=True)
+class LcdReading:
+    """What the LCD shows: four positions, each a digit, " " for none or "?"
+    for a picture that is no digit, and the names of the shown indicators."""
+
+    digits: str
+    indicators: frozenset
+
+    def __str__(self):
+        return f"{self.digits!r} {sorted(self.indicators)}"
+
+
+class LcdReader:
+    """Reads the LCD off a picture of the window (a PIL image) drawn at the
+    given scale (device pixels per window pixel)."""
+
+    def __init__(self, image, scale=1.0):
+        self.pixels = image.load()
+        self.scale = scale
+
+    def _device(self, logical):
+        # Qt places a child widget at its scaled position rounded, and the
+        # program scales a picture's pixel edges with rounding too.
+        return math.floor(logical * self.scale + 0.5)
+
+    def colour(self, box_left, box_top, x, y):
+        """The colour of pixel (x, y) of the picture box at (box_left,
+        box_top), in window pixels: the device pixel at its middle."""
+        def device(origin, offset):
+            start = self._device(origin) + self._device(offset)
+            end = self._device(origin) + self._device(offset + 1)
+            return (start + max(start, end - 1)) // 2
+
+        return self.pixels[device(box_left, x), device(box_top, y)]
+
+    def read(self):
+        return LcdReading("".join(self.digit(left, top) for left, top in DIGIT_BOXES),
+                          frozenset(self.indicators()))
+
+    def digit(self, left, top):
+        width, height = DIGIT_BOX_SIZE
+        colours = {(x, y): self.colour(left, top, x, y)
+                   for y in range(height) for x in range(width)}
+        if all(colour == LCD_WINDOW for colour in colours.values()):
+            return " "
+        dots = []
+        inside_dots = set()
+        for row in range(7):
+            line = ""
+            for column in range(5):
+                block = [(DOT_ORIGIN[0] + DOT_PITCH[0] * column + dx,
+                          DOT_ORIGIN[1] + DOT_PITCH[1] * row + dy)
+                         for dy in range(DOT_SIZE[1]) for dx in range(DOT_SIZE[0])]
+                inside_dots.update(block)
+                found = {colours[point] for point in block}
+                if found == {DOT}:
+                    line += "#"
+                elif found == {PICTURE_GROUND}:
+                    line += "."
+                else:
+                    return "?"
+            dots.append(line)
+        # Between the dots there is nothing but ground.
+        if any(colour != PICTURE_GROUND for point, colour in colours.items()
+               if point not in inside_dots):
+            return "?"
+        for digit, pattern in DIGIT_DOTS.items():
+            if tuple(dots) == pattern:
+                return digit
+        return "?"
+
+    def indicators(self):
+        # From the top one down: an indicator is shown when the part of its
+        # box that no shown indicator above it covers is exactly its picture.
+        shown = []
+        covered = set()
+        for (name, (left, top, width, height)), rows in reversed(
+                list(zip(INDICATORS, indicator_pictures()))):
+
+            def expected(x, y):
+                # A box larger than its picture shows ground beyond it.
+                row = rows[y - top] if y - top < len(rows) else ""
+                return DOT if row[x - left:x - left + 1] == "#" else PICTURE_GROUND
+
+            box = {(left + x, top + y) for y in range(height) for x in range(width)}
+            visible = box - covered
+            if visible and all(self.colour(left, top, x - left, y - top) == expected(x, y)
+                               for x, y in visible):
+                shown.append(name)
+                covered |= box
+        return shown
