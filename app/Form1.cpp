@@ -11,6 +11,7 @@
 #include "display/IndicatorArt.h"
 #include "display/LcdReading.h"
 #include "form/FormEvents.h"
+#include "remote/Status.h"
 #include "resources/Pictures.h"
 #include "timer/Alarm.h"
 #include "timer/Tick.h"
@@ -113,7 +114,15 @@ void Form1::createTimers() {
 
 Form1::~Form1() = default;
 
-void Form1::run(Handler handler) {
+void Form1::carryOut(const Command &command) {
+    run([&command](TimerState &state, Effects &effects) { CarryOut(command, state, effects); });
+}
+
+std::string Form1::statusLine() const {
+    return StatusLine(state_, *this);
+}
+
+void Form1::run(const std::function<void(TimerState &, Effects &)> &handler) {
     // Nothing runs once the OFF key has ended the program.
     if (ended_)
         return;
@@ -238,6 +247,14 @@ std::string Form1::programFolder() const {
 
 void Form1::playSound(const std::string &path) {
     alarmSound_.play(QString::fromStdString(path));
+}
+
+void Form1::postAlarmNotice(const std::string &text) {
+    alarmNotice_.post(QString::fromStdString(text));
+}
+
+void Form1::withdrawAlarmNotice() {
+    alarmNotice_.withdraw();
 }
 
 std::optional<std::string> Form1::readSettingsFile() const {

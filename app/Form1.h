@@ -1,9 +1,11 @@
 #pragma once
 
 #include "app/AlarmSound.h"
+#include "app/DesktopNotice.h"
 #include "app/SecondTimer.h"
 #include "app/SettingsFile.h"
 #include "keypad/KeyLayout.h"
+#include "remote/Command.h"
 #include "state/Effects.h"
 #include "state/TimerState.h"
 
@@ -12,6 +14,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 namespace pomelo {
 
@@ -33,6 +36,10 @@ public:
     PictureBox *picture(PictureArray array, int index) const;
     LcdReadout *lcdReadout() const { return lcdReadout_; }
 
+    // A command from outside the window, carried out as its key presses.
+    void carryOut(const Command &command);
+    std::string statusLine() const;
+
     // Effects
     void placePicture(PictureArray array, int index, int leftTwips, int topTwips) override;
     void setPictureVisible(PictureArray array, int index, bool visible) override;
@@ -52,6 +59,8 @@ public:
     double random() override;
     std::string programFolder() const override;
     void playSound(const std::string &path) override;
+    void postAlarmNotice(const std::string &text) override;
+    void withdrawAlarmNotice() override;
     std::optional<std::string> readSettingsFile() const override;
     bool writeSettingsFile(std::string_view contents) override;
 
@@ -66,11 +75,13 @@ private:
     void createPictures();
     void createKeyAreas();
     void createTimers();
-    void run(Handler handler);
+    // Every event goes through here: keys, timers and commands alike.
+    void run(const std::function<void(TimerState &, Effects &)> &handler);
 
     TimerState state_;
     SettingsFile settingsFile_;
     AlarmSound alarmSound_;
+    DesktopNotice alarmNotice_;
     std::array<ClickArea *, KeyCount> keyAreas_{};
     std::array<std::array<PictureBox *, 10>, 5> pictures_{};
     LcdReadout *lcdReadout_ = nullptr;

@@ -1,7 +1,10 @@
+#include "app/CommandLine.h"
 #include "app/Form1.h"
+#include "app/RemoteControl.h"
 #include "app/SingleInstance.h"
 
 #include <QApplication>
+#include <cstdio>
 
 namespace {
 
@@ -20,20 +23,67 @@ void PreferPlainImageTransfers() {
         qputenv("QT_XCB_NO_MITSHM", "1");
 }
 
+QStringList Arguments(int argc, char *argv[]) {
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index)
+        arguments << QString::fromLocal8Bit(argv[index]);
+    return arguments;
+}
+
+void Print(std::FILE *stream, const QString &text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
+    using pomelo::Command;
+    using pomelo::Invocation;
+
     PreferX11OnWayland();
     PreferPlainImageTransfers();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("pomelo"));
-    QGuiApplication::setDesktopFileName(QStringLiteral(POMELO_APP_ID));
+    QCoreApplication::setApplicationName(QStringLiteral("pomelo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(POMELO_VERSION));
+
+    // Read before any connection to the display or the bus, so that a bad
+    // argument touches nothing.
+    const Invocation invocation = pomelo::ParseCommandLine(Arguments(argc, argv));
+    switch (invocation.outcome) {
+    case Invocation::Outcome::Help:
+        Print(stdout, pomelo::UsageText());
+        return 0;
+    case Invocation::Outcome::Version:
+        Print(stdout, QStringLiteral("pomelo %1\n").arg(QCoreApplication::applicationVersion()));
+        return 0;
+    case Invocation::Outcome::BadUsage:
+        Print(stderr, invocation.complaint + QLatin1Char('\n'));
+        return 2;
+    case Invocation::Outcome::Run:
+        break;
+    }
 
     const pomelo::SingleInstance instance;
-    if (!instance.isFirst())
-        return 0;
+    const std::optional<Command> &command = invocation.command;
+    if (!instance.isFirst()) {
+        if (!command)
+            return 0;
+        const QCoreApplication app(argc, argv);
+        return pomelo::SendToRunningCopy(*command);
+    }
+    if (command &&
+        (command->kind == Command::Kind::Status || command->kind == Command::Kind::Quit)) {
+        Print(command->kind == Command::Kind::Status ? stdout : stderr,
+              QStringLiteral("pomelo is not running\n"));
+        return 1;
+    }
 
+    QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(POMELO_APP_ID));
     pomelo::Form1 form;
+    pomelo::RemoteControl remote(form);
+    remote.registerOnSessionBus();
+    if (command)
+        form.carryOut(*command);
     form.show();
     return QApplication::exec();
 }

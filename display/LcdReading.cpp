@@ -20,22 +20,38 @@ bool Shown(const Effects &effects, Indicator indicator) {
 
 } // namespace
 
-std::string LcdReading(const Effects &effects) {
-    std::string left;
-    std::string right;
+LcdContents ReadLcd(const Effects &effects) {
+    LcdContents contents;
     for (std::size_t position = 0; position < DigitCells.size(); ++position)
-        (position < 2 ? left : right) += ShownDigit(effects, DigitCells[position]);
-    if (left == "  " && right == "  ")
-        return {};
+        (position < 2 ? contents.left : contents.right) +=
+            ShownDigit(effects, DigitCells[position]);
+    if (contents.left == "  " && contents.right == "  ")
+        contents.reads = LcdContents::Reads::Nothing;
+    else if (Shown(effects, LetterH))
+        contents.reads = LcdContents::Reads::HoursMinutes;
+    else if (Shown(effects, LetterMAfterMinutes))
+        contents.reads = LcdContents::Reads::MinutesSeconds;
+    else
+        contents.reads = LcdContents::Reads::TimeOfDay;
+    return contents;
+}
 
-    if (Shown(effects, LetterH))
-        return left + " " + right;
-    if (Shown(effects, LetterMAfterMinutes))
-        return left + ":" + right;
+std::string LcdReading(const Effects &effects) {
+    LcdContents lcd = ReadLcd(effects);
+    switch (lcd.reads) {
+    case LcdContents::Reads::Nothing:
+        return {};
+    case LcdContents::Reads::HoursMinutes:
+        return lcd.left + " " + lcd.right;
+    case LcdContents::Reads::MinutesSeconds:
+        return lcd.left + ":" + lcd.right;
+    case LcdContents::Reads::TimeOfDay:
+        break;
+    }
     // The clock: an hour without its leading zero.
-    if (left.front() == ' ')
-        left.erase(0, 1);
-    std::string reading = left + ":" + right;
+    if (lcd.left.front() == ' ')
+        lcd.left.erase(0, 1);
+    std::string reading = lcd.left + ":" + lcd.right;
     if (Shown(effects, LetterA))
         reading += " AM";
     else if (Shown(effects, LetterP))

@@ -6,6 +6,16 @@
 
 namespace pomelo {
 
+// What the LCD shows, read off its pictures: the two positions left and
+// right of the middle (' ' for a blank one) and what they count.
+struct LcdContents {
+    enum class Reads { Nothing, MinutesSeconds, HoursMinutes, TimeOfDay };
+    Reads reads = Reads::Nothing;
+    std::string left;
+    std::string right;
+};
+LcdContents ReadLcd(const Effects &effects);
+
 // What the LCD shows, as text for screen readers: "12:34" for minutes and
 // seconds, "01 05" for the stopwatch's hours and minutes, "21:07" or
 // "9:07 PM" for the clock; empty while nothing is shown. The clock's

@@ -2,6 +2,7 @@
 
 #include "display/PictureLayout.h"
 #include "settings/Settings.h"
+#include "state/AlarmNotice.h"
 
 namespace pomelo {
 
@@ -44,6 +45,7 @@ void RememberHomeAndSaveSettings(TimerState &state, Effects &effects) {
 }
 
 void Image11_Click(TimerState &state, Effects &effects) {
+    WithdrawAlarmNotice(state, effects);
     RememberHomeAndSaveSettings(state, effects);
     effects.endProgram();
 }

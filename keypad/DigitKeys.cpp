@@ -1,11 +1,13 @@
 #include "keypad/DigitKeys.h"
 
 #include "display/Display.h"
+#include "state/AlarmNotice.h"
 #include "state/Topmost.h"
 
 namespace pomelo {
 
 void ShiftInDigit(TimerState &state, Effects &effects, int d) {
+    WithdrawAlarmNotice(state, effects);
     if (state.OpMode != 0)
         return;
     SetTopmost(effects, 0);
@@ -15,6 +17,8 @@ void ShiftInDigit(TimerState &state, Effects &effects, int d) {
     state.Minutes = state.Minutes * 10 + state.Seconds / 100;
     state.Minutes %= 100;
     state.Seconds %= 100;
+    state.KeyedMinutes = state.Minutes;
+    state.KeyedSeconds = state.Seconds;
     SetDigitsToMinutesSeconds(state);
     RefreshDisplay(state, effects);
 }

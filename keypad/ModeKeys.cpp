@@ -2,6 +2,7 @@
 
 #include "display/Display.h"
 #include "display/Indicators.h"
+#include "state/AlarmNotice.h"
 #include "state/Topmost.h"
 
 namespace pomelo {
@@ -22,6 +23,7 @@ constexpr IndicatorRow ClearedIndicators{Show::Hidden, Show::Hidden, Show::Hidde
 } // namespace
 
 void Image12_Click(TimerState &state, Effects &effects) {
+    WithdrawAlarmNotice(state, effects);
     ClearCount(state);
     state.OpMode += 1;
     if (state.OpMode > 2)
@@ -40,6 +42,7 @@ void Image12_Click(TimerState &state, Effects &effects) {
 }
 
 void Image13_Click(TimerState &state, Effects &effects) {
+    WithdrawAlarmNotice(state, effects);
     if (state.OpMode == 1)
         return;
     SetTopmost(effects, 0);

@@ -2,11 +2,13 @@
 
 #include "display/Display.h"
 #include "form/FormEvents.h"
+#include "state/AlarmNotice.h"
 #include "state/Topmost.h"
 
 namespace pomelo {
 
 void Image14_Click(TimerState &state, Effects &effects) {
+    WithdrawAlarmNotice(state, effects);
     if (state.OpMode == 1) {
         if (state.Hour12Flag == 0)
             state.Hour12Flag = 1;

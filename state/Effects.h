@@ -46,6 +46,11 @@ public:
     // Starts the sound file playing and returns at once; a sound still playing
     // is not cut off, and a missing or broken file is silence.
     virtual void playSound(const std::string &path) = 0;
+    // A notice in the desktop's notification centre that stays until it is
+    // withdrawn. Both return at once; without a notification service they
+    // do nothing.
+    virtual void postAlarmNotice(const std::string &text) = 0;
+    virtual void withdrawAlarmNotice() = 0;
 
     // The whole settings file: empty when there is none yet, nullopt when it
     // exists but cannot be read (then it must not be overwritten either).

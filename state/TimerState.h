@@ -25,6 +25,11 @@ struct TimerState {
     float PosY = 0;     // home position: the window's left edge, in twips
     int LastSecond = 0; // seconds field of the local time at the last acting tick
     int ShakeCount = 0; // shake steps of the alarm still to make
+    // The countdown's length as the digit keys last left it, for the alarm's
+    // notice, and whether that notice is still up on the desktop.
+    int KeyedMinutes = 0;
+    int KeyedSeconds = 0;
+    bool AlarmNoticeUp = false;
     std::string IniSection;
 
     // Where the last acting tick stood on the elapsed-time clock and within its

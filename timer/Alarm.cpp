@@ -1,5 +1,6 @@
 #include "timer/Alarm.h"
 
+#include "state/AlarmNotice.h"
 #include "state/Topmost.h"
 
 namespace pomelo {
@@ -12,6 +13,7 @@ void StartAlarm(TimerState &state, Effects &effects) {
     state.ShakeCount = ShakeSteps;
     SetTopmost(effects, 1);
     effects.playSound(effects.programFolder() + "/" + AlarmSoundName);
+    PostAlarmNotice(state, effects);
 }
 
 void Timer2_Timer(TimerState &state, Effects &effects) {

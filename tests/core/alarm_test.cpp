@@ -1,5 +1,7 @@
+#include "PressKeys.h"
 #include "TickDriver.h"
 #include "keypad/DigitKeys.h"
+#include "keypad/KeyLayout.h"
 #include "keypad/StartKey.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +10,7 @@ namespace pomelo {
 namespace {
 
 using test::FakeEffects;
+using test::PressKeys;
 using test::TickDriver;
 
 TEST(Alarm, TheEndOfACountdownRaisesPlaysAndShakesHome) {
@@ -80,6 +83,58 @@ TEST(Alarm, Timer2IsIdleWithoutAPendingShake) {
         Timer2_Timer(state, effects);
     EXPECT_TRUE(effects.moves.empty());
     EXPECT_EQ(state.ShakeCount, 0);
+}
+
+TEST(AlarmNotice, IsPostedAtTheAlarmWithTheKeyedLengthAndTheTime) {
+    TimerState state;
+    FakeEffects effects;
+    effects.setWallClock(9, 59, 50);
+    TickDriver driver{state, effects};
+    driver.seconds(1);
+    // Paused and resumed, the countdown still is one of the length keyed in.
+    PressKeys(state, effects, "1 2 START");
+    driver.seconds(3);
+    PressKeys(state, effects, "START START");
+    driver.seconds(8);
+    EXPECT_TRUE(effects.notices.empty());
+    driver.seconds(1);
+    EXPECT_EQ(effects.notices,
+              std::vector<std::string>{"post The countdown of 00:12 ended at 10:00."});
+    // Ticks and the shake leave it up.
+    driver.seconds(5);
+    EXPECT_EQ(effects.notices.size(), 1U);
+}
+
+TEST(AlarmNotice, TheFirstKeyPressAfterTheAlarmWithdrawsIt) {
+    for (const Key &key : Keys()) {
+        SCOPED_TRACE(key.label);
+        TimerState state;
+        FakeEffects effects;
+        effects.setWallClock(21, 7, 0);
+        TickDriver driver{state, effects};
+        PressKeys(state, effects, "1 0 3 0 START");
+        driver.seconds(630);
+        ASSERT_EQ(effects.notices.size(), 1U);
+        EXPECT_EQ(effects.notices[0], "post The countdown of 10:30 ended at 21:17.");
+        key.click(state, effects);
+        PressKeys(state, effects, "1 CLR");
+        EXPECT_EQ(effects.notices.back(), "withdraw");
+        EXPECT_EQ(effects.notices.size(), 2U) << "withdrawn once";
+    }
+}
+
+TEST(AlarmNotice, NoneForACountdownStoppedBeforeItsEnd) {
+    for (const char *stop : {"MOD", "CLR", "START"}) {
+        SCOPED_TRACE(stop);
+        TimerState state;
+        FakeEffects effects;
+        TickDriver driver{state, effects};
+        PressKeys(state, effects, "3 START");
+        driver.seconds(1);
+        PressKeys(state, effects, stop);
+        driver.seconds(10);
+        EXPECT_TRUE(effects.notices.empty());
+    }
 }
 
 } // namespace

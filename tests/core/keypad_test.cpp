@@ -1,6 +1,6 @@
+#include "PressKeys.h"
 #include "TickDriver.h"
 #include "keypad/DigitKeys.h"
-#include "keypad/KeyLayout.h"
 #include "keypad/ModeKeys.h"
 #include "keypad/StartKey.h"
 
@@ -10,21 +10,12 @@ namespace pomelo {
 namespace {
 
 using test::FakeEffects;
+using test::PressKey;
 using test::TickDriver;
-
-void Press(TimerState &state, FakeEffects &effects, const std::string &label) {
-    for (const Key &key : Keys()) {
-        if (label == key.label) {
-            key.click(state, effects);
-            return;
-        }
-    }
-    FAIL() << "no key " << label;
-}
 
 void PressAll(TimerState &state, FakeEffects &effects, const std::string &labels) {
     for (const char label : labels)
-        Press(state, effects, std::string(1, label));
+        PressKey(state, effects, std::string(1, label));
 }
 
 TEST(DigitKeys, ShiftDigitsInFromTheRight) {
@@ -76,7 +67,7 @@ TEST(DigitKeys, ActOnlyInTheStoppedCountdown) {
         state.OpMode = row.opMode;
         state.RunFlag = row.runFlag;
         state.Seconds = 3;
-        Press(state, effects, "7");
+        PressKey(state, effects, "7");
         EXPECT_EQ(effects.topmostCalls, row.topmostCalls);
         EXPECT_EQ(state.Seconds, row.seconds);
     }
@@ -89,19 +80,19 @@ TEST(ModeKey, StepsThroughTheModesFromAClearedStart) {
     PressAll(state, effects, "1234");
     effects.topmostCalls.clear();
 
-    Press(state, effects, "MOD");
+    PressKey(state, effects, "MOD");
     EXPECT_EQ(state.OpMode, 1);
     EXPECT_EQ(effects.digits(), " 907");
     EXPECT_EQ(effects.indicators(), "colon");
     EXPECT_TRUE(effects.onTop);
 
-    Press(state, effects, "MOD");
+    PressKey(state, effects, "MOD");
     EXPECT_EQ(state.OpMode, 2);
     EXPECT_EQ(effects.digits(), "0000");
     EXPECT_EQ(effects.indicators(), "M S runner");
     EXPECT_FALSE(effects.onTop);
 
-    Press(state, effects, "MOD");
+    PressKey(state, effects, "MOD");
     EXPECT_EQ(state.OpMode, 0);
     EXPECT_EQ(effects.digits(), "0000");
     EXPECT_EQ(effects.indicators(), "M S dial");
@@ -135,7 +126,7 @@ TEST(ModeKey, StopsAnyCountAndClearsIt) {
         state.StopwatchHours = row.hours;
         state.Minutes = row.minutes;
         state.Seconds = row.seconds;
-        Press(state, effects, "MOD");
+        PressKey(state, effects, "MOD");
         EXPECT_EQ(state.OpMode, row.nextMode);
         EXPECT_EQ(state.RunFlag, 0);
         EXPECT_EQ(state.StopwatchHours, 0);
@@ -151,9 +142,9 @@ TEST(ModeKey, APressWhileACountdownRunsMeansNoAlarm) {
     TickDriver driver{state, effects};
     driver.seconds(1);
     PressAll(state, effects, "3");
-    Press(state, effects, "START");
+    PressKey(state, effects, "START");
     driver.seconds(1);
-    Press(state, effects, "MOD");
+    PressKey(state, effects, "MOD");
     driver.seconds(5);
     EXPECT_TRUE(effects.soundsPlayed.empty());
     EXPECT_EQ(state.ShakeCount, 0);
@@ -186,7 +177,7 @@ TEST(ClearKey, ClearsEveryCountingStateAndKeepsTheModeIcon) {
         EXPECT_EQ(effects.indicators(), row.indicatorsBefore);
         effects.onTop = true;
 
-        Press(state, effects, "CLR");
+        PressKey(state, effects, "CLR");
         EXPECT_EQ(effects.digits(), "0000");
         EXPECT_EQ(effects.indicators(), row.indicatorsAfter);
         EXPECT_EQ(state.OpMode, row.opMode);
@@ -201,10 +192,10 @@ TEST(ClearKey, DoesNothingInTheClock) {
     FakeEffects effects;
     effects.setWallClock(21, 7, 0);
     state.OpMode = 1;
-    Press(state, effects, "START"); // into the 12-hour clock, on top
+    PressKey(state, effects, "START"); // into the 12-hour clock, on top
     const auto visibleBefore = effects.visible;
     const auto topmostBefore = effects.topmostCalls;
-    Press(state, effects, "CLR");
+    PressKey(state, effects, "CLR");
     EXPECT_EQ(effects.visible, visibleBefore);
     EXPECT_EQ(effects.topmostCalls, topmostBefore);
     EXPECT_EQ(effects.digits(), " 907");
@@ -217,15 +208,15 @@ TEST(StartKey, StartsPausesAndResumesTheCountdown) {
     TickDriver driver{state, effects};
     driver.seconds(1);
     PressAll(state, effects, "130");
-    Press(state, effects, "START");
+    PressKey(state, effects, "START");
     EXPECT_EQ(state.RunFlag, 1);
     driver.seconds(3);
     EXPECT_EQ(effects.digits(), "0127");
-    Press(state, effects, "START");
+    PressKey(state, effects, "START");
     EXPECT_EQ(state.RunFlag, 0);
     driver.seconds(5);
     EXPECT_EQ(effects.digits(), "0127");
-    Press(state, effects, "START");
+    PressKey(state, effects, "START");
     driver.seconds(2);
     EXPECT_EQ(effects.digits(), "0125");
     EXPECT_EQ(effects.settingsWrites, 3);
@@ -264,7 +255,7 @@ TEST(StartKey, WhatOnePressDoesInEachState) {
         state.Minutes = row.minutes;
         state.Seconds = row.seconds;
         state.Hour12Flag = row.hour12Flag;
-        Press(state, effects, "START");
+        PressKey(state, effects, "START");
         EXPECT_EQ(state.RunFlag, row.runFlagAfter);
         EXPECT_EQ(state.Hour12Flag, row.hour12FlagAfter);
         EXPECT_EQ(effects.topmostCalls, row.topmostCalls);
@@ -282,11 +273,11 @@ TEST(StartKey, RedrawsTheClockAtOnceInTheNewForm) {
     FakeEffects effects;
     effects.setWallClock(9, 5, 0);
     state.OpMode = 1;
-    Press(state, effects, "START");
+    PressKey(state, effects, "START");
     EXPECT_EQ(effects.digits(), " 905");
     EXPECT_EQ(effects.indicators(), "colon A");
     effects.setWallClock(21, 7, 0);
-    Press(state, effects, "START");
+    PressKey(state, effects, "START");
     EXPECT_EQ(effects.digits(), "2107");
     EXPECT_EQ(effects.indicators(), "colon");
 }
@@ -298,7 +289,7 @@ TEST(StartKey, SavesTheWindowsCurrentPlaceAsItsHome) {
     state.PosY = 3000;
     effects.top = -300; // dragged above the screen since
     effects.left = 45;
-    Press(state, effects, "START");
+    PressKey(state, effects, "START");
     EXPECT_EQ(state.PosX, -300);
     EXPECT_EQ(state.PosY, 45);
     EXPECT_NE(effects.settingsFile->find("POJIX=-300\n"), std::string::npos);

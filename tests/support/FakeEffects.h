@@ -24,6 +24,7 @@ public:
     bool onTop = false;
     std::vector<int> topmostCalls; // 1 or 0 per stacking change asked for
     std::vector<std::string> soundsPlayed;
+    std::vector<std::string> notices; // "post <text>" or "withdraw", in order
     bool shaped = false;
     int dragsBegun = 0;
     bool ended = false;
@@ -67,6 +68,8 @@ public:
     double random() override;
     std::string programFolder() const override { return folder; }
     void playSound(const std::string &path) override { soundsPlayed.push_back(path); }
+    void postAlarmNotice(const std::string &text) override { notices.push_back("post " + text); }
+    void withdrawAlarmNotice() override { notices.emplace_back("withdraw"); }
     std::optional<std::string> readSettingsFile() const override;
     bool writeSettingsFile(std::string_view contents) override;
 };

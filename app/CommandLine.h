@@ -1,0 +1,26 @@
+#pragma once
+
+#include "remote/Command.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace pomelo {
+
+// What the command line asks for.
+struct Invocation {
+    enum class Outcome { Run, Help, Version, BadUsage };
+    Outcome outcome = Outcome::Run;
+    std::optional<Command> command; // Run: none just starts the gadget
+    QString complaint;              // BadUsage: one line naming the bad argument
+};
+
+// Reads the arguments, the program's name first: at most one command, a
+// duration or one of the options.
+Invocation ParseCommandLine(const QStringList &arguments);
+
+// What --help prints.
+QString UsageText();
+
+} // namespace pomelo

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "state/Effects.h"
+#include "state/TimerState.h"
+
+namespace pomelo {
+
+// At the alarm: a notice on the desktop saying which countdown ended when.
+void PostAlarmNotice(TimerState &state, Effects &effects);
+
+// Every key press begins here: the first one after an alarm shows the user
+// is back, so the alarm's notice goes.
+void WithdrawAlarmNotice(TimerState &state, Effects &effects);
+
+} // namespace pomelo

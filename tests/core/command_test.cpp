@@ -1,0 +1,104 @@
+#include "PressKeys.h"
+#include "TickDriver.h"
+#include "remote/Command.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace pomelo {
+namespace {
+
+using test::FakeEffects;
+using test::PressKeys;
+
+// Everything a command or a key press can change, as text to compare.
+std::string Snapshot(const TimerState &state, const FakeEffects &effects) {
+    std::ostringstream out;
+    out << "mode " << state.OpMode << " run " << state.RunFlag << " time " << state.Minutes << ":"
+        << state.Seconds << "/" << state.StopwatchHours << " 12h " << state.Hour12Flag << " lcd '"
+        << effects.digits() << "' [" << effects.indicators() << "] topmost";
+    for (const int call : effects.topmostCalls)
+        out << " " << call;
+    out << " settings " << effects.settingsWrites << " '" << effects.settingsFile.value_or("?")
+        << "' ended " << effects.ended << " notices " << effects.notices.size();
+    return out.str();
+}
+
+// A gadget at 21:07 that has ticked once and had `keys` pressed.
+struct Gadget {
+    TimerState state;
+    FakeEffects effects;
+
+    explicit Gadget(const std::string &keys) {
+        effects.setWallClock(21, 7, 0);
+        effects.top = 1500;
+        test::TickDriver{state, effects}.seconds(1);
+        PressKeys(state, effects, keys);
+        effects.topmostCalls.clear();
+    }
+};
+
+TEST(Command, IsCarriedOutAsTheKeyPressesThatDoTheSame) {
+    using Kind = Command::Kind;
+    struct Row {
+        const char *scenario;
+        const char *before; // keys pressed first
+        Command command;
+        const char *keys; // what the command must amount to
+    };
+    const Row rows[] = {
+        {"countdown from the stopped countdown",
+         "",
+         {Kind::Countdown, {5, 0}},
+         "CLR 0 5 0 0 START"},
+        {"countdown over a keyed time", "1 2", {Kind::Countdown, {99, 59}}, "CLR 9 9 5 9 START"},
+        {"countdown over a running one", "3 START", {Kind::Countdown, {0, 3}}, "CLR 0 0 0 3 START"},
+        {"countdown from the clock",
+         "MOD",
+         {Kind::Countdown, {1, 30}},
+         "MOD MOD CLR 0 1 3 0 START"},
+        {"countdown from a running stopwatch",
+         "MOD MOD START",
+         {Kind::Countdown, {0, 7}},
+         "MOD CLR 0 0 0 7 START"},
+        {"clock from the countdown", "1", {Kind::Clock, {}}, "MOD"},
+        {"clock from the stopwatch", "MOD MOD", {Kind::Clock, {}}, "MOD MOD"},
+        {"clock in the clock: nothing", "MOD START", {Kind::Clock, {}}, ""},
+        {"stopwatch from the countdown", "5 START", {Kind::Stopwatch, {}}, "MOD MOD"},
+        {"stopwatch from the clock", "MOD", {Kind::Stopwatch, {}}, "MOD"},
+        {"stopwatch in a running stopwatch", "MOD MOD START", {Kind::Stopwatch, {}}, "CLR"},
+        {"stopwatch in the stopped stopwatch", "MOD MOD", {Kind::Stopwatch, {}}, "CLR"},
+        {"start in the countdown", "4 2", {Kind::Start, {}}, "START"},
+        {"start in the clock", "MOD", {Kind::Start, {}}, "START"},
+        {"clear", "4 2 START", {Kind::Clear, {}}, "CLR"},
+        {"quit", "MOD", {Kind::Quit, {}}, "OFF"},
+        {"status presses nothing", "4 2 START", {Kind::Status, {}}, ""},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.scenario);
+        Gadget commanded(row.before);
+        CarryOut(row.command, commanded.state, commanded.effects);
+        Gadget pressed(row.before);
+        PressKeys(pressed.state, pressed.effects, row.keys);
+        EXPECT_EQ(Snapshot(commanded.state, commanded.effects),
+                  Snapshot(pressed.state, pressed.effects));
+    }
+}
+
+TEST(Command, ACountdownRunsFromTheGivenTimeAndRings) {
+    Gadget gadget("MOD 1 2");
+    CarryOut({Command::Kind::Countdown, {1, 5}}, gadget.state, gadget.effects);
+    EXPECT_EQ(gadget.state.OpMode, 0);
+    EXPECT_EQ(gadget.state.RunFlag, 1);
+    EXPECT_EQ(gadget.effects.digits(), "0105");
+    EXPECT_EQ(gadget.effects.settingsWrites, 1);
+    test::TickDriver driver{gadget.state, gadget.effects};
+    driver.seconds(1);
+    EXPECT_EQ(gadget.effects.digits(), "0104");
+    driver.seconds(64);
+    EXPECT_EQ(gadget.effects.digits(), "0000");
+    EXPECT_EQ(gadget.effects.soundsPlayed.size(), 1U);
+}
+
+} // namespace
+} // namespace pomelo
