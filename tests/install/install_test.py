@@ -24,6 +24,7 @@ ARGS = None
 # What the .deb must depend on: the libraries it links and those it loads.
 RUNTIME_PACKAGES = [
     "libqt6widgets6",
+    "libqt6dbus6",
     "libqt6svg6",
     "qt6-qpa-plugins",
     "libcanberra0",
@@ -66,7 +67,7 @@ def read_png(path):
         return image.convert("RGBA")
 
 
-def read_desktop_entry(path):
+def read_desktop_entry(path, group_name="Desktop Entry"):
     entry = {}
     with open(path, encoding="utf-8") as file:
         group = None
@@ -74,7 +75,7 @@ def read_desktop_entry(path):
             line = line.strip()
             if line.startswith("["):
                 group = line
-            elif group == "[Desktop Entry]" and "=" in line and not line.startswith("#"):
+            elif group == f"[{group_name}]" and "=" in line and not line.startswith("#"):
                 key, value = line.split("=", 1)
                 entry[key.strip()] = value.strip()
     return entry
@@ -181,6 +182,15 @@ class InstalledTree(unittest.TestCase):
             self.assertIn(word, entry.get("Keywords", "").split(";"))
         self.assertTrue(entry.get("GenericName"))
         self.assertTrue(entry.get("Comment"))
+        # A launcher's right-click actions: the program with one command each.
+        commands = {}
+        for action in entry.get("Actions", "").split(";")[:-1]:
+            group = read_desktop_entry(self.paths["desktop"], f"Desktop Action {action}")
+            self.assertTrue(group.get("Name"), action)
+            program, _, commands[action] = group.get("Exec", "").partition(" ")
+            self.assertEqual(program, entry.get("Exec"))
+        self.assertEqual(sorted(commands.values()),
+                         ["--clock", "--stopwatch", "10m", "3m", "5m"])
 
     def test_metainfo_validates_and_matches_the_install(self):
         result = run(["appstreamcli", "validate", "--no-net", self.paths["metainfo"]])

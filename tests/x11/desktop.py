@@ -1,9 +1,10 @@
 """A private desktop for driving pomelo through a real X server.
 
-Desktop starts its own Xvfb, optionally openbox and a PulseAudio server with a
-null sink, and gives every run a private HOME, XDG_CONFIG_HOME and
-XDG_RUNTIME_DIR, so tests can run side by side. It watches a window's events
-with xev and records the null sink with parec. Everything is ended and
+Desktop starts its own Xvfb, optionally openbox, a PulseAudio server with a
+null sink and a session bus, and gives every run a private HOME,
+XDG_CONFIG_HOME and XDG_RUNTIME_DIR, so tests can run side by side. It
+watches a window's events with xev, records the null sink with parec and
+stands in for a desktop's notification service. Everything is ended and
 removed when the desktop closes, also when a test fails half-way.
 """
 
@@ -11,12 +12,14 @@ import array
 import contextlib
 import dataclasses
 import glob
+import json
 import os
 import re
 import shlex
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -31,6 +34,22 @@ _OPENBOX_CONFIG = """<?xml version="1.0" encoding="UTF-8"?>
   <desktops><number>1</number></desktops>
 </openbox_config>
 """
+
+# A session bus of the desktop's own: nothing is started on demand, so a
+# service exists only when a test starts it.
+_BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>{address}</listen>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+"""
+_NOTIFICATIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "notifications.py")
 
 # Variables of the caller's own session that must not leak into the private one.
 _SESSION_VARIABLES = re.compile(
@@ -99,14 +118,16 @@ class Geometry:
 
 
 class Desktop:
-    """An X server of its own, with optional window manager and sound server.
+    """An X server of its own, with optional window manager, sound server and
+    session bus.
 
     Use as a context manager (or call start() and close()).
     """
 
-    def __init__(self, window_manager=True, sound=False, program=None):
+    def __init__(self, window_manager=True, sound=False, program=None, session_bus=False):
         self.window_manager = window_manager
         self.sound = sound
+        self.session_bus = session_bus
         self.program = program or os.environ.get("POMELO_BIN")
         if not self.program:
             raise RuntimeError("POMELO_BIN must name the pomelo executable")
@@ -149,6 +170,8 @@ class Desktop:
             self._start_openbox()
         if self.sound:
             self._start_pulseaudio()
+        if self.session_bus:
+            self._start_session_bus()
 
     def close(self):
         for recording in reversed(self._recordings):
@@ -220,6 +243,21 @@ class Desktop:
         wait_until(serving, message="the sound server")
         self._pulseaudio = pulse
 
+    def _start_session_bus(self):
+        config = os.path.join(self.root, "bus.conf")
+        with open(config, "w") as file:
+            file.write(_BUS_CONFIG.format(address=self.env["DBUS_SESSION_BUS_ADDRESS"]))
+        # It prints its address once it takes connections.
+        bus = self._spawn(["dbus-daemon", "--nofork", f"--config-file={config}",
+                           "--print-address=1"], "dbus.log")
+
+        def serving():
+            if bus.poll() is not None:
+                raise RuntimeError(f"dbus-daemon ended early: {self.log('dbus.log')}")
+            return self.log("dbus.log")
+
+        wait_until(serving, message="the session bus")
+
     def restart_sound_server(self):
         """Ends the sound server and starts a new one in its place, as a
         desktop session may; recordings of the old one end with it."""
@@ -242,6 +280,10 @@ class Desktop:
         })
         if self.display:
             env["DISPLAY"] = self.display
+        if self.root is not None:
+            # Without a bus of our own, none: not even one started on demand.
+            socket = "bus" if self.session_bus else "no-bus"
+            env["DBUS_SESSION_BUS_ADDRESS"] = f"unix:path={os.path.join(self.root, socket)}"
         if not self.sound and self.root is not None:
             # Without a server of our own, a sound client must not start one.
             env["PULSE_CLIENTCONFIG"] = os.path.join(self.root, "pulse-client.conf")
@@ -278,6 +320,12 @@ class Desktop:
     def output(self, process):
         """What a program started here printed so far."""
         return self.log(self._log_names[process])
+
+    def command(self, *args, extra_env=None):
+        """Runs the desktop's program with args to its end: a CompletedProcess."""
+        return subprocess.run([self.program, *args], env=dict(self.env, **(extra_env or {})),
+                              stdin=subprocess.DEVNULL, capture_output=True, text=True,
+                              timeout=DEFAULT_TIMEOUT)
 
     def wait_for_window_named(self, name, timeout=DEFAULT_TIMEOUT):
         windows = wait_until(lambda: self.visible_windows(name), timeout,
@@ -348,6 +396,12 @@ class Desktop:
     def watch(self, window):
         """Starts recording the structure, property and focus events of a window."""
         return EventSpy(self, window)
+
+    # -- notifications --------------------------------------------------------
+
+    def serve_notifications(self):
+        """Starts a notification service on the session bus; see Notifications."""
+        return Notifications(self)
 
     # -- sound ----------------------------------------------------------------
 
@@ -427,6 +481,24 @@ class EventSpy:
         return sum(1 for event in self.events(include_syncs=True)
                    if event.name == name and atom in (None, event.atom)
                    and mode in (None, event.mode))
+
+
+class Notifications:
+    """notifications.py on the desktop's session bus, answering as a desktop's
+    notification service does: the calls it had."""
+
+    def __init__(self, desktop):
+        self.desktop = desktop
+        self._service = desktop.start_client([sys.executable, _NOTIFICATIONS])
+        wait_until(lambda: ["ready"] in self._reports(), message="the notification service")
+
+    def _reports(self):
+        return [json.loads(line) for line in self.desktop.output(self._service).splitlines()
+                if line.startswith("[")]
+
+    def calls(self):
+        """Each call as [method, arguments...], oldest first."""
+        return [report for report in self._reports() if report != ["ready"]]
 
 
 class Recording:

@@ -73,9 +73,10 @@ class Gadget:
         self._spy = None
 
     @classmethod
-    def start(cls, desktop, extra_env=None, wait_for_window=True):
-        """Starts the desktop's program; by default waits until its window shows."""
-        gadget = cls(desktop, desktop.start_client([desktop.program], extra_env))
+    def start(cls, desktop, extra_env=None, wait_for_window=True, args=()):
+        """Starts the desktop's program with args; by default waits until its
+        window shows."""
+        gadget = cls(desktop, desktop.start_client([desktop.program, *args], extra_env))
         if wait_for_window:
             gadget.wait_for_window()
         return gadget

@@ -38,8 +38,8 @@ def rms(samples):
 
 
 class AlarmTestCase(GadgetTest):
-    def open(self, sound=True, program=None):
-        super().open(sound=sound, program=program)
+    def open(self, sound=True, program=None, session_bus=False):
+        super().open(sound=sound, program=program, session_bus=session_bus)
         self.gadget.wait_for_lcd("0000", COUNTDOWN)
         self.spy = self.desktop.watch(self.gadget.window)
         self.recording = None

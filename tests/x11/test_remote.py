@@ -1,0 +1,160 @@
+"""Commands from outside the window, on a real X server with a session bus of
+its own: the command line hands them to the running copy, or starts the
+gadget with one; they act as their keys; the alarm posts a desktop notice
+that the next key press withdraws."""
+
+import re
+import unittest
+
+from desktop import faketime_env, wait_until
+from gadget import COUNTDOWN, HOME, STOPWATCH, Gadget, GadgetTest, settings_text
+from test_alarm import AlarmTestCase
+
+EVENING = "@2026-12-08 21:07:10"
+APP_ID = "io.github.pomelo_timer.Pomelo"
+
+
+class Commands:
+    """Running the program with a command, for tests with self.desktop."""
+
+    def command(self, *args, status=0, **kwargs):
+        """Runs the program with args and checks its exit status."""
+        result = self.desktop.command(*args, **kwargs)
+        self.assertEqual(result.returncode, status,
+                         f"pomelo {' '.join(args)}: {result.stdout}{result.stderr}")
+        return result
+
+    def assert_status(self, pattern):
+        line = self.command("--status").stdout
+        self.assertRegex(line, f"^{pattern}\n$")
+
+
+class RemoteAlarmTest(Commands, AlarmTestCase):
+    def test_countdown_in_the_running_copy_rings_and_posts_a_notice(self):
+        self.open(session_bus=True)
+        notices = self.desktop.serve_notifications()
+        at_start = self.recorded()
+        self.command("0:03")
+        self.assertEqual(self.desktop.visible_windows(), [self.gadget.window])
+        self.gadget.wait_for_lcd("0002", COUNTDOWN)
+        self.gadget.wait_for_above(True)
+        at_alarm = self.recorded()
+        self.gadget.wait_for_lcd("0000", COUNTDOWN)
+        self.assert_heard(at_start, at_alarm, 3)
+
+        calls = wait_until(notices.calls, message="the notice")
+        self.assertEqual(len(calls), 1, calls)
+        method, app, replaces, icon, summary, body, actions, hints, timeout = calls[0]
+        self.assertEqual((method, app, replaces, icon, summary, actions, timeout),
+                         ("Notify", "pomelo", 0, APP_ID, "pomelo", [], 0))
+        self.assertRegex(body, r"^The countdown of 00:03 ended at \d\d:\d\d\.$")
+        self.assertEqual(hints["urgency"], 2)
+
+        # The first key press withdraws it; later ones do nothing more.
+        self.gadget.click_key("5")
+        self.gadget.wait_for_above(False)
+        wait_until(lambda: len(notices.calls()) > 1, message="the notice to be withdrawn")
+        self.gadget.click_key("CLR")
+        self.gadget.wait_for_lcd("0000", COUNTDOWN)
+        self.assertEqual(notices.calls()[1:], [["CloseNotification", 1]])
+
+
+class RemoteTest(Commands, GadgetTest):
+    def test_commands_act_as_their_keys_and_status_tells(self):
+        self.open(extra_env=faketime_env(EVENING), session_bus=True)
+        self.gadget.wait_for_lcd("0000", COUNTDOWN)
+        # args, then the LCD's digits, indicators (None: the clock's
+        # blinking colon), whether the window is on top, and the status.
+        steps = (
+            ((), "0000", COUNTDOWN, False, "countdown stopped 00 00"),
+            (("--clock",), "2107", None, True, "clock 21:07"),
+            (("--clock",), "2107", None, True, "clock 21:07"),
+            (("--start",), " 907", None, True, "clock 9:07 PM"),
+            (("--stopwatch",), "0000", STOPWATCH, False, "stopwatch stopped 00 00"),
+            (("--start",), None, STOPWATCH, True, "stopwatch running 00 0[0-9]"),
+            (("--stopwatch",), "0000", STOPWATCH, False, "stopwatch stopped 00 00"),
+            (("--start",), None, STOPWATCH, True, "stopwatch running 00 0[0-9]"),
+            (("--clear",), "0000", STOPWATCH, False, "stopwatch stopped 00 00"),
+            (("90s",), None, COUNTDOWN, False, "countdown running 01 [23][0-9]"),
+            (("--start",), None, COUNTDOWN, False, "countdown stopped 01 [23][0-9]"),
+            (("--clear",), "0000", COUNTDOWN, False, "countdown stopped 00 00"),
+        )
+        for args, digits, indicators, above, status in steps:
+            with self.subTest(args=args):
+                if args:
+                    self.command(*args)
+                self.gadget.wait_for_lcd(digits, indicators)
+                self.gadget.wait_for_above(above)
+                self.assert_status(status)
+
+        # The interface itself, as a desktop's shortcut would call it.
+        send = ["dbus-send", "--session", "--print-reply", f"--dest={APP_ID}",
+                "/io/github/pomelo_timer/Pomelo"]
+        self.desktop.run(send + [f"{APP_ID}.Countdown", "string:0:30"])
+        self.gadget.wait_for_lcd("0029", COUNTDOWN)
+        refused = self.desktop.run(send + [f"{APP_ID}.Countdown", "string:7x"], check=False)
+        self.assertIn("InvalidArgs", refused.stderr)
+        self.assertIn('string "countdown running 00 ',
+                      self.desktop.run(send + [f"{APP_ID}.Status"]).stdout)
+
+        self.command("--start")
+        self.command("--quit")
+        self.assertEqual(self.gadget.wait_exit(), 0)
+        self.assertEqual(self.desktop.read_settings().decode(),
+                         settings_text(left=HOME[0], top=HOME[1], hour12=1))
+        for args in ("--status", "--quit"):
+            with self.subTest(args=args):
+                result = self.command(args, status=1)
+                self.assertEqual(result.stdout + result.stderr, "pomelo is not running\n")
+        self.desktop.wait_for_no_window()
+
+    def test_without_a_running_copy_a_command_opens_the_gadget_counting(self):
+        for session_bus in (True, False):
+            with self.subTest(session_bus=session_bus):
+                desktop = self.open_desktop(session_bus=session_bus)
+                gadget = Gadget.start(desktop, args=["0:05"])
+                gadget.wait_for_lcd("0003", COUNTDOWN)
+                self.assertEqual(desktop.visible_windows(), [gadget.window])
+
+    def test_bad_usage_exits_2_and_touches_nothing(self):
+        self.open(session_bus=True)
+        before = self.desktop.settings_stamp()
+        self.gadget.click_key("4")
+        self.gadget.click_key("2")
+        self.gadget.wait_for_lcd("0042", COUNTDOWN)
+        # args, and what the complaint must name.
+        bad = (
+            (("7x",), "'7x'"),
+            (("0:00",), "'0:00'"),
+            (("100:00",), "'100:00'"),
+            (("1:90",), "'1:90'"),
+            (("-5m",), "'5m'"),
+            (("--bogus",), "'bogus'"),
+            (("5m", "--clock"), "'--clock' and '5m'"),
+            (("--start", "--quit"), "'--start' and '--quit'"),
+            (("3m", "4m"), "'3m' and '4m'"),
+        )
+        for args, named in bad:
+            with self.subTest(args=args):
+                result = self.command(*args, status=2)
+                self.assertEqual(result.stdout, "")
+                self.assertRegex(result.stderr, f"^pomelo: [^\n]*{re.escape(named)}[^\n]*\n$")
+        self.assertEqual(self.gadget.read_lcd().digits, "0042")
+        self.assertIsNone(self.gadget.process.poll())
+        self.assertEqual(self.desktop.settings_stamp(), before)
+
+    def test_without_a_session_bus_a_command_fails_and_the_copy_runs_on(self):
+        self.open()
+        self.gadget.wait_for_lcd("0000", COUNTDOWN)
+        for args in (("5m",), ("--status",), ("--quit",)):
+            with self.subTest(args=args):
+                result = self.command(*args, status=1)
+                self.assertRegex(result.stderr, "^pomelo: cannot reach the running copy: "
+                                                "no session bus[^\n]*\n$")
+        self.assertEqual(self.gadget.read_lcd().digits, "0000")
+        self.gadget.click_key("7")
+        self.gadget.wait_for_lcd("0007", COUNTDOWN)
+
+
+if __name__ == "__main__":
+    unittest.main()
