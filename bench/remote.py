@@ -15,14 +15,15 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "x11"))
 from bench import DISPLAY_LOG, display_changes  # noqa: E402
 from desktop import Desktop, wait_until  # noqa: E402
+from gadget import Gadget  # noqa: E402
 
 LOG = {"QT_LOGGING_RULES": DISPLAY_LOG}
 
 
 def to_running_copy(desktop, runs):
     """Exec to the LCD changed, and exec to the command's exit, in ms."""
-    gadget = desktop.start_gadget(LOG)
-    gadget.wait_for_lcd("0000")
+    gadget = Gadget.start(desktop, LOG)
+    wait_until(lambda: display_changes(gadget, 0), message="the first drawing")
     shown, ended = [], []
     for _ in range(runs):
         desktop.command("--clear")
@@ -41,7 +42,7 @@ def starting_the_gadget(desktop, runs):
     shown = []
     for _ in range(runs):
         begun = time.time()
-        gadget = desktop.start_gadget(LOG, wait_for_window=False, args=["5:00"])
+        gadget = Gadget.start(desktop, LOG, wait_for_window=False, args=["5:00"])
         wait_until(gadget.find_windows, interval=0.01, message="the window")
         mapped = time.time()
         changed = wait_until(lambda: display_changes(gadget, begun), message="the LCD")[0]
