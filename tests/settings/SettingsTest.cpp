@@ -25,6 +25,15 @@ TimerState StateFor(int opMode, int runFlag, float posX, float posY, int hour12)
     return state;
 }
 
+// Every stored setting back at 0, as with no settings file at all.
+void ExpectSettingsZero(const TimerState &state) {
+    EXPECT_EQ(state.OpMode, 0);
+    EXPECT_EQ(state.RunFlag, 0);
+    EXPECT_EQ(state.PosX, 0);
+    EXPECT_EQ(state.PosY, 0);
+    EXPECT_EQ(state.Hour12Flag, 0);
+}
+
 // A settings file whose reading fails with `error`.
 struct FailingEffects : FakeEffects {
     std::exception_ptr error;
@@ -202,11 +211,7 @@ TEST(LoadSettings, NoUsableFileGivesZeros) {
         TimerState state = StateFor(2, 1, 15, 30, 1);
         state.Minutes = 12;
         LoadSettings(state, effects);
-        EXPECT_EQ(state.OpMode, 0);
-        EXPECT_EQ(state.RunFlag, 0);
-        EXPECT_EQ(state.PosX, 0);
-        EXPECT_EQ(state.PosY, 0);
-        EXPECT_EQ(state.Hour12Flag, 0);
+        ExpectSettingsZero(state);
         EXPECT_EQ(state.Minutes, 12); // not a setting
         EXPECT_EQ(effects.settingsWrites, 0);
     }
@@ -217,11 +222,7 @@ TEST(Settings, OutOfMemoryLoadsZerosAndSavesNothing) {
     effects.error = std::make_exception_ptr(std::bad_alloc());
     TimerState state = StateFor(2, 1, 15, 30, 1);
     LoadSettings(state, effects);
-    EXPECT_EQ(state.OpMode, 0);
-    EXPECT_EQ(state.RunFlag, 0);
-    EXPECT_EQ(state.PosX, 0);
-    EXPECT_EQ(state.PosY, 0);
-    EXPECT_EQ(state.Hour12Flag, 0);
+    ExpectSettingsZero(state);
 
     state = StateFor(2, 1, 15, 30, 1);
     SaveSettings(state, effects);
