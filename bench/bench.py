@@ -1,16 +1,18 @@
 #!/usr/bin/env python3
 """Measures what pomelo costs while it sits on a desktop, beside xclock.
 
-Runs both under a private Xvfb with openbox and a PulseAudio null sink, and
-prints a Markdown table: CPU time and wake-ups per second in each state,
-memory, time from exec to a mapped window, how soon after each wall-clock
-second the LCD changes, and (with --accuracy) how far from 600 s a 10-minute
-countdown rings. Never part of the tests: it only reports figures.
+Runs both under a private Xvfb with openbox, a PulseAudio null sink and a
+session bus, and prints a Markdown table: CPU time and wake-ups per second in
+each state (timed ones apart), memory, time from exec to a mapped window, how
+soon after each wall-clock second the LCD changes, and (with --accuracy) how
+far from 600 s a 10-minute countdown rings. Never part of the tests: it only
+reports figures.
 """
 
 import argparse
 import os
 import platform
+import re
 import statistics
 import subprocess
 import sys
@@ -86,6 +88,62 @@ class Usage:
         }
 
 
+class Wakeups:
+    """Why the threads of a process woke over an interval, from strace: a
+    timed wake-up is a sleep that ended because its timeout ran out (a poll
+    or select that returned nothing, a futex wait that timed out, a sleep);
+    the others came from a file descriptor (the X connection, a bus, another
+    thread). Run apart from the CPU figures, which tracing would inflate."""
+
+    SLEEPS = "poll,ppoll,select,pselect6,epoll_wait,epoll_pwait,futex,nanosleep,clock_nanosleep"
+    CALL = re.compile(r"^(\d+) +(\w+)\((.*)\) += (-?\d+)(.*)$")
+    NO_WAIT = re.compile(r"^(poll|epoll_wait)\(.*, 0$|^ppoll\(.*\{tv_sec=0, tv_nsec=0\}|"
+                         r"^p?select6?\(.*\{tv_sec=0, tv_n?u?sec=0\}")
+
+    def __init__(self, pid, path):
+        self.path = path
+        self.start = time.monotonic()
+        self.tracer = subprocess.Popen(
+            ["strace", "-f", "-qq", "-e", f"trace={self.SLEEPS}", "-e", "signal=none",
+             "-o", path, "-p", str(pid)], stdin=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def finish(self):
+        seconds = time.monotonic() - self.start
+        self.tracer.terminate()
+        self.tracer.wait(10)
+        timed = woken = 0
+        for name, args, result, note in self._calls():
+            call = f"{name}({args}"
+            if name == "futex":
+                if "FUTEX_WAIT" not in args:
+                    continue
+                timed += "ETIMEDOUT" in note
+                woken += result == "0"
+            elif name.endswith("sleep"):
+                timed += result == "0"
+            elif not self.NO_WAIT.match(call):
+                timed += result == "0"
+                woken += result not in ("0", "-1")
+        return {"timed_per_s": timed / seconds, "woken_per_s": woken / seconds}
+
+    def _calls(self):
+        """(name, arguments, result, note) of each finished call, with calls
+        that another thread's output split in two joined again."""
+        pending = {}
+        with open(self.path, errors="replace") as file:
+            for line in file:
+                line = line.rstrip("\n")
+                tid, _, rest = line.partition(" ")
+                if rest.endswith("<unfinished ...>"):
+                    pending[tid] = rest[:-len("<unfinished ...>")].rstrip()
+                    continue
+                if rest.startswith("<... "):
+                    rest = pending.pop(tid, "") + rest.partition(" resumed>")[2]
+                match = self.CALL.match(f"{tid} {rest}")
+                if match:
+                    yield match.group(2), match.group(3), match.group(4), match.group(5)
+
+
 # -- the measurements ---------------------------------------------------------
 
 def display_changes(gadget, since):
@@ -104,11 +162,11 @@ def latency_ms(stamps):
     return [(stamp - int(stamp)) * 1000 for stamp in stamps]
 
 
-def fresh_gadget(desktop, extra_env=None):
+def fresh_gadget(desktop, extra_env=None, wait_for_window=True):
     """A copy started as on first use: START saves the mode, so no file."""
     if os.path.exists(desktop.settings_path):
         os.remove(desktop.settings_path)
-    return Gadget.start(desktop, extra_env)
+    return Gadget.start(desktop, extra_env, wait_for_window)
 
 
 def enter_state(gadget, state):
@@ -118,6 +176,7 @@ def enter_state(gadget, state):
         "countdown running": ("9", "9", "9", "9", "START"),
         "clock": ("MOD",),
         "stopwatch running": ("MOD", "MOD", "START"),
+        "stopwatch stopped": ("MOD", "MOD", "START", "START"),
     }[state]
     for key in keys:
         gadget.click_key(key)
@@ -127,22 +186,29 @@ def enter_state(gadget, state):
     time.sleep(1.5)
 
 
-STATES = ("countdown stopped", "countdown running", "clock", "stopwatch running")
+STATES = ("countdown stopped", "countdown running", "clock", "stopwatch running",
+          "stopwatch stopped")
 
 
-def measure_states(desktop, seconds):
-    """CPU and wake-ups per state, with xclock measured over the same interval."""
+def measure_states(desktop, seconds, measure):
+    """`measure(pid)` of each state, with xclock measured over the same interval."""
     xclock = desktop.start_client(["xclock", "-digital", "-update", "1"])
     desktop.wait_for_window_named("xclock")
     rows = {}
     for state in STATES:
         gadget = fresh_gadget(desktop)
         enter_state(gadget, state)
-        ours, theirs = Usage(gadget.pid), Usage(xclock.pid)
+        ours, theirs = measure(gadget.pid), measure(xclock.pid)
         time.sleep(seconds)
         rows[state] = (ours.finish(), theirs.finish())
         gadget.end()
+    _end_client(xclock)
     return rows
+
+
+def _end_client(process):
+    process.terminate()
+    process.wait(10)
 
 
 def measure_latency(desktop, seconds):
@@ -235,23 +301,28 @@ def machine():
     return f"{platform.node()}, {model}, {os.cpu_count()} cores, {platform.platform()}"
 
 
-def report(args, rows, latencies, memory, start_up, accuracy):
+def report(args, rows, wakeups, latencies, memory, start_up, accuracy):
     lines = [f"## {time.strftime('%Y-%m-%d %H:%M %Z')}", "",
              f"Machine: {machine()}  ", f"Command: `{' '.join(sys.argv)}`", "",
              f"CPU and wake-ups over {args.seconds} s per state, pomelo and "
              "`xclock -digital -update 1` measured over the same interval "
              "(CPU: user + system from /proc/PID/stat, clock-tick resolution; "
-             "on-CPU time from schedstat; wake-ups: context switches of all threads).", "",
+             "on-CPU time from schedstat; wake-ups: context switches of all threads; "
+             "timed wake-ups: sleeps of any thread that ended by their timeout, "
+             "counted with strace in a second pass of the same length).", "",
              "| state | pomelo CPU ms/min | xclock CPU ms/min | ratio | pomelo on-CPU ms/min "
-             "| xclock on-CPU ms/min | ratio | pomelo wake-ups/s | xclock wake-ups/s |",
-             "|---|---|---|---|---|---|---|---|---|"]
+             "| xclock on-CPU ms/min | ratio | pomelo timed wake-ups/s | pomelo wake-ups/s "
+             "| xclock timed wake-ups/s | xclock wake-ups/s |",
+             "|---|---|---|---|---|---|---|---|---|---|---|"]
     for state, (ours, theirs) in rows.items():
+        our_wakes, their_wakes = wakeups[state]
         lines.append(
             f"| {state} | {ours['cpu_ms_per_min']:.0f} | {theirs['cpu_ms_per_min']:.0f} "
             f"| {ratio(ours['cpu_ms_per_min'], theirs['cpu_ms_per_min'])} "
             f"| {ours['sched_ms_per_min']:.1f} | {theirs['sched_ms_per_min']:.1f} "
             f"| {ratio(ours['sched_ms_per_min'], theirs['sched_ms_per_min'])} "
-            f"| {ours['wakeups_per_s']:.2f} | {theirs['wakeups_per_s']:.2f} |")
+            f"| {our_wakes['timed_per_s']:.2f} | {ours['wakeups_per_s']:.2f} "
+            f"| {their_wakes['timed_per_s']:.2f} | {theirs['wakeups_per_s']:.2f} |")
     started, rang, theirs = memory
     lines += ["", "| memory | pomelo | xclock | ratio |", "|---|---|---|---|",
               f"| RSS after start-up | {started[0] / 1024:.1f} MiB | {theirs[0] / 1024:.1f} MiB "
@@ -292,19 +363,21 @@ def main():
     parser.add_argument("--results", help="append the table to this Markdown file")
     args = parser.parse_args()
 
-    with Desktop(sound=True, program=args.program) as desktop:
-        rows = measure_states(desktop, args.seconds)
+    with Desktop(sound=True, session_bus=True, program=args.program) as desktop:
+        rows = measure_states(desktop, args.seconds, Usage)
+        wakeups = measure_states(desktop, args.seconds, lambda pid: Wakeups(
+            pid, os.path.join(desktop.root, f"strace-{pid}.txt")))
         latencies = measure_latency(desktop, args.seconds)
-    with Desktop(sound=True, program=args.program) as desktop:
+    with Desktop(sound=True, session_bus=True, program=args.program) as desktop:
         memory = measure_memory(desktop)
-    with Desktop(sound=True, program=args.program) as desktop:
+    with Desktop(sound=True, session_bus=True, program=args.program) as desktop:
         start_up = measure_start_up(desktop, args.starts)
     accuracy = None
     if args.accuracy:
-        with Desktop(sound=True, program=args.program) as desktop:
+        with Desktop(sound=True, session_bus=True, program=args.program) as desktop:
             accuracy = measure_accuracy(desktop)
 
-    table = report(args, rows, latencies, memory, start_up, accuracy)
+    table = report(args, rows, wakeups, latencies, memory, start_up, accuracy)
     print(table)
     if args.results:
         with open(args.results, "a") as file:
