@@ -3,12 +3,9 @@
 #include "app/ClickArea.h"
 #include "app/FaceGeometry.h"
 #include "app/KeyboardKeys.h"
-#include "app/LcdReadout.h"
+#include "app/Lcd.h"
 #include "app/Logging.h"
-#include "app/PictureBox.h"
 #include "app/WindowShape.h"
-#include "display/Glyphs.h"
-#include "display/IndicatorArt.h"
 #include "display/LcdReading.h"
 #include "form/FormEvents.h"
 #include "remote/Status.h"
@@ -30,10 +27,6 @@ namespace pomelo {
 namespace {
 
 constexpr int ShakeStepMs = 100;
-
-std::size_t ArrayIndex(PictureArray array) {
-    return static_cast<std::size_t>(array) - 1;
-}
 
 // When the LCD changed, on the wall clock, for measuring how closely the
 // display follows the second boundary.
@@ -58,34 +51,16 @@ Form1::Form1(SettingsFile settingsFile, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
 
-    InstallLcdReadoutAccessibility();
-    lcdReadout_ = new LcdReadout(this);
-    lcdReadout_->setObjectName(QStringLiteral("Lcd"));
-    lcdReadout_->setGeometry(LcdArea);
+    lcd_ = new Lcd(
+        face_, [this] { return QString::fromStdString(LcdReading(*this)); }, this);
+    lcd_->setObjectName(QStringLiteral("Lcd"));
+    lcd_->setGeometry(LcdArea);
 
-    createPictures();
     createKeyAreas();
     createTimers();
 
     Form_Load(state_, *this);
     timer1_.start();
-}
-
-void Form1::createPictures() {
-    const QSize digitBox =
-        TwipsToPixels(TwipsRect{0, 0, DigitBoxWidthTwips, DigitBoxHeightTwips}).size();
-    for (const DigitCell &cell : DigitCells) {
-        for (int digit = 0; digit < 10; ++digit)
-            pictures_[ArrayIndex(cell.array)][digit] =
-                new PictureBox(DigitGlyph(digit), digitBox, this);
-    }
-    // The indicators stay where they are put here.
-    for (int index = 0; index < IndicatorCount; ++index) {
-        const QRect box = TwipsToPixels(IndicatorBoxes[index]);
-        auto *picture = new PictureBox(IndicatorPicture(index), box.size(), this);
-        picture->move(box.topLeft());
-        pictures_[ArrayIndex(PictureArray::Picture5)][index] = picture;
-    }
 }
 
 void Form1::createKeyAreas() {
@@ -108,8 +83,8 @@ void Form1::createTimers() {
     timer2_.setObjectName(QStringLiteral("Timer2"));
     timer2_.setInterval(ShakeStepMs);
     timer2_.setTimerType(Qt::PreciseTimer);
-    connect(&timer1_, &SecondTimer::timeout, this, [this] { run(Timer1_Timer); });
-    connect(&timer2_, &QTimer::timeout, this, [this] { run(Timer2_Timer); });
+    connect(&timer1_, &SecondTimer::timeout, this, [this] { runTimer(Timer1_Timer); });
+    connect(&timer2_, &QTimer::timeout, this, [this] { runTimer(Timer2_Timer); });
 }
 
 Form1::~Form1() = default;
@@ -122,41 +97,62 @@ std::string Form1::statusLine() const {
     return StatusLine(state_, *this);
 }
 
-void Form1::run(const std::function<void(TimerState &, Effects &)> &handler) {
+void Form1::run(const Action &action) {
     // Nothing runs once the OFF key has ended the program.
     if (ended_)
         return;
+    act(action);
+    WakeTick(state_, *this);
+    followTimers();
+}
+
+void Form1::runTimer(Handler handler) {
+    if (ended_)
+        return;
+    act(handler);
+    followTimers();
+}
+
+void Form1::act(const Action &action) {
     displayChanged_ = false;
-    handler(state_, *this);
+    action(state_, *this);
+    lcd_->showChanges();
     if (displayChanged_) {
         LogDisplayChange();
-        lcdReadout_->setText(QString::fromStdString(LcdReading(*this)));
+        lcd_->announceReading();
     }
-    // The shake timer wakes only while shake steps are pending.
+}
+
+void Form1::followTimers() {
+    if (ended_)
+        return;
+    // The tick sleeps while nothing but a key can change the LCD, and the
+    // shake timer wakes only while shake steps are pending.
+    if (state_.TickAsleep && timer1_.isActive())
+        timer1_.stop();
+    else if (!state_.TickAsleep && !timer1_.isActive())
+        timer1_.start();
     if (state_.ShakeCount > 0 && !timer2_.isActive())
         timer2_.start();
     else if (state_.ShakeCount <= 0 && timer2_.isActive())
         timer2_.stop();
 }
 
-PictureBox *Form1::picture(PictureArray array, int index) const {
-    return pictures_.at(ArrayIndex(array)).at(index);
+const PictureBox *Form1::picture(PictureArray array, int index) const {
+    return &lcd_->picture(array, index);
 }
 
 void Form1::placePicture(PictureArray array, int index, int leftTwips, int topTwips) {
-    picture(array, index)->move(TwipsToPixels(leftTwips), TwipsToPixels(topTwips));
+    lcd_->placePicture(array, index, QPoint(TwipsToPixels(leftTwips), TwipsToPixels(topTwips)));
 }
 
 void Form1::setPictureVisible(PictureArray array, int index, bool visible) {
-    PictureBox *box = picture(array, index);
-    if (box->isHidden() == !visible)
-        return;
-    box->setVisible(visible);
-    displayChanged_ = true;
+    if (lcd_->setPictureVisible(array, index, visible))
+        displayChanged_ = true;
 }
 
 bool Form1::isPictureVisible(PictureArray array, int index) const {
-    return !picture(array, index)->isHidden();
+    return !lcd_->picture(array, index).isHidden();
 }
 
 float Form1::windowTop() const {
@@ -266,11 +262,8 @@ bool Form1::writeSettingsFile(std::string_view contents) {
 }
 
 void Form1::paintEvent(QPaintEvent *) {
-    const qreal ratio = devicePixelRatioF();
-    if (face_.isNull() || face_.devicePixelRatio() != ratio)
-        face_ = RenderFace(ratio);
     QPainter painter(this);
-    painter.drawPixmap(0, 0, face_);
+    painter.drawPixmap(0, 0, face_.at(devicePixelRatioF()));
 }
 
 void Form1::keyPressEvent(QKeyEvent *event) {

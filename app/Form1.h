@@ -2,14 +2,15 @@
 
 #include "app/AlarmSound.h"
 #include "app/DesktopNotice.h"
+#include "app/FacePicture.h"
 #include "app/SecondTimer.h"
 #include "app/SettingsFile.h"
 #include "keypad/KeyLayout.h"
 #include "remote/Command.h"
 #include "state/Effects.h"
+#include "state/Handler.h"
 #include "state/TimerState.h"
 
-#include <QPixmap>
 #include <QPoint>
 #include <QTimer>
 #include <QWidget>
@@ -19,11 +20,11 @@
 namespace pomelo {
 
 class ClickArea;
-class LcdReadout;
+class Lcd;
 class PictureBox;
 
-// The gadget's one window: the face, fourteen key areas, the fifty LCD
-// pictures and the two timers. It hands every event to the timer logic and
+// The gadget's one window: the face, fourteen key areas, the LCD with its
+// fifty pictures and the two timers. It hands every event to the timer logic and
 // carries out what the logic asks of the outside world.
 class Form1 : public QWidget, public Effects {
     Q_OBJECT
@@ -33,8 +34,8 @@ public:
 
     const TimerState &state() const { return state_; }
     ClickArea *keyArea(int control) const { return keyAreas_.at(control - 1); }
-    PictureBox *picture(PictureArray array, int index) const;
-    LcdReadout *lcdReadout() const { return lcdReadout_; }
+    const PictureBox *picture(PictureArray array, int index) const;
+    Lcd *lcd() const { return lcd_; }
 
     // A command from outside the window, carried out as its key presses.
     void carryOut(const Command &command);
@@ -72,22 +73,24 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void createPictures();
     void createKeyAreas();
     void createTimers();
-    // Every event goes through here: keys, timers and commands alike.
-    void run(const std::function<void(TimerState &, Effects &)> &handler);
+    using Action = std::function<void(TimerState &, Effects &)>;
+    // Keys and commands go through here, and the tick wakes after them.
+    void run(const Action &action);
+    void runTimer(Handler handler);
+    void act(const Action &action);
+    void followTimers();
 
     TimerState state_;
     SettingsFile settingsFile_;
     AlarmSound alarmSound_;
     DesktopNotice alarmNotice_;
     std::array<ClickArea *, KeyCount> keyAreas_{};
-    std::array<std::array<PictureBox *, 10>, 5> pictures_{};
-    LcdReadout *lcdReadout_ = nullptr;
+    FacePicture face_;
+    Lcd *lcd_ = nullptr;
     SecondTimer timer1_;
     QTimer timer2_;
-    QPixmap face_;
     bool ended_ = false;
     bool displayChanged_ = false;
     bool manualDrag_ = false;

@@ -1,13 +1,11 @@
 #include "app/PictureBox.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 
 namespace pomelo {
 namespace {
 
-const QColor LcdGround(175, 205, 175);
 const QColor LcdDot(0, 0, 0);
 
 int DeviceEdge(int logical, qreal ratio) {
@@ -19,7 +17,7 @@ int DeviceEdge(int logical, qreal ratio) {
 QPixmap RenderBitmap(const Bitmap &bitmap, qreal devicePixelRatio) {
     QPixmap pixmap(DeviceEdge(bitmap.width, devicePixelRatio),
                    DeviceEdge(bitmap.height, devicePixelRatio));
-    pixmap.fill(LcdGround);
+    pixmap.fill(QColor(LcdGround));
     QPainter painter(&pixmap);
     for (int y = 0; y < bitmap.height; ++y) {
         const int top = DeviceEdge(y, devicePixelRatio);
@@ -35,26 +33,6 @@ QPixmap RenderBitmap(const Bitmap &bitmap, qreal devicePixelRatio) {
     painter.end();
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
-}
-
-PictureBox::PictureBox(const Bitmap &bitmap, const QSize &boxSize, QWidget *parent)
-    : QWidget(parent)
-    , bitmap_(bitmap) {
-    resize(boxSize);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void PictureBox::paintEvent(QPaintEvent *) {
-    const qreal ratio = devicePixelRatioF();
-    if (rendered_.isNull() || rendered_.devicePixelRatio() != ratio)
-        rendered_ = RenderBitmap(bitmap_, ratio);
-    QPainter painter(this);
-    painter.fillRect(rect(), LcdGround);
-    painter.drawPixmap(0, 0, rendered_);
-}
-
-void PictureBox::mousePressEvent(QMouseEvent *event) {
-    event->accept();
 }
 
 } // namespace pomelo

@@ -38,6 +38,10 @@ struct TimerState {
     bool HasActed = false;
     std::int64_t LastActingElapsedMs = 0;
     int LastActingMillisecond = 0;
+
+    // Set by an acting tick that leaves nothing for later ticks to change (a
+    // stopped count): the tick then sleeps until a key or command wakes it.
+    bool TickAsleep = false;
 };
 
 } // namespace pomelo

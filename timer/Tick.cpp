@@ -11,6 +11,13 @@ namespace {
 
 constexpr int SecondsPerDay = 24 * 60 * 60;
 
+void RecordActingTick(TimerState &state, const LocalTime &now, std::int64_t elapsedMs) {
+    state.LastSecond = now.second;
+    state.HasActed = true;
+    state.LastActingElapsedMs = elapsedMs;
+    state.LastActingMillisecond = now.millisecond;
+}
+
 // Whole seconds that really passed since the last acting tick: 1 in normal
 // operation, more after a suspend or a stall. Measured on the elapsed-time
 // clock from the wall-clock second boundary the last acting tick followed,
@@ -23,10 +30,13 @@ int SecondsSinceLastActingTick(TimerState &state, const Effects &effects, const 
             state.LastActingMillisecond + (elapsedMs - state.LastActingElapsedMs);
         seconds = std::clamp<std::int64_t>(sinceBoundaryMs / 1000, 1, SecondsPerDay);
     }
-    state.HasActed = true;
-    state.LastActingElapsedMs = elapsedMs;
-    state.LastActingMillisecond = now.millisecond;
+    RecordActingTick(state, now, elapsedMs);
     return static_cast<int>(seconds);
+}
+
+// Only the clock and a running count change the LCD without a key.
+bool LaterTicksCanChangeTheDisplay(const TimerState &state) {
+    return state.OpMode == 1 || (state.RunFlag == 1 && (state.OpMode == 0 || state.OpMode == 2));
 }
 
 void CountDown(TimerState &state, Effects &effects, int seconds) {
@@ -79,7 +89,6 @@ void Timer1_Timer(TimerState &state, Effects &effects) {
     const LocalTime now = effects.localTime();
     if (now.second == state.LastSecond)
         return;
-    state.LastSecond = now.second;
     const int seconds = SecondsSinceLastActingTick(state, effects, now);
 
     if (state.OpMode == 1)
@@ -91,6 +100,14 @@ void Timer1_Timer(TimerState &state, Effects &effects) {
     if (state.OpMode == 2)
         CountUp(state, effects, seconds);
     RefreshDisplay(state, effects);
+    state.TickAsleep = !LaterTicksCanChangeTheDisplay(state);
+}
+
+void WakeTick(TimerState &state, const Effects &effects) {
+    if (!state.TickAsleep)
+        return;
+    state.TickAsleep = false;
+    RecordActingTick(state, effects.localTime(), effects.elapsedMilliseconds());
 }
 
 } // namespace pomelo

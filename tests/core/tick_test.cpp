@@ -20,12 +20,16 @@ struct Ticking {
         effects.setWallClock(10, 0, 5);
         driver.run(1000);
     }
-    // Starts a count the way START does: the flag alone; the tick counts.
+    // Starts a count the way START does: the flag alone; the tick, woken as
+    // after any key, counts.
     void start(int minutes, int seconds, int hours = 0) {
         state.Minutes = minutes;
         state.Seconds = seconds;
         state.StopwatchHours = hours;
-        state.RunFlag = 1;
+        driver.press([](TimerState &started, Effects &) { started.RunFlag = 1; });
+    }
+    void pause() {
+        driver.press([](TimerState &paused, Effects &) { paused.RunFlag = 0; });
     }
 };
 
@@ -80,21 +84,99 @@ TEST(Tick, StopwatchKeepsItsSecondsBehindTheHoursView) {
     EXPECT_EQ(gadget.effects.digits(), "0101");
 }
 
-TEST(Tick, StoppedCountsAreRedrawnUnchanged) {
+TEST(Tick, SleepsWhenOnlyAKeyCanChangeTheDisplay) {
+    struct Row {
+        const char *scenario;
+        int opMode, runFlag;
+        bool asleep;
+    };
+    const Row rows[] = {
+        {"stopped countdown", 0, 0, true},
+        {"running countdown", 0, 1, false},
+        {"clock", 1, 0, false},
+        {"clock with a run flag", 1, 1, false},
+        {"stopped stopwatch", 2, 0, true},
+        {"running stopwatch", 2, 1, false},
+        {"unknown mode, run flag", 5, 1, true},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.scenario);
+        TimerState state;
+        FakeEffects effects;
+        state.OpMode = row.opMode;
+        state.RunFlag = row.runFlag;
+        state.Minutes = 12;
+        state.Seconds = 34;
+        effects.setWallClock(10, 0, 5);
+        TickDriver{state, effects}.run(100);
+        EXPECT_NE(effects.digits(), "    ") << "the tick before sleeping draws";
+        EXPECT_EQ(state.TickAsleep, row.asleep);
+    }
+}
+
+TEST(Tick, AStoppedCountStaysAsItIsWhileTheTickSleeps) {
     for (const int opMode : {0, 2}) {
         SCOPED_TRACE(opMode);
         Ticking gadget(opMode);
-        gadget.state.Minutes = 12;
-        gadget.state.Seconds = 34;
-        gadget.driver.seconds(3);
-        EXPECT_EQ(gadget.effects.digits(), "1234");
+        gadget.start(12, 34);
+        gadget.driver.seconds(2);
+        gadget.pause();
+        gadget.driver.seconds(1);
+        ASSERT_TRUE(gadget.state.TickAsleep);
+        const auto shown = gadget.effects.visible;
+        gadget.driver.seconds(30);
+        EXPECT_EQ(gadget.effects.visible, shown);
+        EXPECT_EQ(gadget.state.Seconds, opMode == 0 ? 32 : 36);
     }
+}
+
+TEST(Tick, AResumedCountCountsOneSecondPerSecondAfterSleeping) {
+    struct Row {
+        const char *scenario;
+        int opMode;
+        std::int64_t sleptMs;
+        const char *afterOne, *afterSix;
+    };
+    const Row rows[] = {
+        {"countdown, 10 s", 0, 10000, "0457", "0452"},
+        {"stopwatch, 10 s", 2, 10000, "0003", "0008"},
+        // Resumed so that the next second has the seconds field the tick last
+        // acted in: it still acts at that second.
+        {"countdown, 59.5 s", 0, 59500, "0457", "0452"},
+        {"countdown, an hour", 0, 3600 * 1000, "0457", "0452"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.scenario);
+        Ticking gadget(row.opMode);
+        gadget.start(row.opMode == 0 ? 5 : 0, 0);
+        gadget.driver.seconds(2);
+        gadget.pause();
+        gadget.driver.seconds(1);
+        ASSERT_TRUE(gadget.state.TickAsleep);
+        gadget.driver.run(row.sleptMs);
+        gadget.driver.press([](TimerState &state, Effects &) { state.RunFlag = 1; });
+        gadget.driver.seconds(1);
+        EXPECT_EQ(gadget.effects.digits(), row.afterOne);
+        gadget.driver.seconds(5);
+        EXPECT_EQ(gadget.effects.digits(), row.afterSix);
+    }
+}
+
+TEST(Tick, TheFirstTickAfterStartUpDrawsThenSleeps) {
+    TimerState state;
+    FakeEffects effects;
+    effects.setWallClock(10, 0, 5, 300);
+    TickDriver driver{state, effects};
+    driver.run(700);
+    EXPECT_EQ(effects.digits(), "0000");
+    EXPECT_EQ(effects.indicators(), "M S dial");
+    EXPECT_TRUE(state.TickAsleep);
 }
 
 TEST(Tick, SeveralTicksWithinOneSecondActOnce) {
     Ticking gadget(0);
-    gadget.effects.setWallClock(10, 0, 7, 0); // the next second begins
     gadget.start(5, 0);
+    gadget.effects.setWallClock(10, 0, 7, 0); // the next second begins
     for (int tick = 0; tick < 9; ++tick) {
         gadget.effects.advance(100);
         Timer1_Timer(gadget.state, gadget.effects);

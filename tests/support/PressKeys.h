@@ -2,6 +2,7 @@
 
 #include "FakeEffects.h"
 #include "keypad/KeyLayout.h"
+#include "timer/Tick.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -9,11 +10,13 @@
 
 namespace pomelo::test {
 
-// Presses the key whose face shows `label` ("7", "MOD", "START"), as a click does.
+// Presses the key whose face shows `label` ("7", "MOD", "START") as a click
+// does: the key, then the tick wakes.
 inline void PressKey(TimerState &state, FakeEffects &effects, const std::string &label) {
     for (const Key &key : Keys()) {
         if (label == key.label) {
             key.click(state, effects);
+            WakeTick(state, effects);
             return;
         }
     }

@@ -1,6 +1,6 @@
 #include "app/ClickArea.h"
 #include "app/Form1.h"
-#include "app/LcdReadout.h"
+#include "app/Lcd.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -53,7 +53,7 @@ void KeyboardAccessibilityTest::type(Qt::Key key, Qt::KeyboardModifiers modifier
 }
 
 QString KeyboardAccessibilityTest::lcdName() const {
-    QAccessibleInterface *lcd = QAccessible::queryAccessibleInterface(form_->lcdReadout());
+    QAccessibleInterface *lcd = QAccessible::queryAccessibleInterface(form_->lcd());
     return lcd == nullptr ? QStringLiteral("<none>") : lcd->text(QAccessible::Name);
 }
 
@@ -135,7 +135,7 @@ void KeyboardAccessibilityTest::keyAreasAreNamedButtonsDescribedByTheirToolTips(
 }
 
 void KeyboardAccessibilityTest::lcdReadsWhatItShows() {
-    QAccessibleInterface *lcd = QAccessible::queryAccessibleInterface(form_->lcdReadout());
+    QAccessibleInterface *lcd = QAccessible::queryAccessibleInterface(form_->lcd());
     QVERIFY(lcd != nullptr);
     QCOMPARE(lcd->role(), QAccessible::StaticText);
     QTRY_COMPARE_WITH_TIMEOUT(lcdName(), QStringLiteral("00:00"), 1500);

@@ -1,5 +1,6 @@
 #include "app/ClickArea.h"
 #include "app/Form1.h"
+#include "app/PictureBox.h"
 #include "app/SecondTimer.h"
 
 #include <QElapsedTimer>
@@ -21,7 +22,8 @@ qint64 WallClockMs() {
 } // namespace
 
 // The window's two timers: the tick once per wall-clock second just after
-// it begins, the shake timer only for the four steps of an alarm.
+// it begins while the LCD can change without a key, the shake timer only for
+// the four steps of an alarm.
 class TimersTest : public QObject {
     Q_OBJECT
 
@@ -30,6 +32,7 @@ private slots:
     void cleanup();
 
     void tickWakesOncePerSecondJustAfterTheBoundary();
+    void tickSleepsWhileOnlyAKeyCanChangeTheLcd();
     void shakeTimerRunsOnlyForTheFourStepsOfAnAlarm();
 
 private:
@@ -53,6 +56,7 @@ void TimersTest::cleanup() {
 void TimersTest::tickWakesOncePerSecondJustAfterTheBoundary() {
     auto *timer1 = form_->findChild<SecondTimer *>(QStringLiteral("Timer1"));
     QVERIFY(timer1 != nullptr);
+    form_->keyArea(12)->click(); // MOD: the clock changes every second
     QList<qint64> wakes;
     connect(timer1, &SecondTimer::timeout, this, [&wakes] { wakes << WallClockMs(); });
     QTest::qWait(3500);
@@ -62,6 +66,37 @@ void TimersTest::tickWakesOncePerSecondJustAfterTheBoundary() {
         QVERIFY2(wakes[i] % 1000 < 100, qPrintable(QString::number(wakes[i] % 1000)));
         if (i > 0)
             QCOMPARE(wakes[i] / 1000, wakes[i - 1] / 1000 + 1);
+    }
+}
+
+void TimersTest::tickSleepsWhileOnlyAKeyCanChangeTheLcd() {
+    auto *timer1 = form_->findChild<SecondTimer *>(QStringLiteral("Timer1"));
+    QVERIFY(timer1 != nullptr);
+    // The first tick draws the stopped countdown, then the tick sleeps.
+    QTRY_VERIFY_WITH_TIMEOUT(!timer1->isActive(), 2500);
+    QVERIFY(!form_->picture(PictureArray::Picture4, 0)->isHidden());
+
+    struct Step {
+        int control;
+        bool awakeAfterTheNextTick;
+    };
+    const Step steps[] = {
+        {5, false},  // the 5 key in the stopped countdown: 00 05
+        {14, true},  // START: the countdown runs
+        {14, false}, // START: paused
+        {12, true},  // MOD: the clock
+        {12, false}, // MOD: the stopwatch, stopped
+        {14, true},  // START: the stopwatch runs
+        {14, false}, // START: paused
+    };
+    for (const Step &step : steps) {
+        form_->keyArea(step.control)->click();
+        QVERIFY2(timer1->isActive(), "a key wakes the tick");
+        int ticks = 0;
+        const auto counting = connect(timer1, &SecondTimer::timeout, this, [&ticks] { ++ticks; });
+        QTRY_VERIFY_WITH_TIMEOUT(ticks > 0, 2500);
+        disconnect(counting);
+        QCOMPARE(timer1->isActive(), step.awakeAfterTheNextTick);
     }
 }
 

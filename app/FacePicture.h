@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QPixmap>
+
+namespace pomelo {
+
+// The face picture, drawn once for each device pixel ratio it is asked at;
+// the window and its LCD both paint from it.
+class FacePicture {
+public:
+    const QPixmap &at(qreal devicePixelRatio);
+
+private:
+    QPixmap pixmap_;
+};
+
+} // namespace pomelo
