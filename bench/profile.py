@@ -6,8 +6,10 @@ instructions it runs and the code pages it runs them from.
 Once the state is entered, the counters are zeroed at the middle of a
 wall-clock second and dumped at the middle of the next; the instructions are
 summed and the distinct 4 KiB pages of the executed instructions' addresses
-counted. Medians over --seconds such windows. In a state that ticks once a
-second, both figures are per tick.
+counted. Medians over --seconds such windows, taken after --warm-up seconds
+in the state, by which time every picture a tick of the first ten seconds
+shows has been drawn once. In a state that ticks once a second, both figures
+are per tick.
 """
 
 import argparse
@@ -81,6 +83,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--program", required=True, help="the pomelo executable")
     parser.add_argument("--seconds", type=int, default=10, help="seconds per state")
+    parser.add_argument("--warm-up", type=int, default=11, help="seconds before measuring")
     parser.add_argument("--states", nargs="*", default=STATES, choices=STATES)
     args = parser.parse_args()
 
@@ -94,6 +97,7 @@ def main():
             wait_until(gadget.find_windows, timeout=120, message="the window")
             time.sleep(3)
             enter_state(gadget, state)
+            time.sleep(args.warm_up)
             seconds = [one_second(desktop, gadget.pid) for _ in range(args.seconds)]
             gadget.end()
             seconds.sort(key=lambda second: sum(second[0].values()))
