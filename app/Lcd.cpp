@@ -7,9 +7,11 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QBackingStore>
 #include <QMouseEvent>
 #include <QPainter>
-#include <algorithm>
+#include <QWindow>
+#include <utility>
 
 namespace pomelo {
 namespace {
@@ -84,9 +86,9 @@ void Lcd::placePicture(PictureArray array, int index, const QPoint &topLeft) {
     PictureBox &picture = box(array, index);
     if (picture.geometry().topLeft() == topLeft)
         return;
-    changed_ += picture.geometry();
+    changed_ |= picture.geometry();
     picture.move(topLeft);
-    changed_ += picture.geometry();
+    changed_ |= picture.geometry();
 }
 
 bool Lcd::setPictureVisible(PictureArray array, int index, bool visible) {
@@ -94,17 +96,40 @@ bool Lcd::setPictureVisible(PictureArray array, int index, bool visible) {
     if (picture.isHidden() == !visible)
         return false;
     picture.setHidden(!visible);
-    changed_ += picture.geometry();
+    changed_ |= picture.geometry();
     return true;
 }
 
 void Lcd::showChanges() {
     if (changed_.isEmpty())
         return;
-    // Painted now rather than on a posted update: the tick's change reaches
-    // the screen in the same wake-up, without a round through the event queue.
-    repaint(changed_.translated(-pos()));
-    changed_ = QRegion();
+    const QRect changed = std::exchange(changed_, QRect());
+    if (!image_.isFor(devicePixelRatioF())) {
+        update(changed.translated(-pos()));
+        return;
+    }
+    image_.compose(changed, pictures_);
+    if (!putOnScreen(changed))
+        update(changed.translated(-pos()));
+}
+
+bool Lcd::putOnScreen(const QRect &changed) {
+    // Straight into the window's backing store and out to the screen: the
+    // pixels are ready, and the widget repaint machinery would cost the tick
+    // more than everything else it does.
+    QBackingStore *store = window()->backingStore();
+    const QWindow *handle = window()->windowHandle();
+    if (store == nullptr || handle == nullptr || !handle->isExposed() || !isVisible())
+        return false;
+    const QRegion region(changed);
+    store->beginPaint(region);
+    QPaintDevice *device = store->paintDevice();
+    const bool copied = device->devType() == QInternal::Image &&
+                        image_.copyTo(*static_cast<QImage *>(device), changed);
+    store->endPaint();
+    if (copied)
+        store->flush(region);
+    return copied;
 }
 
 void Lcd::announceReading() {
@@ -118,34 +143,14 @@ void Lcd::announceReading() {
     QAccessible::updateAccessibility(&event);
 }
 
-void Lcd::paintEvent(QPaintEvent *event) {
+void Lcd::paintEvent(QPaintEvent *) {
     const qreal ratio = devicePixelRatioF();
-    QPainter painter(this);
-    // The pictures lie in window coordinates on the face, which the LCD
-    // shows wherever no picture is.
-    painter.translate(-pos());
-    const QRect dirty = event->rect().translated(pos());
-    const auto covers = [&dirty](const PictureBox &picture) {
-        return !picture.isHidden() && picture.geometry().contains(dirty);
-    };
-    if (std::none_of(pictures_.begin(), pictures_.end(), covers))
-        painter.drawPixmap(0, 0, face_.at(ratio));
-    for (const PictureBox &picture : pictures_) {
-        if (!picture.isHidden() && picture.geometry().intersects(dirty))
-            paintPicture(painter, picture, ratio);
+    if (!image_.isFor(ratio)) {
+        image_.reset(face_.at(ratio).toImage(), geometry(), ratio);
+        image_.compose(geometry(), pictures_);
     }
-}
-
-void Lcd::paintPicture(QPainter &painter, const PictureBox &picture, qreal ratio) {
-    QPixmap &rendered = rendered_[&picture.bitmap()];
-    if (rendered.isNull() || rendered.devicePixelRatio() != ratio)
-        rendered = RenderBitmap(picture.bitmap(), ratio);
-    const QRect &box = picture.geometry();
-    painter.save();
-    painter.setClipRect(box, Qt::IntersectClip);
-    painter.fillRect(box, QColor(LcdGround));
-    painter.drawPixmap(box.topLeft(), rendered);
-    painter.restore();
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_.image());
 }
 
 void Lcd::mousePressEvent(QMouseEvent *event) {

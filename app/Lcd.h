@@ -1,13 +1,13 @@
 #pragma once
 
+#include "app/LcdImage.h"
 #include "app/PictureBox.h"
 #include "state/PictureArray.h"
 
-#include <QRegion>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <functional>
-#include <unordered_map>
 #include <vector>
 
 namespace pomelo {
@@ -15,9 +15,9 @@ namespace pomelo {
 class FacePicture;
 
 // The LCD window of the face with its fifty pictures, the four digit stacks
-// and the indicators. One widget paints them over the face, so a change
-// repaints the boxes it touched and nothing else. Screen readers see it as
-// static text that reads what it shows.
+// and the indicators, all in one widget: a change redraws only the boxes it
+// touched, and goes to the screen at once. Screen readers see it as static
+// text that reads what it shows.
 class Lcd : public QWidget {
     Q_OBJECT
 public:
@@ -29,7 +29,7 @@ public:
     void placePicture(PictureArray array, int index, const QPoint &topLeft);
     // Returns whether the picture was shown or hidden by this call.
     bool setPictureVisible(PictureArray array, int index, bool visible);
-    // Puts the changes made since the last call on the screen at once.
+    // Puts the changes made since the last call on the screen now.
     void showChanges();
 
     QString reading() const { return reading_(); }
@@ -42,15 +42,16 @@ protected:
 
 private:
     PictureBox &box(PictureArray array, int index);
-    void paintPicture(QPainter &painter, const PictureBox &picture, qreal ratio);
+    // Copies the changed pixels to the window's backing store and flushes
+    // them; false when that cannot be done here.
+    bool putOnScreen(const QRect &changed);
 
     FacePicture &face_;
     Reading reading_;
     QString announced_;
     std::vector<PictureBox> pictures_; // Picture1(0..9), ..., Picture5(0..9)
-    QRegion changed_;                  // in window pixels
-    // The rendered bitmaps, shared by the four digit stacks.
-    std::unordered_map<const Bitmap *, QPixmap> rendered_;
+    QRect changed_;                    // bounds the changes, in window pixels
+    LcdImage image_;
 };
 
 } // namespace pomelo

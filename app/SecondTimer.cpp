@@ -15,22 +15,25 @@ namespace {
 // Wake this long after the boundary, so that the clock read by the tick is
 // surely in the new second.
 constexpr int MarginMs = 1;
+// A wake this much later than that, or before the boundary (the wall clock
+// slewed against the timer's clock), arms the timer afresh.
+constexpr int LateMs = 3;
+constexpr int SecondMs = 1000;
 
 // A wall-clock instant that never comes: the clock-change timer exists only
 // to be cancelled when the wall clock is set.
 constexpr std::time_t Never = 4102444800; // 2100-01-01
 
-int MillisecondsToNextSecond() {
+int MillisecondsIntoSecond() {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
-    return 1000 - static_cast<int>(now.tv_nsec / 1000000) + MarginMs;
+    return static_cast<int>(now.tv_nsec / 1000000);
 }
 
 } // namespace
 
 SecondTimer::SecondTimer(QObject *parent)
     : QObject(parent) {
-    next_.setSingleShot(true);
     next_.setTimerType(Qt::PreciseTimer);
     connect(&next_, &QTimer::timeout, this, &SecondTimer::wake);
 }
@@ -53,12 +56,17 @@ void SecondTimer::stop() {
 }
 
 void SecondTimer::wake() {
-    armForNextSecond();
+    // Once in step with the wall clock, the timer keeps its beat of a second
+    // and is armed again only when the two drift apart.
+    if (MillisecondsIntoSecond() > MarginMs + LateMs)
+        armForNextSecond();
+    else if (next_.interval() != SecondMs)
+        next_.start(SecondMs);
     emit timeout();
 }
 
 void SecondTimer::armForNextSecond() {
-    next_.start(MillisecondsToNextSecond());
+    next_.start(SecondMs - MillisecondsIntoSecond() + MarginMs);
 }
 
 void SecondTimer::watchForClockChanges() {

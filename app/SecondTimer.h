@@ -9,8 +9,9 @@ class QSocketNotifier;
 namespace pomelo {
 
 // Fires just after every wall-clock second boundary, instead of polling ten
-// times a second. Each wake re-arms from the wall clock, and a change of the
-// wall clock (set by hand, by time sync, or on resume) wakes it at once, so it
+// times a second. It beats once a second and is armed afresh from the wall
+// clock whenever a wake finds itself out of step, and a change of the wall
+// clock (set by hand, by time sync, or on resume) wakes it at once, so it
 // stays in step with the clock that the display shows.
 class SecondTimer : public QObject {
     Q_OBJECT

@@ -1,0 +1,49 @@
+#include "app/FacePicture.h"
+#include "app/Lcd.h"
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QTest>
+
+using namespace pomelo;
+
+// The LCD widget: what it tells screen readers, and when it works that out.
+class LcdTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsItselfOnlyWhenAScreenReaderAsks();
+};
+
+void LcdTest::readsItselfOnlyWhenAScreenReaderAsks() {
+    QVERIFY(!QAccessible::isActive());
+    FacePicture face;
+    QWidget window;
+    int readings = 0;
+    Lcd lcd(
+        face,
+        [&readings] {
+            ++readings;
+            return QStringLiteral("12:34");
+        },
+        &window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // Changes on the LCD cost no reading while no screen reader listens.
+    for (int digit = 0; digit < 10; ++digit) {
+        QVERIFY(lcd.setPictureVisible(PictureArray::Picture4, digit, true));
+        lcd.showChanges();
+        lcd.announceReading();
+    }
+    QCOMPARE(readings, 0);
+
+    QAccessibleInterface *text = QAccessible::queryAccessibleInterface(&lcd);
+    QVERIFY(text != nullptr);
+    QCOMPARE(text->role(), QAccessible::StaticText);
+    QCOMPARE(text->text(QAccessible::Name), QStringLiteral("12:34"));
+    QCOMPARE(readings, 1);
+}
+
+QTEST_MAIN(LcdTest)
+#include "lcd_test.moc"
