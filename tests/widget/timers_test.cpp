@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <ctime>
+#include <functional>
 #include <memory>
 
 using namespace pomelo;
@@ -76,27 +77,37 @@ void TimersTest::tickSleepsWhileOnlyAKeyCanChangeTheLcd() {
     QTRY_VERIFY_WITH_TIMEOUT(!timer1->isActive(), 2500);
     QVERIFY(!form_->picture(PictureArray::Picture4, 0)->isHidden());
 
+    const auto key = [this](int control) {
+        return [this, control] { form_->keyArea(control)->click(); };
+    };
+    const auto command = [this](Command::Kind kind, Duration duration = {}) {
+        return [this, kind, duration] { form_->carryOut({kind, duration}); };
+    };
     struct Step {
-        int control;
+        const char *what;
+        std::function<void()> press;
         bool awakeAfterTheNextTick;
     };
     const Step steps[] = {
-        {5, false},  // the 5 key in the stopped countdown: 00 05
-        {14, true},  // START: the countdown runs
-        {14, false}, // START: paused
-        {12, true},  // MOD: the clock
-        {12, false}, // MOD: the stopwatch, stopped
-        {14, true},  // START: the stopwatch runs
-        {14, false}, // START: paused
+        {"the 5 key in the stopped countdown", key(5), false},
+        {"START: the countdown runs", key(14), true},
+        {"START: paused", key(14), false},
+        {"MOD: the clock", key(12), true},
+        {"MOD: the stopwatch, stopped", key(12), false},
+        {"START: the stopwatch runs", key(14), true},
+        {"START: paused", key(14), false},
+        {"a command: a countdown of 0:30 runs", command(Command::Kind::Countdown, {0, 30}), true},
+        {"a command: start, which pauses it", command(Command::Kind::Start), false},
+        {"a command: the clock", command(Command::Kind::Clock), true},
     };
     for (const Step &step : steps) {
-        form_->keyArea(step.control)->click();
-        QVERIFY2(timer1->isActive(), "a key wakes the tick");
+        step.press();
+        QVERIFY2(timer1->isActive(), step.what);
         int ticks = 0;
         const auto counting = connect(timer1, &SecondTimer::timeout, this, [&ticks] { ++ticks; });
         QTRY_VERIFY_WITH_TIMEOUT(ticks > 0, 2500);
         disconnect(counting);
-        QCOMPARE(timer1->isActive(), step.awakeAfterTheNextTick);
+        QVERIFY2(timer1->isActive() == step.awakeAfterTheNextTick, step.what);
     }
 }
 
