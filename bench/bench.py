@@ -95,7 +95,8 @@ class Wakeups:
     the others came from a file descriptor (the X connection, a bus, another
     thread). Run apart from the CPU figures, which tracing would inflate."""
 
-    SLEEPS = "poll,ppoll,select,pselect6,epoll_wait,epoll_pwait,futex,nanosleep,clock_nanosleep"
+    SLEEPS = ("poll,ppoll,select,pselect6,epoll_wait,epoll_pwait,futex,nanosleep,clock_nanosleep,"
+              "restart_syscall")
     CALL = re.compile(r"^(\d+) +(\w+)\((.*)\) += (-?\d+)(.*)$")
     NO_WAIT = re.compile(r"^(poll|epoll_wait)\(.*, 0$|^ppoll\(.*\{tv_sec=0, tv_nsec=0\}|"
                          r"^p?select6?\(.*\{tv_sec=0, tv_n?u?sec=0\}")
@@ -121,6 +122,9 @@ class Wakeups:
                 woken += result == "0"
             elif name.endswith("sleep"):
                 timed += result == "0"
+            elif name == "restart_syscall":
+                # The sleep that was going on when tracing began.
+                timed += result == "0" and "futex" not in args
             elif not self.NO_WAIT.match(call):
                 timed += result == "0"
                 woken += result not in ("0", "-1")
