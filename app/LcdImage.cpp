@@ -69,7 +69,7 @@ void LcdImage::compose(const QRect &rect, const std::vector<PictureBox> &picture
 }
 
 const QImage &LcdImage::rendered(const Bitmap &bitmap, const QSize &box) {
-    QImage &image = rendered_[&bitmap];
+    QImage &image = rendered_[{&bitmap, box.width(), box.height()}];
     if (image.isNull()) {
         image = QImage(box, Format);
         image.fill(QColor(LcdGround));

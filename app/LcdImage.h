@@ -4,7 +4,8 @@
 
 #include <QImage>
 #include <QRect>
-#include <unordered_map>
+#include <map>
+#include <tuple>
 #include <vector>
 
 namespace pomelo {
@@ -40,7 +41,7 @@ private:
     QImage shown_;
     // The pictures with their ground, each cut to its box; the four digit
     // stacks share theirs.
-    std::unordered_map<const Bitmap *, QImage> rendered_;
+    std::map<std::tuple<const Bitmap *, int, int>, QImage> rendered_;
 };
 
 } // namespace pomelo
