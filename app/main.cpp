@@ -4,6 +4,7 @@
 #include "app/SingleInstance.h"
 
 #include <QApplication>
+#include <QThreadPool>
 #include <cstdio>
 
 namespace {
@@ -21,6 +22,13 @@ void PreferX11OnWayland() {
 void PreferPlainImageTransfers() {
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
+// Drawing the face, the painter hands big fills to the thread pool. Its
+// threads end as soon as they are done, rather than each waking once half a
+// minute later only to end then.
+void EndIdlePoolThreadsAtOnce() {
+    QThreadPool::globalInstance()->setExpiryTimeout(0);
 }
 
 QStringList Arguments(int argc, char *argv[]) {
@@ -79,6 +87,7 @@ int main(int argc, char *argv[]) {
 
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(POMELO_APP_ID));
+    EndIdlePoolThreadsAtOnce();
     pomelo::Form1 form;
     pomelo::RemoteControl remote(form);
     remote.registerOnSessionBus();

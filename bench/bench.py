@@ -29,7 +29,7 @@ DISPLAY_LOG = "pomelo.display.debug=true"
 # -- reading a process from /proc ----------------------------------------------
 
 def tasks(pid):
-    return [os.path.join(f"/proc/{pid}/task", task) for task in os.listdir(f"/proc/{pid}/task")]
+    return os.listdir(f"/proc/{pid}/task")
 
 
 def cpu_seconds(pid):
@@ -39,24 +39,27 @@ def cpu_seconds(pid):
     return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
 
 
-def cpu_nanoseconds(pid):
-    """Time on a CPU over all threads, from schedstat (nanoseconds)."""
-    total = 0
+def thread_figures(pid):
+    """Per thread: time on a CPU from schedstat (nanoseconds), and voluntary
+    plus involuntary switches (every wake-up is one)."""
+    figures = {}
     for task in tasks(pid):
-        with open(os.path.join(task, "schedstat")) as file:
-            total += int(file.read().split()[0])
-    return total
-
-
-def context_switches(pid):
-    """Voluntary and involuntary switches over all threads: every wake-up is one."""
-    total = 0
-    for task in tasks(pid):
-        with open(os.path.join(task, "status")) as file:
+        with open(f"/proc/{pid}/task/{task}/schedstat") as file:
+            nanoseconds = int(file.read().split()[0])
+        switches = 0
+        with open(f"/proc/{pid}/task/{task}/status") as file:
             for line in file:
                 if line.startswith(("voluntary_ctxt_switches", "nonvoluntary_ctxt_switches")):
-                    total += int(line.split()[1])
-    return total
+                    switches += int(line.split()[1])
+        figures[task] = (nanoseconds, switches)
+    return figures
+
+
+def growth(before, after):
+    """What the threads alive at the end added since the start; a thread that
+    ended in between takes its figures with it, and must not count negative."""
+    return [sum(values[index] - before.get(task, (0, 0))[index] for task, values in after.items())
+            for index in (0, 1)]
 
 
 def memory_kib(pid):
@@ -74,17 +77,16 @@ class Usage:
 
     def __init__(self, pid):
         self.pid = pid
-        self.start = (time.monotonic(), cpu_seconds(pid), cpu_nanoseconds(pid),
-                      context_switches(pid))
+        self.start = (time.monotonic(), cpu_seconds(pid), thread_figures(pid))
 
     def finish(self):
-        now = (time.monotonic(), cpu_seconds(self.pid), cpu_nanoseconds(self.pid),
-               context_switches(self.pid))
+        now = (time.monotonic(), cpu_seconds(self.pid), thread_figures(self.pid))
         seconds = now[0] - self.start[0]
+        nanoseconds, switches = growth(self.start[2], now[2])
         return {
             "cpu_ms_per_min": (now[1] - self.start[1]) * 1000 * 60 / seconds,
-            "sched_ms_per_min": (now[2] - self.start[2]) / 1e6 * 60 / seconds,
-            "wakeups_per_s": (now[3] - self.start[3]) / seconds,
+            "sched_ms_per_min": nanoseconds / 1e6 * 60 / seconds,
+            "wakeups_per_s": switches / seconds,
         }
 
 
@@ -311,7 +313,8 @@ def report(args, rows, wakeups, latencies, memory, start_up, accuracy):
              f"CPU and wake-ups over {args.seconds} s per state, pomelo and "
              "`xclock -digital -update 1` measured over the same interval "
              "(CPU: user + system from /proc/PID/stat, clock-tick resolution; "
-             "on-CPU time from schedstat; wake-ups: context switches of all threads; "
+             "on-CPU time from schedstat; wake-ups: context switches; both over the "
+             "threads alive at the end; "
              "timed wake-ups: sleeps of any thread that ended by their timeout, "
              "counted with strace in a second pass of the same length).", "",
              "| state | pomelo CPU ms/min | xclock CPU ms/min | ratio | pomelo on-CPU ms/min "
