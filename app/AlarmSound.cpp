@@ -13,41 +13,16 @@ constexpr unsigned AlarmSoundId = 1;
 
 } // namespace
 
-AlarmSound::AlarmSound()
-    : library_(QStringLiteral("canberra"), 0) {}
-
 AlarmSound::~AlarmSound() {
     if (context_ != nullptr)
-        destroy_(context_);
+        ca_context_destroy(context_);
 }
 
 bool AlarmSound::open() {
-    if (!tried_) {
-        tried_ = true;
-        if (!library_.load()) {
-            qCWarning(lcSound) << "no sound library:" << library_.errorString();
-            return false;
-        }
-        auto create = reinterpret_cast<CreateFn>(library_.resolve("ca_context_create"));
-        destroy_ = reinterpret_cast<DestroyFn>(library_.resolve("ca_context_destroy"));
-        play_ = reinterpret_cast<PlayFn>(library_.resolve("ca_context_play"));
-        playing_ = reinterpret_cast<PlayingFn>(library_.resolve("ca_context_playing"));
-        strError_ = reinterpret_cast<StrErrorFn>(library_.resolve("ca_strerror"));
-        if (create == nullptr || destroy_ == nullptr || play_ == nullptr || playing_ == nullptr ||
-            strError_ == nullptr) {
-            qCWarning(lcSound) << "the sound library lacks a function it should have";
-            return false;
-        }
-        create_ = create;
-    }
-    if (create_ == nullptr)
-        return false;
-    return context_ != nullptr || createContext();
-}
-
-bool AlarmSound::createContext() {
-    if (const int error = create_(&context_); error != CA_SUCCESS) {
-        qCWarning(lcSound) << "cannot create a sound context:" << strError_(error);
+    if (context_ != nullptr)
+        return true;
+    if (const int error = ca_context_create(&context_); error != CA_SUCCESS) {
+        qCWarning(lcSound) << "cannot create a sound context:" << ca_strerror(error);
         context_ = nullptr;
         return false;
     }
@@ -56,8 +31,8 @@ bool AlarmSound::createContext() {
 
 int AlarmSound::start(const QByteArray &file) {
     // No event id: the file alone is played, never a theme's sound instead.
-    return play_(context_, AlarmSoundId, CA_PROP_MEDIA_FILENAME, file.constData(),
-                 CA_PROP_APPLICATION_NAME, "pomelo", nullptr);
+    return ca_context_play(context_, AlarmSoundId, CA_PROP_MEDIA_FILENAME, file.constData(),
+                           CA_PROP_APPLICATION_NAME, "pomelo", nullptr);
 }
 
 void AlarmSound::play(const QString &path) {
@@ -68,22 +43,22 @@ void AlarmSound::play(const QString &path) {
     if (!open())
         return;
     int playing = 0;
-    if (playing_(context_, AlarmSoundId, &playing) == CA_SUCCESS && playing != 0)
+    if (ca_context_playing(context_, AlarmSoundId, &playing) == CA_SUCCESS && playing != 0)
         return;
     const QByteArray file = QFile::encodeName(path);
     int error = start(file);
     // A context stays broken once its sound server went away (restarted, say);
     // a new one connects afresh.
     if (error == CA_ERROR_STATE || error == CA_ERROR_DISCONNECTED) {
-        qCInfo(lcSound) << "the sound context broke:" << strError_(error) << "- opening anew";
-        destroy_(context_);
+        qCInfo(lcSound) << "the sound context broke:" << ca_strerror(error) << "- opening anew";
+        ca_context_destroy(context_);
         context_ = nullptr;
-        if (!createContext())
+        if (!open())
             return;
         error = start(file);
     }
     if (error != CA_SUCCESS)
-        qCWarning(lcSound) << "cannot play" << path << strError_(error);
+        qCWarning(lcSound) << "cannot play" << path << ca_strerror(error);
 }
 
 } // namespace pomelo

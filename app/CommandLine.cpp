@@ -5,19 +5,28 @@
 namespace pomelo {
 namespace {
 
-struct OptionCommand {
-    const char *name;
-    Command::Kind kind;
-};
-
-constexpr OptionCommand OptionCommands[] = {
-    {"clock", Command::Kind::Clock}, {"stopwatch", Command::Kind::Stopwatch},
-    {"start", Command::Kind::Start}, {"clear", Command::Kind::Clear},
-    {"quit", Command::Kind::Quit},   {"status", Command::Kind::Status},
-};
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 Invocation BadUsage(const QString &complaint) {
     return {Invocation::Outcome::BadUsage, std::nullopt, QStringLiteral("pomelo: ") + complaint};
+}
+
+// How --help and the usage line name a command.
+QString Synopsis(const CommandEntry &entry) {
+    return entry.option.empty() ? QStringLiteral("DURATION")
+                                : QStringLiteral("--") + Latin1(entry.option);
+}
+
+// "  NAME           what it does", continued lines under the text.
+QString HelpItem(const QString &name, std::string_view help) {
+    constexpr int NameWidth = 15;
+    const QString indent(2 + NameWidth, QLatin1Char(' '));
+    QString text = Latin1(help);
+    text.replace(QLatin1Char('\n'), QLatin1Char('\n') + indent);
+    return QStringLiteral("  ") + name.leftJustified(NameWidth - 1) + QLatin1Char(' ') + text +
+           QLatin1Char('\n');
 }
 
 } // namespace
@@ -30,9 +39,10 @@ Invocation ParseCommandLine(const QStringList &arguments) {
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
     parser.addOption(help);
     parser.addOption(version);
-    for (const OptionCommand &option : OptionCommands)
-        parser.addOption(QCommandLineOption(QString::fromLatin1(option.name)));
-
+    for (const CommandEntry &entry : Commands()) {
+        if (!entry.option.empty())
+            parser.addOption(QCommandLineOption(Latin1(entry.option)));
+    }
     if (!parser.parse(arguments))
         return BadUsage(parser.errorText() + QStringLiteral(" See pomelo --help."));
     if (parser.isSet(help))
@@ -42,10 +52,10 @@ Invocation ParseCommandLine(const QStringList &arguments) {
 
     QStringList given;
     Command command;
-    for (const OptionCommand &option : OptionCommands) {
-        if (parser.isSet(QString::fromLatin1(option.name))) {
-            given << QStringLiteral("--") + QString::fromLatin1(option.name);
-            command.kind = option.kind;
+    for (const CommandEntry &entry : Commands()) {
+        if (!entry.option.empty() && parser.isSet(Latin1(entry.option))) {
+            given << Synopsis(entry);
+            command.kind = entry.kind;
         }
     }
     for (const QString &argument : parser.positionalArguments()) {
@@ -66,28 +76,27 @@ Invocation ParseCommandLine(const QStringList &arguments) {
 }
 
 QString UsageText() {
-    return QStringLiteral(
-        "Usage: pomelo [DURATION | --clock | --stopwatch | --start | --clear | --quit | "
-        "--status]\n"
-        "\n"
-        "A kitchen timer on the desktop. Without a command it starts the gadget. A\n"
-        "command goes to the copy that runs; when none runs, the gadget starts and\n"
-        "carries it out (but for --status and --quit).\n"
-        "\n"
-        "  DURATION       count down that long, starting at once: 5:00, 5m, 90s, 1m30s\n"
-        "                 (0:01 to 99:59)\n"
-        "  --clock        show the clock\n"
-        "  --stopwatch    show the stopwatch, stopped at 00 00\n"
-        "  --start        what the START key does: start, pause, resume; in the clock,\n"
-        "                 switch between the 24-hour and the 12-hour display\n"
-        "  --clear        what the CLR key does\n"
-        "  --quit         what the OFF key does: save the settings and end\n"
-        "  --status       print the mode, running or stopped, and what the LCD shows\n"
-        "  -h, --help     print this help\n"
-        "  -v, --version  print the version\n"
-        "\n"
-        "Exit status: 0 done; 1 the running copy could not be reached, or none runs\n"
-        "(--status, --quit); 2 bad usage.\n");
+    QStringList synopses;
+    QString items;
+    for (const CommandEntry &entry : Commands()) {
+        synopses << Synopsis(entry);
+        items += HelpItem(Synopsis(entry), entry.help);
+    }
+    return QStringLiteral("Usage: pomelo [%1]\n"
+                          "\n"
+                          "A kitchen timer on the desktop. Without a command it starts the "
+                          "gadget. A\n"
+                          "command goes to the copy that runs; when none runs, the gadget starts "
+                          "and\n"
+                          "carries it out (but for --status and --quit).\n"
+                          "\n")
+               .arg(synopses.join(QStringLiteral(" | "))) +
+           items + HelpItem(QStringLiteral("-h, --help"), "print this help") +
+           HelpItem(QStringLiteral("-v, --version"), "print the version") +
+           QStringLiteral("\n"
+                          "Exit status: 0 done; 1 the running copy could not be reached, or none "
+                          "runs\n"
+                          "(--status, --quit); 2 bad usage.\n");
 }
 
 } // namespace pomelo

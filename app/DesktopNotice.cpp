@@ -62,7 +62,7 @@ void DesktopNotice::answered(QDBusPendingCallWatcher *watcher) {
     pending_ = nullptr;
     const QDBusPendingReply<quint32> reply = *watcher;
     if (reply.isError()) {
-        qCInfo(lcRemote) << "no alarm notice:" << reply.error().message();
+        qCInfo(lcNotice) << "no alarm notice:" << reply.error().message();
         return;
     }
     id_ = reply.value();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/PictureLayout.h"
+#include "state/PictureLayout.h"
 
 #include <QRect>
 #include <cmath>
@@ -22,8 +22,8 @@ inline int TwipsToPixels(double twips) {
 }
 
 inline QRect TwipsToPixels(const TwipsRect &rect) {
-    return {rect.left / TwipsPerPixel, rect.top / TwipsPerPixel, rect.width / TwipsPerPixel,
-            rect.height / TwipsPerPixel};
+    return {TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
+            TwipsToPixels(rect.height)};
 }
 
 } // namespace pomelo

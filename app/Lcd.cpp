@@ -82,27 +82,35 @@ PictureBox &Lcd::box(PictureArray array, int index) {
     return pictures_.at(At(array, index));
 }
 
-void Lcd::placePicture(PictureArray array, int index, const QPoint &topLeft) {
-    PictureBox &picture = box(array, index);
-    if (picture.geometry().topLeft() == topLeft)
-        return;
-    changed_ |= picture.geometry();
-    picture.move(topLeft);
-    changed_ |= picture.geometry();
-}
-
-bool Lcd::setPictureVisible(PictureArray array, int index, bool visible) {
-    PictureBox &picture = box(array, index);
-    if (picture.isHidden() == !visible)
+bool Lcd::show(const LcdPictures &lcd) {
+    for (const PictureArray array : {PictureArray::Picture1, PictureArray::Picture2,
+                                     PictureArray::Picture3, PictureArray::Picture4,
+                                     PictureArray::Picture5}) {
+        for (int index = 0; index < PicturesPerArray; ++index)
+            follow(box(array, index), lcd[array][index]);
+    }
+    if (changed_.isEmpty())
         return false;
-    picture.setHidden(!visible);
-    changed_ |= picture.geometry();
+    showChanges();
     return true;
 }
 
+void Lcd::follow(PictureBox &box, const Picture &picture) {
+    const QPoint topLeft(TwipsToPixels(picture.Left), TwipsToPixels(picture.Top));
+    if (box.geometry().topLeft() != topLeft) {
+        if (!box.isHidden())
+            changed_ |= box.geometry();
+        box.move(topLeft);
+        if (picture.Visible)
+            changed_ |= box.geometry();
+    }
+    if (box.isHidden() == picture.Visible) {
+        box.setHidden(!picture.Visible);
+        changed_ |= box.geometry();
+    }
+}
+
 void Lcd::showChanges() {
-    if (changed_.isEmpty())
-        return;
     const QRect changed = std::exchange(changed_, QRect());
     if (!image_.isFor(devicePixelRatioF())) {
         update(changed.translated(-pos()));

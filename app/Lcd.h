@@ -2,7 +2,7 @@
 
 #include "app/LcdImage.h"
 #include "app/PictureBox.h"
-#include "state/PictureArray.h"
+#include "state/LcdPictures.h"
 
 #include <QRect>
 #include <QString>
@@ -24,13 +24,11 @@ public:
     using Reading = std::function<QString()>;
     Lcd(FacePicture &face, Reading reading, QWidget *parent);
 
+    // A picture as drawn, in window pixels.
     const PictureBox &picture(PictureArray array, int index) const;
-    // Places are in window pixels, like the pictures' geometry.
-    void placePicture(PictureArray array, int index, const QPoint &topLeft);
-    // Returns whether the picture was shown or hidden by this call.
-    bool setPictureVisible(PictureArray array, int index, bool visible);
-    // Puts the changes made since the last call on the screen now.
-    void showChanges();
+    // Brings the pictures in line with `lcd` and puts the boxes that changed
+    // on the screen at once; returns whether any did.
+    bool show(const LcdPictures &lcd);
 
     QString reading() const { return reading_(); }
     // Tells a screen reader, if one listens, that the reading changed.
@@ -42,6 +40,10 @@ protected:
 
 private:
     PictureBox &box(PictureArray array, int index);
+    void follow(PictureBox &box, const Picture &picture);
+    // The changed boxes: copied straight to the screen where the window can
+    // take them, else repainted through update().
+    void showChanges();
     // Copies the changed pixels to the window's backing store and flushes
     // them; false when that cannot be done here.
     bool putOnScreen(const QRect &changed);

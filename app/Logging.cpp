@@ -4,5 +4,6 @@ Q_LOGGING_CATEGORY(lcSettings, "pomelo.settings")
 Q_LOGGING_CATEGORY(lcWindow, "pomelo.window")
 Q_LOGGING_CATEGORY(lcSound, "pomelo.sound")
 Q_LOGGING_CATEGORY(lcRemote, "pomelo.remote")
+Q_LOGGING_CATEGORY(lcNotice, "pomelo.notice")
 // Off unless asked for: QT_LOGGING_RULES="pomelo.display.debug=true"
 Q_LOGGING_CATEGORY(lcDisplay, "pomelo.display", QtWarningMsg)

@@ -1,21 +1,16 @@
 #include "app/RemoteControl.h"
 
-#include "app/Form1.h"
 #include "app/Logging.h"
+#include "gadget/Gadget.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDeadlineTimer>
 #include <QThread>
 #include <cstdio>
-#include <string_view>
 
 namespace pomelo {
 namespace {
-
-static_assert(std::string_view(POMELO_APP_ID) == "io.github.pomelo_timer.Pomelo",
-              "the interface in Q_CLASSINFO is named after the application id");
 
 // A copy that holds the single-instance lock may still be starting up; it
 // takes its name on the bus within this time.
@@ -23,24 +18,21 @@ constexpr int StartUpGraceMs = 3000;
 constexpr int RetryPauseMs = 50;
 constexpr int CallTimeoutMs = 5000;
 
-QString MethodName(Command::Kind kind) {
-    switch (kind) {
-    case Command::Kind::Countdown:
-        return QStringLiteral("Countdown");
-    case Command::Kind::Clock:
-        return QStringLiteral("Clock");
-    case Command::Kind::Stopwatch:
-        return QStringLiteral("Stopwatch");
-    case Command::Kind::Start:
-        return QStringLiteral("Start");
-    case Command::Kind::Clear:
-        return QStringLiteral("Clear");
-    case Command::Kind::Quit:
-        return QStringLiteral("Quit");
-    case Command::Kind::Status:
-        break;
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const CommandEntry *EntryForMethod(const QString &method) {
+    for (const CommandEntry &entry : Commands()) {
+        if (method == Latin1(entry.method))
+            return &entry;
     }
-    return QStringLiteral("Status");
+    return nullptr;
+}
+
+// The arguments a method takes: Countdown the duration, the others none.
+QString Signature(Command::Kind kind) {
+    return kind == Command::Kind::Countdown ? QStringLiteral("s") : QString();
 }
 
 bool NameNotTakenYet(const QDBusMessage &reply) {
@@ -55,9 +47,9 @@ void PrintLine(std::FILE *stream, const QString &line) {
 
 } // namespace
 
-RemoteControl::RemoteControl(Form1 &form, QObject *parent)
-    : QObject(parent)
-    , form_(form) {}
+RemoteControl::RemoteControl(Gadget &gadget, QObject *parent)
+    : QDBusVirtualObject(parent)
+    , gadget_(gadget) {}
 
 bool RemoteControl::registerOnSessionBus() {
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -66,8 +58,7 @@ bool RemoteControl::registerOnSessionBus() {
                          << bus.lastError().message();
         return false;
     }
-    if (!bus.registerObject(QString::fromLatin1(RemotePath), this,
-                            QDBusConnection::ExportScriptableSlots) ||
+    if (!bus.registerVirtualObject(QString::fromLatin1(RemotePath), this) ||
         !bus.registerService(QString::fromLatin1(RemoteService))) {
         qCWarning(lcRemote) << "cannot take the name" << RemoteService
                             << "on the session bus:" << bus.lastError().message();
@@ -76,38 +67,50 @@ bool RemoteControl::registerOnSessionBus() {
     return true;
 }
 
-void RemoteControl::Countdown(const QString &duration) {
-    const auto parsed = ParseDuration(duration.toStdString());
-    if (!parsed) {
-        sendErrorReply(QDBusError::InvalidArgs,
-                       QStringLiteral("'%1' is no duration from 0:01 to 99:59").arg(duration));
-        return;
+QString RemoteControl::introspect(const QString &) const {
+    QString xml = QStringLiteral("<interface name=\"%1\">\n").arg(QLatin1String(RemoteInterface));
+    for (const CommandEntry &entry : Commands()) {
+        xml += QStringLiteral("  <method name=\"%1\">\n").arg(Latin1(entry.method));
+        if (entry.kind == Command::Kind::Countdown)
+            xml += QStringLiteral("    <arg name=\"duration\" type=\"s\" direction=\"in\"/>\n");
+        if (entry.kind == Command::Kind::Status)
+            xml += QStringLiteral("    <arg type=\"s\" direction=\"out\"/>\n");
+        xml += QStringLiteral("  </method>\n");
     }
-    form_.carryOut({Command::Kind::Countdown, *parsed});
+    return xml + QStringLiteral("</interface>\n");
 }
 
-void RemoteControl::Clock() {
-    form_.carryOut({Command::Kind::Clock, {}});
+bool RemoteControl::handleMessage(const QDBusMessage &message,
+                                  const QDBusConnection &connection) {
+    if (message.type() != QDBusMessage::MethodCallMessage ||
+        (!message.interface().isEmpty() && message.interface() != QLatin1String(RemoteInterface)))
+        return false;
+    const CommandEntry *entry = EntryForMethod(message.member());
+    if (entry == nullptr)
+        return false;
+    connection.send(answer(*entry, message));
+    return true;
 }
 
-void RemoteControl::Stopwatch() {
-    form_.carryOut({Command::Kind::Stopwatch, {}});
-}
-
-void RemoteControl::Start() {
-    form_.carryOut({Command::Kind::Start, {}});
-}
-
-void RemoteControl::Clear() {
-    form_.carryOut({Command::Kind::Clear, {}});
-}
-
-void RemoteControl::Quit() {
-    form_.carryOut({Command::Kind::Quit, {}});
-}
-
-QString RemoteControl::Status() {
-    return QString::fromStdString(form_.statusLine());
+QDBusMessage RemoteControl::answer(const CommandEntry &entry, const QDBusMessage &message) {
+    if (message.signature() != Signature(entry.kind))
+        return message.createErrorReply(
+            QDBusError::InvalidArgs,
+            QStringLiteral("%1 takes (%2)").arg(Latin1(entry.method), Signature(entry.kind)));
+    Command command{entry.kind, {}};
+    if (entry.kind == Command::Kind::Countdown) {
+        const QString duration = message.arguments().value(0).toString();
+        const auto parsed = ParseDuration(duration.toStdString());
+        if (!parsed)
+            return message.createErrorReply(
+                QDBusError::InvalidArgs,
+                QStringLiteral("'%1' is no duration from 0:01 to 99:59").arg(duration));
+        command.duration = *parsed;
+    }
+    if (entry.kind == Command::Kind::Status)
+        return message.createReply(QString::fromStdString(gadget_.status()));
+    gadget_.carryOut(command);
+    return message.createReply();
 }
 
 int SendToRunningCopy(const Command &command) {
@@ -120,7 +123,7 @@ int SendToRunningCopy(const Command &command) {
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
         QString::fromLatin1(RemoteService), QString::fromLatin1(RemotePath),
-        QString::fromLatin1(RemoteInterface), MethodName(command.kind));
+        QString::fromLatin1(RemoteInterface), Latin1(EntryOf(command.kind).method));
     if (command.kind == Command::Kind::Countdown)
         call << QStringLiteral("%1:%2")
                     .arg(command.duration.minutes)

@@ -2,43 +2,36 @@
 
 #include "remote/Command.h"
 
-#include <QDBusContext>
-#include <QObject>
-#include <QString>
+#include <QDBusVirtualObject>
 
 namespace pomelo {
 
-class Form1;
+class Gadget;
 
 // Where the running gadget answers on the session bus.
 inline constexpr const char *RemoteService = POMELO_APP_ID;
 inline constexpr const char *RemotePath = "/io/github/pomelo_timer/Pomelo";
-inline constexpr const char *RemoteInterface = "io.github.pomelo_timer.Pomelo";
+inline constexpr const char *RemoteInterface = POMELO_APP_ID;
 
 // The gadget's interface on the session bus: one method per command of the
-// command line, each carried out as its key presses in the window.
-class RemoteControl : public QObject, protected QDBusContext {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "io.github.pomelo_timer.Pomelo")
+// command table, each carried out by the gadget as its key presses;
+// Countdown takes the duration as text, Status answers the status line.
+class RemoteControl : public QDBusVirtualObject {
 public:
-    explicit RemoteControl(Form1 &form, QObject *parent = nullptr);
+    explicit RemoteControl(Gadget &gadget, QObject *parent = nullptr);
 
     // Exports the interface and takes the service name; false (and the
     // gadget runs on, not reachable from outside) without a bus or when the
     // name is taken.
     bool registerOnSessionBus();
 
-public slots:
-    Q_SCRIPTABLE void Countdown(const QString &duration);
-    Q_SCRIPTABLE void Clock();
-    Q_SCRIPTABLE void Stopwatch();
-    Q_SCRIPTABLE void Start();
-    Q_SCRIPTABLE void Clear();
-    Q_SCRIPTABLE void Quit();
-    Q_SCRIPTABLE QString Status();
+    QString introspect(const QString &path) const override;
+    bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override;
 
 private:
-    Form1 &form_;
+    QDBusMessage answer(const CommandEntry &entry, const QDBusMessage &message);
+
+    Gadget &gadget_;
 };
 
 // Hands a command to the running copy over the session bus and prints what

@@ -13,7 +13,6 @@ public:
     SettingsFile();
     explicit SettingsFile(QString path);
 
-    const QString &path() const { return path_; }
 
     // Empty when there is no file yet; nullopt when it exists but cannot be read.
     std::optional<std::string> read() const;

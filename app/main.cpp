@@ -1,5 +1,5 @@
 #include "app/CommandLine.h"
-#include "app/Form1.h"
+#include "app/GadgetWindow.h"
 #include "app/RemoteControl.h"
 #include "app/SingleInstance.h"
 
@@ -88,11 +88,11 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(POMELO_APP_ID));
     EndIdlePoolThreadsAtOnce();
-    pomelo::Form1 form;
-    pomelo::RemoteControl remote(form);
+    pomelo::GadgetWindow window;
+    pomelo::RemoteControl remote(window.gadget());
     remote.registerOnSessionBus();
     if (command)
-        form.carryOut(*command);
-    form.show();
+        window.gadget().carryOut(*command);
+    window.form().show();
     return QApplication::exec();
 }

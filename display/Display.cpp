@@ -14,16 +14,16 @@ void SetDigitPair(int value, int &tens, int &ones) {
 
 } // namespace
 
-void RefreshDisplay(const TimerState &state, Effects &effects) {
+void RefreshDisplay(const TimerState &state, LcdPictures &lcd) {
     const std::array<int, 4> values{state.DigitMinTens, state.DigitMinOnes, state.DigitSecTens,
                                     state.DigitSecOnes};
     for (std::size_t position = 0; position < values.size(); ++position) {
         for (int digit = 0; digit < 10; ++digit)
-            effects.setPictureVisible(DigitCells[position].array, digit, values[position] == digit);
+            lcd[DigitCells[position].array][digit].Visible = values[position] == digit;
     }
 }
 
-void SetClockDisplay(TimerState &state, Effects &effects, const LocalTime &now, ClockColon colon) {
+void SetClockDisplay(TimerState &state, LcdPictures &lcd, const LocalTime &now, ClockColon colon) {
     const bool twelveHour = state.Hour12Flag != 0;
     // Noon and the hour after midnight keep their number (12 and 0), but the
     // hour after noon is afternoon all the same: 12:40 reads 12 40 with P.
@@ -38,13 +38,13 @@ void SetClockDisplay(TimerState &state, Effects &effects, const LocalTime &now, 
     const Show a = twelveHour && !afternoon ? Show::Shown : Show::Hidden;
     const Show p = twelveHour && afternoon ? Show::Shown : Show::Hidden;
     const Show colonState = colon == ClockColon::Show ? Show::Shown : Show::Keep;
-    SetIndicators(effects, {colonState, Show::Hidden, Show::Hidden, Show::Hidden, Show::Hidden,
+    SetIndicators(lcd, {colonState, Show::Hidden, Show::Hidden, Show::Hidden, Show::Hidden,
                             Show::Hidden, Show::Hidden, a, p, Show::Hidden});
 }
 
-void ShowClockTime(TimerState &state, Effects &effects) {
-    SetClockDisplay(state, effects, effects.localTime(), ClockColon::Show);
-    RefreshDisplay(state, effects);
+void ShowClockTime(TimerState &state, LcdPictures &lcd, const Effects &effects) {
+    SetClockDisplay(state, lcd, effects.localTime(), ClockColon::Show);
+    RefreshDisplay(state, lcd);
 }
 
 void SetDigitsToMinutesSeconds(TimerState &state) {

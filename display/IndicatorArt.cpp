@@ -1,6 +1,6 @@
 #include "display/IndicatorArt.h"
 
-#include "display/PictureLayout.h"
+#include "state/PictureLayout.h"
 
 #include <array>
 #include <cstddef>

@@ -2,16 +2,15 @@
 
 namespace pomelo {
 
-void SetIndicators(Effects &effects, const IndicatorRow &row) {
+void SetIndicators(LcdPictures &lcd, const IndicatorRow &row) {
     for (int index = 0; index < IndicatorCount; ++index) {
         if (row[index] != Show::Keep)
-            effects.setPictureVisible(PictureArray::Picture5, index, row[index] == Show::Shown);
+            lcd.Picture5[index].Visible = row[index] == Show::Shown;
     }
 }
 
-void InvertIndicator(Effects &effects, int index) {
-    const bool shown = effects.isPictureVisible(PictureArray::Picture5, index);
-    effects.setPictureVisible(PictureArray::Picture5, index, !shown);
+void InvertIndicator(LcdPictures &lcd, int index) {
+    lcd.Picture5[index].Visible = !lcd.Picture5[index].Visible;
 }
 
 } // namespace pomelo

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "display/PictureLayout.h"
-#include "state/Effects.h"
+#include "state/PictureLayout.h"
+#include "state/LcdPictures.h"
 
 #include <array>
 
@@ -13,10 +13,10 @@ enum class Show { Keep, Hidden, Shown };
 using IndicatorRow = std::array<Show, IndicatorCount>;
 
 // Writes a row of indicator states in ascending index, skipping Keep.
-void SetIndicators(Effects &effects, const IndicatorRow &row);
+void SetIndicators(LcdPictures &lcd, const IndicatorRow &row);
 
 // Hides indicator `index` if it is shown and shows it if it is hidden.
-void InvertIndicator(Effects &effects, int index);
+void InvertIndicator(LcdPictures &lcd, int index);
 
 // The rows the counting modes show: minutes and seconds with M and S and the
 // mode's icon, or hours and minutes with H and M.

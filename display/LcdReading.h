@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/Effects.h"
+#include "state/LcdPictures.h"
 
 #include <string>
 
@@ -14,12 +14,12 @@ struct LcdContents {
     std::string left;
     std::string right;
 };
-LcdContents ReadLcd(const Effects &effects);
+LcdContents ReadLcd(const LcdPictures &lcd);
 
 // What the LCD shows, as text for screen readers: "12:34" for minutes and
 // seconds, "01 05" for the stopwatch's hours and minutes, "21:07" or
 // "9:07 PM" for the clock; empty while nothing is shown. The clock's
 // blinking colon does not change it.
-std::string LcdReading(const Effects &effects);
+std::string LcdReading(const LcdPictures &lcd);
 
 } // namespace pomelo

@@ -1,12 +1,11 @@
 #include "form/FormEvents.h"
 
-#include "display/PictureLayout.h"
 #include "settings/Settings.h"
 #include "state/AlarmNotice.h"
 
 namespace pomelo {
 
-void Form_Load(TimerState &state, Effects &effects) {
+void Form_Load(TimerState &state, LcdPictures &lcd, Effects &effects) {
     state.IniSection = SettingsSection;
     LoadSettings(state, effects);
 
@@ -23,12 +22,14 @@ void Form_Load(TimerState &state, Effects &effects) {
 
     for (int index = 0; index < 10; ++index) {
         for (const DigitCell &cell : DigitCells) {
-            effects.placePicture(cell.array, index, cell.leftTwips, cell.topTwips);
-            effects.setPictureVisible(cell.array, index, false);
+            Picture &picture = lcd[cell.array][index];
+            picture.Top = cell.topTwips;
+            picture.Left = cell.leftTwips;
+            picture.Visible = false;
         }
     }
     for (int index = 0; index < IndicatorCount; ++index)
-        effects.setPictureVisible(PictureArray::Picture5, index, false);
+        lcd.Picture5[index].Visible = false;
 }
 
 void Form_MouseDown(Effects &effects, int button) {
@@ -44,9 +45,10 @@ void RememberHomeAndSaveSettings(TimerState &state, Effects &effects) {
     SaveSettings(state, effects);
 }
 
-void Image11_Click(TimerState &state, Effects &effects) {
+void Image11_Click(TimerState &state, LcdPictures &, Effects &effects) {
     WithdrawAlarmNotice(state, effects);
     RememberHomeAndSaveSettings(state, effects);
+    state.Ended = true;
     effects.endProgram();
 }
 

@@ -9,7 +9,7 @@ namespace pomelo {
 namespace {
 
 void ClearCount(TimerState &state) {
-    state.RunFlag = 0;
+    state.RunFlag = Stopped;
     state.StopwatchHours = 0;
     state.Minutes = 0;
     state.Seconds = 0;
@@ -22,34 +22,34 @@ constexpr IndicatorRow ClearedIndicators{Show::Hidden, Show::Hidden, Show::Hidde
 
 } // namespace
 
-void Image12_Click(TimerState &state, Effects &effects) {
+void Image12_Click(TimerState &state, LcdPictures &lcd, Effects &effects) {
     WithdrawAlarmNotice(state, effects);
     ClearCount(state);
     state.OpMode += 1;
-    if (state.OpMode > 2)
-        state.OpMode = 0;
+    if (state.OpMode > StopwatchMode)
+        state.OpMode = CountdownMode;
 
-    if (state.OpMode == 0 || state.OpMode == 2) {
+    if (state.OpMode == CountdownMode || state.OpMode == StopwatchMode) {
         SetTopmost(effects, 0);
         SetDigitsToMinutesSeconds(state);
-        SetIndicators(effects,
-                      state.OpMode == 0 ? CountdownIndicators : StopwatchMinutesIndicators);
-        RefreshDisplay(state, effects);
+        SetIndicators(lcd, state.OpMode == CountdownMode ? CountdownIndicators
+                                                         : StopwatchMinutesIndicators);
+        RefreshDisplay(state, lcd);
     } else {
         SetTopmost(effects, 1);
-        ShowClockTime(state, effects);
+        ShowClockTime(state, lcd, effects);
     }
 }
 
-void Image13_Click(TimerState &state, Effects &effects) {
+void Image13_Click(TimerState &state, LcdPictures &lcd, Effects &effects) {
     WithdrawAlarmNotice(state, effects);
-    if (state.OpMode == 1)
+    if (state.OpMode == ClockMode)
         return;
     SetTopmost(effects, 0);
     ClearCount(state);
     SetDigitsToMinutesSeconds(state);
-    SetIndicators(effects, ClearedIndicators);
-    RefreshDisplay(state, effects);
+    SetIndicators(lcd, ClearedIndicators);
+    RefreshDisplay(state, lcd);
 }
 
 } // namespace pomelo

@@ -7,9 +7,9 @@
 
 namespace pomelo {
 
-void Image14_Click(TimerState &state, Effects &effects) {
+void Image14_Click(TimerState &state, LcdPictures &lcd, Effects &effects) {
     WithdrawAlarmNotice(state, effects);
-    if (state.OpMode == 1) {
+    if (state.OpMode == ClockMode) {
         if (state.Hour12Flag == 0)
             state.Hour12Flag = 1;
         else if (state.Hour12Flag == 1)
@@ -17,20 +17,20 @@ void Image14_Click(TimerState &state, Effects &effects) {
     }
     RememberHomeAndSaveSettings(state, effects);
 
-    if (state.OpMode == 1) {
+    if (state.OpMode == ClockMode) {
         SetTopmost(effects, 1);
-        ShowClockTime(state, effects);
+        ShowClockTime(state, lcd, effects);
         return;
     }
     SetTopmost(effects, 0);
-    if (state.OpMode == 0 && state.Minutes == 0 && state.Seconds == 0)
+    if (state.OpMode == CountdownMode && state.Minutes == 0 && state.Seconds == 0)
         return;
-    if (state.OpMode == 2 && state.RunFlag == 0)
+    if (state.OpMode == StopwatchMode && state.RunFlag == Stopped)
         SetTopmost(effects, 1);
-    if (state.RunFlag == 0)
-        state.RunFlag = 1;
-    else if (state.RunFlag == 1)
-        state.RunFlag = 0;
+    if (state.RunFlag == Stopped)
+        state.RunFlag = Running;
+    else if (state.RunFlag == Running)
+        state.RunFlag = Stopped;
 }
 
 } // namespace pomelo

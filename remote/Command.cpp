@@ -1,68 +1,79 @@
 #include "remote/Command.h"
 
-#include "form/FormEvents.h"
-#include "keypad/DigitKeys.h"
-#include "keypad/ModeKeys.h"
-#include "keypad/StartKey.h"
-#include "state/Handler.h"
-
-#include <array>
+#include "keypad/KeyLayout.h"
 
 namespace pomelo {
 namespace {
 
-constexpr int CountdownMode = 0;
-constexpr int ClockMode = 1;
-constexpr int StopwatchMode = 2;
-
-// The digit keys by the digit they key in.
-constexpr std::array<Handler, 10> DigitKey{Image10_Click, Image1_Click, Image2_Click, Image3_Click,
-                                           Image4_Click,  Image5_Click, Image6_Click, Image7_Click,
-                                           Image8_Click,  Image9_Click};
-
-void PressModeUntil(int mode, TimerState &state, Effects &effects) {
-    // MOD steps through the three modes, so two presses reach any of them.
-    for (int presses = 0; state.OpMode != mode && presses < 3; ++presses)
-        Image12_Click(state, effects);
+void Press(Key key, TimerState &state, LcdPictures &lcd, Effects &effects) {
+    KeyOf(key).click(state, lcd, effects);
 }
 
-void CountDown(const Duration &duration, TimerState &state, Effects &effects) {
-    PressModeUntil(CountdownMode, state, effects);
-    Image13_Click(state, effects);
+void PressModeUntil(int mode, TimerState &state, LcdPictures &lcd, Effects &effects) {
+    // MOD steps through the three modes, so two presses reach any of them.
+    for (int presses = 0; state.OpMode != mode && presses < 3; ++presses)
+        Press(Key::Mod, state, lcd, effects);
+}
+
+// MOD until the countdown, CLR, the four digits, START.
+void CountDown(const Duration &duration, TimerState &state, LcdPictures &lcd, Effects &effects) {
+    PressModeUntil(CountdownMode, state, lcd, effects);
+    Press(Key::Clear, state, lcd, effects);
     for (const int digit : {duration.minutes / 10, duration.minutes % 10, duration.seconds / 10,
                             duration.seconds % 10})
-        DigitKey.at(static_cast<std::size_t>(digit))(state, effects);
-    Image14_Click(state, effects);
+        Press(DigitKey(digit), state, lcd, effects);
+    Press(Key::Start, state, lcd, effects);
+}
+
+// MOD until the clock; none when it shows.
+void ShowClock(const Duration &, TimerState &state, LcdPictures &lcd, Effects &effects) {
+    PressModeUntil(ClockMode, state, lcd, effects);
+}
+
+// MOD until the stopwatch, or CLR when it shows.
+void ShowStopwatch(const Duration &, TimerState &state, LcdPictures &lcd, Effects &effects) {
+    if (state.OpMode == StopwatchMode)
+        Press(Key::Clear, state, lcd, effects);
+    else
+        PressModeUntil(StopwatchMode, state, lcd, effects);
+}
+
+template <Key key>
+void PressOne(const Duration &, TimerState &state, LcdPictures &lcd, Effects &effects) {
+    Press(key, state, lcd, effects);
 }
 
 } // namespace
 
-void CarryOut(const Command &command, TimerState &state, Effects &effects) {
-    switch (command.kind) {
-    case Command::Kind::Countdown:
-        CountDown(command.duration, state, effects);
-        break;
-    case Command::Kind::Clock:
-        PressModeUntil(ClockMode, state, effects);
-        break;
-    case Command::Kind::Stopwatch:
-        if (state.OpMode == StopwatchMode)
-            Image13_Click(state, effects);
-        else
-            PressModeUntil(StopwatchMode, state, effects);
-        break;
-    case Command::Kind::Start:
-        Image14_Click(state, effects);
-        break;
-    case Command::Kind::Clear:
-        Image13_Click(state, effects);
-        break;
-    case Command::Kind::Quit:
-        Image11_Click(state, effects);
-        break;
-    case Command::Kind::Status:
-        break;
-    }
+const std::array<CommandEntry, CommandCount> &Commands() {
+    using Kind = Command::Kind;
+    static const std::array<CommandEntry, CommandCount> commands{{
+        {Kind::Countdown, "", "Countdown",
+         "count down that long, starting at once: 5:00, 5m, 90s, 1m30s\n(0:01 to 99:59)",
+         CountDown},
+        {Kind::Clock, "clock", "Clock", "show the clock", ShowClock},
+        {Kind::Stopwatch, "stopwatch", "Stopwatch", "show the stopwatch, stopped at 00 00",
+         ShowStopwatch},
+        {Kind::Start, "start", "Start",
+         "what the START key does: start, pause, resume; in the clock,\nswitch between the "
+         "24-hour and the 12-hour display",
+         PressOne<Key::Start>},
+        {Kind::Clear, "clear", "Clear", "what the CLR key does", PressOne<Key::Clear>},
+        {Kind::Quit, "quit", "Quit", "what the OFF key does: save the settings and end",
+         PressOne<Key::Off>},
+        {Kind::Status, "status", "Status",
+         "print the mode, running or stopped, and what the LCD shows", nullptr},
+    }};
+    return commands;
+}
+
+const CommandEntry &EntryOf(Command::Kind kind) {
+    return Commands().at(static_cast<std::size_t>(kind));
+}
+
+void CarryOut(const Command &command, TimerState &state, LcdPictures &lcd, Effects &effects) {
+    if (const auto press = EntryOf(command.kind).pressKeys)
+        press(command.duration, state, lcd, effects);
 }
 
 } // namespace pomelo

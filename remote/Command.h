@@ -2,7 +2,11 @@
 
 #include "remote/Duration.h"
 #include "state/Effects.h"
+#include "state/LcdPictures.h"
 #include "state/TimerState.h"
+
+#include <array>
+#include <string_view>
 
 namespace pomelo {
 
@@ -13,13 +17,24 @@ struct Command {
     Duration duration; // of a countdown
 };
 
-// Carries a command out as the key presses that do the same thing, through
-// the keys' own handlers:
-//   Countdown  MOD until the countdown, CLR, the four digits, START
-//   Clock      MOD until the clock (none when it shows)
-//   Stopwatch  MOD until the stopwatch, or CLR when it shows
-//   Start, Clear, Quit  START, CLR, OFF
-// Status presses nothing.
-void CarryOut(const Command &command, TimerState &state, Effects &effects);
+// A command as the command line, the session bus and --help know it.
+struct CommandEntry {
+    Command::Kind kind;
+    // The command line's option without its dashes; empty for the countdown,
+    // which is given as a duration alone.
+    std::string_view option;
+    std::string_view method; // on the session bus
+    std::string_view help;   // what --help says it does
+    // The key presses it amounts to, through the keys' own handlers; none
+    // for the status, which only reads.
+    void (*pressKeys)(const Duration &, TimerState &, LcdPictures &, Effects &);
+};
+
+inline constexpr std::size_t CommandCount = 7;
+const std::array<CommandEntry, CommandCount> &Commands();
+const CommandEntry &EntryOf(Command::Kind kind);
+
+// Carries a command out as the key presses that do the same thing.
+void CarryOut(const Command &command, TimerState &state, LcdPictures &lcd, Effects &effects);
 
 } // namespace pomelo

@@ -4,26 +4,35 @@
 
 namespace pomelo {
 
-std::string StatusLine(const TimerState &state, const Effects &effects) {
+std::string StatusLine(const TimerState &state, const LcdPictures &lcd) {
     std::string line;
-    if (state.OpMode == 1)
+    if (state.OpMode == ClockMode) {
         line = "clock";
-    else
-        line = std::string(state.OpMode == 2 ? "stopwatch" : "countdown") +
-               (state.RunFlag == 1 ? " running" : " stopped");
+    } else {
+        line = state.OpMode == StopwatchMode ? "stopwatch" : "countdown";
+        line += state.RunFlag == Running ? " running" : " stopped";
+    }
 
-    const LcdContents lcd = ReadLcd(effects);
-    switch (lcd.reads) {
+    const LcdContents shown = ReadLcd(lcd);
+    switch (shown.reads) {
     case LcdContents::Reads::Nothing:
         break;
     case LcdContents::Reads::MinutesSeconds:
-        line += " " + lcd.left + " " + lcd.right;
+        line += ' ';
+        line += shown.left;
+        line += ' ';
+        line += shown.right;
         break;
     case LcdContents::Reads::HoursMinutes:
-        line += " " + lcd.left + "h" + lcd.right + "m";
+        line += ' ';
+        line += shown.left;
+        line += 'h';
+        line += shown.right;
+        line += 'm';
         break;
     case LcdContents::Reads::TimeOfDay:
-        line += " " + LcdReading(effects);
+        line += ' ';
+        line += LcdReading(lcd);
         break;
     }
     return line;

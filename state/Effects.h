@@ -1,7 +1,6 @@
 #pragma once
 
 #include "state/LocalTime.h"
-#include "state/PictureArray.h"
 
 #include <cstdint>
 #include <optional>
@@ -10,16 +9,13 @@
 
 namespace pomelo {
 
-// Everything the handlers do to the world outside the timer state. The window
-// implements it; tests fake it and record what the handlers asked for.
+// Everything the handlers do to the world outside the timer state and the
+// LCD: the window's place and stacking, time, chance, sound, the desktop's
+// notices and the settings file. The desktop shell implements it; tests fake
+// it and record what the handlers asked for.
 class Effects {
 public:
     virtual ~Effects() = default;
-
-    // The fifty LCD pictures, element 0..9 of each array, positioned in twips.
-    virtual void placePicture(PictureArray array, int index, int leftTwips, int topTwips) = 0;
-    virtual void setPictureVisible(PictureArray array, int index, bool visible) = 0;
-    virtual bool isPictureVisible(PictureArray array, int index) const = 0;
 
     // The window, positioned in twips; the top edge comes first, as stored.
     virtual float windowTop() const = 0;

@@ -5,11 +5,17 @@
 
 namespace pomelo {
 
+// The values of OpMode and RunFlag that the program itself sets; a
+// hand-edited settings file may bring others, which the handlers take as
+// they are.
+enum OpModeValue : int { CountdownMode = 0, ClockMode = 1, StopwatchMode = 2 };
+enum RunFlagValue : int { Stopped = 0, Running = 1 };
+
 // Everything the gadget remembers while it runs. Every handler reads and writes
 // this one struct in place; nothing keeps a copy of it across handler runs.
 struct TimerState {
-    int OpMode = 0;  // 0 countdown, 1 clock, 2 stopwatch
-    int RunFlag = 0; // 1 while a countdown or the stopwatch runs
+    int OpMode = CountdownMode;
+    int RunFlag = Stopped; // Running while a countdown or the stopwatch runs
     int Minutes = 0;
     int Seconds = 0;
     int StopwatchHours = 0;
@@ -42,6 +48,9 @@ struct TimerState {
     // Set by an acting tick that leaves nothing for later ticks to change (a
     // stopped count): the tick then sleeps until a key or command wakes it.
     bool TickAsleep = false;
+
+    // Set by OFF: the program ends, and no handler runs after it.
+    bool Ended = false;
 };
 
 } // namespace pomelo

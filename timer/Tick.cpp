@@ -36,19 +36,21 @@ int SecondsSinceLastActingTick(TimerState &state, const Effects &effects, const 
 
 // Only the clock and a running count change the LCD without a key.
 bool LaterTicksCanChangeTheDisplay(const TimerState &state) {
-    return state.OpMode == 1 || (state.RunFlag == 1 && (state.OpMode == 0 || state.OpMode == 2));
+    return state.OpMode == ClockMode ||
+           (state.RunFlag == Running &&
+            (state.OpMode == CountdownMode || state.OpMode == StopwatchMode));
 }
 
-void CountDown(TimerState &state, Effects &effects, int seconds) {
-    if (state.RunFlag == 1) {
+void CountDown(TimerState &state, LcdPictures &lcd, Effects &effects, int seconds) {
+    if (state.RunFlag == Running) {
         // A run flag with nothing left to count (a hand-edited settings file)
         // stops here instead of counting into negative minutes.
         if (state.Minutes <= 0 && state.Seconds <= 0)
-            state.RunFlag = 0;
-        for (; state.RunFlag == 1 && seconds > 0; --seconds) {
+            state.RunFlag = Stopped;
+        for (; state.RunFlag == Running && seconds > 0; --seconds) {
             state.Seconds -= 1;
             if (state.Minutes == 0 && state.Seconds == 0) {
-                state.RunFlag = 0;
+                state.RunFlag = Stopped;
                 StartAlarm(state, effects);
             } else if (state.Seconds < 0) {
                 state.Seconds = 59;
@@ -57,11 +59,11 @@ void CountDown(TimerState &state, Effects &effects, int seconds) {
         }
     }
     SetDigitsToMinutesSeconds(state);
-    SetIndicators(effects, CountdownIndicators);
+    SetIndicators(lcd, CountdownIndicators);
 }
 
-void CountUp(TimerState &state, Effects &effects, int seconds) {
-    if (state.RunFlag == 1) {
+void CountUp(TimerState &state, LcdPictures &lcd, int seconds) {
+    if (state.RunFlag == Running) {
         for (; seconds > 0; --seconds) {
             state.Seconds += 1;
             if (state.Seconds < 60)
@@ -76,30 +78,30 @@ void CountUp(TimerState &state, Effects &effects, int seconds) {
     }
     if (state.StopwatchHours == 0) {
         SetDigitsToMinutesSeconds(state);
-        SetIndicators(effects, StopwatchMinutesIndicators);
+        SetIndicators(lcd, StopwatchMinutesIndicators);
     } else {
         SetDigitsToHoursMinutes(state);
-        SetIndicators(effects, StopwatchHoursIndicators);
+        SetIndicators(lcd, StopwatchHoursIndicators);
     }
 }
 
 } // namespace
 
-void Timer1_Timer(TimerState &state, Effects &effects) {
+void Timer1_Timer(TimerState &state, LcdPictures &lcd, Effects &effects) {
     const LocalTime now = effects.localTime();
     if (now.second == state.LastSecond)
         return;
     const int seconds = SecondsSinceLastActingTick(state, effects, now);
 
-    if (state.OpMode == 1)
-        InvertIndicator(effects, Colon);
-    if (state.OpMode == 0)
-        CountDown(state, effects, seconds);
-    if (state.OpMode == 1)
-        SetClockDisplay(state, effects, now, ClockColon::Keep);
-    if (state.OpMode == 2)
-        CountUp(state, effects, seconds);
-    RefreshDisplay(state, effects);
+    if (state.OpMode == ClockMode)
+        InvertIndicator(lcd, Colon);
+    if (state.OpMode == CountdownMode)
+        CountDown(state, lcd, effects, seconds);
+    if (state.OpMode == ClockMode)
+        SetClockDisplay(state, lcd, now, ClockColon::Keep);
+    if (state.OpMode == StopwatchMode)
+        CountUp(state, lcd, seconds);
+    RefreshDisplay(state, lcd);
     state.TickAsleep = !LaterTicksCanChangeTheDisplay(state);
 }
 

@@ -3,7 +3,7 @@
 // real-X tests' LCD reader tells a shown indicator by its picture.
 
 #include "display/IndicatorArt.h"
-#include "display/PictureLayout.h"
+#include "state/PictureLayout.h"
 
 #include <iostream>
 

@@ -4,8 +4,7 @@
 // transparent.
 
 #include "app/ClickArea.h"
-#include "app/Form1.h"
-#include "app/SettingsFile.h"
+#include "app/GadgetWindow.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -23,9 +22,6 @@ namespace {
 constexpr int FirstTickTimeoutMs = 3000;
 constexpr int PollMs = 20;
 
-// The key areas of the digits, by control number (Image3 is "3", Image10 "0").
-constexpr int KeyThree = 3;
-constexpr int KeyZero = 10;
 
 void RunEventsFor(int milliseconds) {
     QEventLoop loop;
@@ -50,16 +46,19 @@ int main(int argc, char *argv[]) {
         std::fprintf(stderr, "%s: no temporary folder\n", argv[0]);
         return 1;
     }
-    pomelo::Form1 form(pomelo::SettingsFile(configDir.filePath(QStringLiteral("pomelo.ini"))));
+    pomelo::GadgetWindow window(
+        pomelo::SettingsFile(configDir.filePath(QStringLiteral("pomelo.ini"))));
+    pomelo::Form1 &form = window.form();
     form.show();
-    for (int waited = 0; !form.state().HasActed; waited += PollMs) {
+    for (int waited = 0; !window.gadget().state().HasActed; waited += PollMs) {
         if (waited >= FirstTickTimeoutMs) {
             std::fprintf(stderr, "%s: the display was never drawn\n", argv[0]);
             return 1;
         }
         RunEventsFor(PollMs);
     }
-    for (const int key : {KeyThree, KeyZero, KeyZero})
+    using pomelo::Key;
+    for (const Key key : {Key::Three, Key::Zero, Key::Zero})
         form.keyArea(key)->click();
     RunEventsFor(PollMs);
 

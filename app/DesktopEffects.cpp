@@ -1,0 +1,118 @@
+#include "app/DesktopEffects.h"
+
+#include "app/FaceGeometry.h"
+#include "app/WindowShape.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+#include <ctime>
+
+namespace pomelo {
+
+DesktopEffects::DesktopEffects(QWidget &window, SettingsFile settingsFile)
+    : window_(window)
+    , settingsFile_(std::move(settingsFile))
+    , drag_(window) {}
+
+float DesktopEffects::windowTop() const {
+    return static_cast<float>(window_.pos().y() * TwipsPerPixel);
+}
+
+float DesktopEffects::windowLeft() const {
+    return static_cast<float>(window_.pos().x() * TwipsPerPixel);
+}
+
+void DesktopEffects::setWindowTop(float twips) {
+    window_.move(window_.pos().x(), TwipsToPixels(twips));
+}
+
+void DesktopEffects::setWindowLeft(float twips) {
+    window_.move(TwipsToPixels(twips), window_.pos().y());
+}
+
+bool DesktopEffects::isWindowOnAnyScreen() const {
+    const QRect window(window_.pos(), window_.size());
+    const auto screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(), [&window](const QScreen *screen) {
+        return screen->geometry().intersects(window);
+    });
+}
+
+void DesktopEffects::moveWindowToPrimaryScreen() {
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window_.move(screen->availableGeometry().topLeft());
+}
+
+void DesktopEffects::applyWindowShape() {
+    window_.setMask(GadgetShape());
+}
+
+void DesktopEffects::beginWindowDrag() {
+    drag_.begin();
+}
+
+int DesktopEffects::setWindowStaysOnTop(bool onTop) {
+    // Changing the flag on the live window only updates its stacking state;
+    // QWidget::setWindowFlag would destroy and re-create the native window.
+    QWindow *window = window_.windowHandle();
+    if (window != nullptr)
+        window->setFlag(Qt::WindowStaysOnTopHint, onTop);
+    else
+        window_.setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    const Qt::WindowFlags flags = window != nullptr ? window->flags() : window_.windowFlags();
+    return flags.testFlag(Qt::WindowStaysOnTopHint) == onTop ? 1 : 0;
+}
+
+void DesktopEffects::endProgram() {
+    window_.hide();
+    QCoreApplication::exit(0);
+}
+
+LocalTime DesktopEffects::localTime() const {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    tm local{};
+    localtime_r(&now.tv_sec, &local);
+    return {local.tm_hour, local.tm_min, local.tm_sec, static_cast<int>(now.tv_nsec / 1000000)};
+}
+
+std::int64_t DesktopEffects::elapsedMilliseconds() const {
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    return std::int64_t{now.tv_sec} * 1000 + now.tv_nsec / 1000000;
+}
+
+double DesktopEffects::random() {
+    return QRandomGenerator::global()->generateDouble();
+}
+
+std::string DesktopEffects::programFolder() const {
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+void DesktopEffects::playSound(const std::string &path) {
+    alarmSound_.play(QString::fromStdString(path));
+}
+
+void DesktopEffects::postAlarmNotice(const std::string &text) {
+    alarmNotice_.post(QString::fromStdString(text));
+}
+
+void DesktopEffects::withdrawAlarmNotice() {
+    alarmNotice_.withdraw();
+}
+
+std::optional<std::string> DesktopEffects::readSettingsFile() const {
+    return settingsFile_.read();
+}
+
+bool DesktopEffects::writeSettingsFile(std::string_view contents) {
+    return settingsFile_.write(contents);
+}
+
+} // namespace pomelo

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/DesktopEffects.h"
+#include "app/Form1.h"
+#include "app/SettingsFile.h"
+#include "gadget/Gadget.h"
+
+namespace pomelo {
+
+// The gadget on the desktop: its window, the world it acts on, and the
+// timer logic between them, started up and ready to be shown.
+class GadgetWindow {
+public:
+    explicit GadgetWindow(SettingsFile settingsFile = SettingsFile());
+
+    Form1 &form() { return form_; }
+    Gadget &gadget() { return gadget_; }
+
+private:
+    Form1 form_;
+    DesktopEffects effects_;
+    Gadget gadget_;
+};
+
+} // namespace pomelo

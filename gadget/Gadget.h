@@ -1,0 +1,64 @@
+#pragma once
+
+#include "keypad/KeyLayout.h"
+#include "remote/Command.h"
+#include "state/Effects.h"
+#include "state/LcdPictures.h"
+#include "state/TimerState.h"
+
+#include <functional>
+#include <string>
+
+namespace pomelo {
+
+// The gadget as the window, the session bus and the tests meet it: it owns
+// the timer state and the LCD, and every event comes in through here. Each
+// event runs its handlers, wakes the tick where a key or command may have
+// changed what it shows, and then tells the listener, which draws the LCD
+// and follows wantsTicks() and wantsShakeSteps() with its timers.
+class Gadget {
+public:
+    explicit Gadget(Effects &effects);
+    Gadget(const Gadget &) = delete;
+    Gadget &operator=(const Gadget &) = delete;
+
+    // Called after every event that ran.
+    void setListener(std::function<void()> listener) { listener_ = std::move(listener); }
+
+    // Start-up: the settings loaded, the window placed and shaped, the LCD
+    // stacked and hidden.
+    void load();
+    // A key clicked, or its keyboard key.
+    void press(Key key);
+    // A mouse press on the face outside the keys and the shown pictures.
+    void mouseDown(int button);
+    // Timer1, just after each wall-clock second while wantsTicks().
+    void tick();
+    // Timer2, every 100 ms while wantsShakeSteps().
+    void shakeTick();
+    // A command from outside, carried out as its key presses.
+    void carryOut(const Command &command);
+    // The line --status prints.
+    std::string status() const;
+
+    const TimerState &state() const { return state_; }
+    // For a scene no key leads to: a hand-edited settings file, say.
+    TimerState &state() { return state_; }
+    const LcdPictures &lcd() const { return lcd_; }
+
+    bool hasEnded() const { return state_.Ended; }
+    bool wantsTicks() const { return !state_.Ended && !state_.TickAsleep; }
+    bool wantsShakeSteps() const { return !state_.Ended && state_.ShakeCount > 0; }
+
+private:
+    // Runs a key or command: once the program has ended, nothing runs.
+    template <typename Action> void runInput(Action action);
+    void done();
+
+    Effects &effects_;
+    TimerState state_;
+    LcdPictures lcd_;
+    std::function<void()> listener_;
+};
+
+} // namespace pomelo
