@@ -14,6 +14,7 @@ public:
     explicit GadgetWindow(SettingsFile settingsFile = SettingsFile());
 
     Form1 &form() { return form_; }
+    DesktopEffects &effects() { return effects_; }
     Gadget &gadget() { return gadget_; }
 
 private:

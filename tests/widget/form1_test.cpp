@@ -1,11 +1,9 @@
-#include "app/ClickArea.h"
+#include "TestWindow.h"
 #include "app/FaceGeometry.h"
-#include "app/Form1.h"
 #include "app/PictureBox.h"
-#include "keypad/KeyLayout.h"
+#include "app/SecondTimer.h"
 
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 #include <memory>
@@ -33,61 +31,61 @@ private slots:
 private:
     void clickAt(QPoint point, Qt::MouseButton button = Qt::LeftButton);
 
-    std::unique_ptr<QTemporaryDir> configDir_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<test::TestWindow> window_;
 };
 
 void Form1Test::init() {
-    configDir_ = std::make_unique<QTemporaryDir>();
-    form_ = std::make_unique<Form1>(SettingsFile(configDir_->filePath("pomelo.ini")));
+    window_ = std::make_unique<test::TestWindow>();
 }
 
 void Form1Test::cleanup() {
-    form_.reset();
-    configDir_.reset();
+    window_.reset();
 }
 
 void Form1Test::clickAt(QPoint point, Qt::MouseButton button) {
     // Through the window, so the click lands on whichever child is there.
-    QTest::mouseClick(form_->windowHandle(), button, {}, point);
+    QTest::mouseClick(window_->form().windowHandle(), button, {}, point);
 }
 
 void Form1Test::startUpPlacesAndHidesAllFiftyPictures() {
     const int cellLeft[4] = {23, 47, 91, 115}; // 345, 705, 1365, 1725 twips
     for (int array = 1; array <= 5; ++array) {
         for (int index = 0; index < 10; ++index) {
-            const PictureBox *box = form_->picture(static_cast<PictureArray>(array), index);
+            const PictureBox *box =
+                window_->form().picture(static_cast<PictureArray>(array), index);
             QVERIFY(box->isHidden());
             if (array <= 4) {
                 QCOMPARE(box->geometry(), QRect(cellLeft[array - 1], 19, 24, 41));
             }
         }
     }
-    QCOMPARE(form_->picture(PictureArray::Picture5, 0)->geometry(), QRect(71, 19, 20, 41));
-    QCOMPARE(form_->picture(PictureArray::Picture5, 6)->geometry(), QRect(143, 37, 19, 27));
+    QCOMPARE(window_->form().picture(PictureArray::Picture5, 0)->geometry(), QRect(71, 19, 20, 41));
+    QCOMPARE(window_->form().picture(PictureArray::Picture5, 6)->geometry(),
+             QRect(143, 37, 19, 27));
 }
 
 void Form1Test::keyAreasSitOnTheirKeys() {
-    QCOMPARE(form_->size(), QSize(184, 155));
-    QCOMPARE(form_->keyArea(14)->geometry(), QRect(109, 121, 66, 25)); // START
-    QCOMPARE(form_->keyArea(10)->geometry(), QRect(12, 98, 30, 21));   // 0
-    QCOMPARE(form_->keyArea(5)->geometry(), QRect(13, 74, 28, 23));    // 5
+    QCOMPARE(window_->form().size(), QSize(184, 155));
+    QCOMPARE(window_->key(Key::Start)->geometry(), QRect(109, 121, 66, 25)); // START
+    QCOMPARE(window_->key(Key::Zero)->geometry(), QRect(12, 98, 30, 21));    // 0
+    QCOMPARE(window_->key(Key::Five)->geometry(), QRect(13, 74, 28, 23));    // 5
     for (int control = 1; control <= KeyCount; ++control)
-        QCOMPARE(form_->keyArea(control)->objectName(), QStringLiteral("Image%1").arg(control));
+        QCOMPARE(window_->key(static_cast<Key>(control))->objectName(),
+                 QStringLiteral("Image%1").arg(control));
 }
 
 void Form1Test::toolTipsOfTheCommandKeys() {
-    QVERIFY(form_->keyArea(11)->toolTip().startsWith(QStringLiteral("終了（最新版は、")));
-    QVERIFY(form_->keyArea(11)->toolTip().endsWith(QStringLiteral("にあります。）")));
-    QVERIFY(form_->keyArea(11)->toolTip().contains(QStringLiteral("://")));
-    QCOMPARE(form_->keyArea(12)->toolTip(),
+    QVERIFY(window_->key(Key::Off)->toolTip().startsWith(QStringLiteral("終了（最新版は、")));
+    QVERIFY(window_->key(Key::Off)->toolTip().endsWith(QStringLiteral("にあります。）")));
+    QVERIFY(window_->key(Key::Off)->toolTip().contains(QStringLiteral("://")));
+    QCOMPARE(window_->key(Key::Mod)->toolTip(),
              QStringLiteral("モード切替（タイマー計測時には停止します。）"));
-    QCOMPARE(form_->keyArea(13)->toolTip(),
+    QCOMPARE(window_->key(Key::Clear)->toolTip(),
              QStringLiteral("クリア（タイマー計測時には停止します。）"));
-    QCOMPARE(form_->keyArea(14)->toolTip(),
+    QCOMPARE(window_->key(Key::Start)->toolTip(),
              QStringLiteral("スタート／一時停止（現在時刻表示時は 12←→24Ｈ切り替え）"));
     for (int control = 1; control <= 10; ++control)
-        QVERIFY(form_->keyArea(control)->toolTip().isEmpty());
+        QVERIFY(window_->key(static_cast<Key>(control))->toolTip().isEmpty());
 }
 
 void Form1Test::everyKeyAreaReachesItsHandler_data() {
@@ -110,32 +108,30 @@ void Form1Test::everyKeyAreaReachesItsHandler_data() {
 
 void Form1Test::everyKeyAreaReachesItsHandler() {
     QFETCH(int, control);
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    QVERIFY(window_->show());
     for (const int key : {1, 2, 3, 4}) // keys 1, 2, 3, 4: 12 34
-        clickAt(form_->keyArea(key)->geometry().center());
-    QCOMPARE(form_->state().Minutes, 12);
-    QCOMPARE(form_->state().Seconds, 34);
+        clickAt(window_->key(static_cast<Key>(key))->geometry().center());
+    QCOMPARE(window_->state().Minutes, 12);
+    QCOMPARE(window_->state().Seconds, 34);
 
-    clickAt(form_->keyArea(control)->geometry().center());
-    QTEST(form_->state().Minutes, "minutes");
-    QTEST(form_->state().Seconds, "seconds");
-    QTEST(form_->state().OpMode, "opMode");
-    QTEST(form_->state().RunFlag, "runFlag");
+    clickAt(window_->key(static_cast<Key>(control))->geometry().center());
+    QTEST(window_->state().Minutes, "minutes");
+    QTEST(window_->state().Seconds, "seconds");
+    QTEST(window_->state().OpMode, "opMode");
+    QTEST(window_->state().RunFlag, "runFlag");
 }
 
 void Form1Test::clicksOnTheLcdAndRightClicksOnKeysDoNothing() {
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-    clickAt(form_->keyArea(7)->geometry().center(), Qt::RightButton);
+    QVERIFY(window_->show());
+    clickAt(window_->key(Key::Seven)->geometry().center(), Qt::RightButton);
     clickAt(QPoint(60, 40));   // the LCD
     clickAt(QPoint(100, 150)); // the face below the keys
-    QCOMPARE(form_->state().Seconds, 0);
-    QCOMPARE(form_->state().Minutes, 0);
+    QCOMPARE(window_->state().Seconds, 0);
+    QCOMPARE(window_->state().Minutes, 0);
 }
 
 void Form1Test::maskKeepsTheFaceLessTwoColumnsWithRoundedCorners() {
-    const QRegion mask = form_->mask();
+    const QRegion mask = window_->form().mask();
     QCOMPARE(mask.boundingRect(), QRect(2, 0, 182, 155));
     // The two leftmost columns are cut away all the way down.
     for (int y = 0; y < 155; ++y) {
@@ -164,46 +160,51 @@ void Form1Test::maskKeepsTheFaceLessTwoColumnsWithRoundedCorners() {
 }
 
 void Form1Test::offKeyWritesTheSettingsAndEnds() {
-    form_->move(200, 100);
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-    clickAt(form_->keyArea(11)->geometry().center());
-    QVERIFY(form_->isHidden());
-    QFile file(configDir_->filePath("pomelo.ini"));
+    window_->form().move(200, 100);
+    QVERIFY(window_->show());
+    clickAt(window_->key(Key::Off)->geometry().center());
+    QVERIFY(window_->form().isHidden());
+    QFile file(window_->settingsPath());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(),
              QByteArray("[FORM1]\nMODE= 0\nSTRATF= 0\nPOJIX= 1500\nPOJIY= 3000\nMEMORI= 0\n"));
-    // Nothing acts after OFF, however long the timers would have run.
-    clickAt(form_->keyArea(1)->geometry().center());
+    // Nothing acts after OFF: the hidden window's keys still emit clicks, but
+    // the gadget takes none, and its timers have stopped.
+    window_->key(Key::One)->click();
+    window_->key(Key::Start)->click();
     QTest::qWait(250);
-    QCOMPARE(form_->state().Seconds, 0);
-    QVERIFY(form_->picture(PictureArray::Picture4, 0)->isHidden());
+    QCOMPARE(window_->state().Seconds, 0);
+    QCOMPARE(window_->state().RunFlag, 0);
+    QVERIFY(window_->form().picture(PictureArray::Picture4, 1)->isHidden());
+    QVERIFY(!window_->form().findChild<SecondTimer *>(QStringLiteral("Timer1"))->isActive());
+    QVERIFY(!window_->form().findChild<QTimer *>(QStringLiteral("Timer2"))->isActive());
+    QVERIFY(file.seek(0));
+    QCOMPARE(file.readAll(),
+             QByteArray("[FORM1]\nMODE= 0\nSTRATF= 0\nPOJIX= 1500\nPOJIY= 3000\nMEMORI= 0\n"));
 }
 
 void Form1Test::firstTickDrawsTheDisplay() {
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-    QTRY_VERIFY_WITH_TIMEOUT(!form_->picture(PictureArray::Picture4, 0)->isHidden(), 1500);
+    QVERIFY(window_->show());
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->form().picture(PictureArray::Picture4, 0)->isHidden(), 1500);
     for (const PictureArray array :
          {PictureArray::Picture1, PictureArray::Picture2, PictureArray::Picture3})
-        QVERIFY(!form_->picture(array, 0)->isHidden());
+        QVERIFY(!window_->form().picture(array, 0)->isHidden());
     for (const int shown : {3, 4, 5}) // M, S and the dial
-        QVERIFY(!form_->picture(PictureArray::Picture5, shown)->isHidden());
+        QVERIFY(!window_->form().picture(PictureArray::Picture5, shown)->isHidden());
     for (const int hidden : {0, 1, 2, 6, 7, 8, 9})
-        QVERIFY(form_->picture(PictureArray::Picture5, hidden)->isHidden());
+        QVERIFY(window_->form().picture(PictureArray::Picture5, hidden)->isHidden());
 }
 
 void Form1Test::stackingReportsTheLayerTheWindowIsIn() {
     // Before the native window exists, and on the live window.
     for (const bool shown : {false, true}) {
         if (shown) {
-            form_->show();
-            QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+            QVERIFY(window_->show());
         }
         for (const bool onTop : {true, false, true}) {
-            QCOMPARE(form_->setWindowStaysOnTop(onTop), 1);
+            QCOMPARE(window_->effects().setWindowStaysOnTop(onTop), 1);
             const Qt::WindowFlags flags =
-                shown ? form_->windowHandle()->flags() : form_->windowFlags();
+                shown ? window_->form().windowHandle()->flags() : window_->form().windowFlags();
             QCOMPARE(flags.testFlag(Qt::WindowStaysOnTopHint), onTop);
         }
     }

@@ -1,5 +1,5 @@
+#include "TestWindow.h"
 #include "app/ClickArea.h"
-#include "app/Form1.h"
 #include "app/PictureBox.h"
 #include "display/Glyphs.h"
 
@@ -64,17 +64,16 @@ void HiDpiTest::glyphsHaveOnlyTwoColoursAtAnyRatio() {
 }
 
 void HiDpiTest::windowAtRatioTwoIsSharpAndKeepsItsGeometry() {
-    QTemporaryDir configDir;
-    Form1 form(SettingsFile(configDir.filePath("pomelo.ini")));
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    test::TestWindow window;
+    QVERIFY(window.show());
+    Form1 &form = window.form();
     QCOMPARE(form.devicePixelRatioF(), 2.0);
     // Logical geometry is unchanged by the scale.
     QCOMPARE(form.size(), QSize(184, 155));
-    QCOMPARE(form.keyArea(14)->geometry(), QRect(109, 121, 66, 25));
+    QCOMPARE(form.keyArea(Key::Start)->geometry(), QRect(109, 121, 66, 25));
 
-    form.keyArea(8)->click();
-    form.keyArea(8)->click(); // 00 88
+    form.keyArea(Key::Eight)->click();
+    form.keyArea(Key::Eight)->click(); // 00 88
     const QImage shot = form.grab().toImage();
     QCOMPARE(shot.size(), QSize(368, 310));
     // The two digit boxes of the seconds, in device pixels, two colours only.

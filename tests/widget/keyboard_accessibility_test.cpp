@@ -1,5 +1,5 @@
+#include "TestWindow.h"
 #include "app/ClickArea.h"
-#include "app/Form1.h"
 #include "app/Lcd.h"
 
 #include <QAccessible>
@@ -30,30 +30,26 @@ private:
     void type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     QString lcdName() const;
 
-    std::unique_ptr<QTemporaryDir> configDir_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<test::TestWindow> window_;
 };
 
 void KeyboardAccessibilityTest::init() {
-    configDir_ = std::make_unique<QTemporaryDir>();
-    form_ = std::make_unique<Form1>(SettingsFile(configDir_->filePath("pomelo.ini")));
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-    form_->activateWindow();
-    QTRY_VERIFY(form_->hasFocus());
+    window_ = std::make_unique<test::TestWindow>();
+    QVERIFY(window_->show());
+    window_->form().activateWindow();
+    QTRY_VERIFY(window_->form().hasFocus());
 }
 
 void KeyboardAccessibilityTest::cleanup() {
-    form_.reset();
-    configDir_.reset();
+    window_.reset();
 }
 
 void KeyboardAccessibilityTest::type(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-    QTest::keyClick(form_.get(), key, modifiers);
+    QTest::keyClick(&window_->form(), key, modifiers);
 }
 
 QString KeyboardAccessibilityTest::lcdName() const {
-    QAccessibleInterface *lcd = QAccessible::queryAccessibleInterface(form_->lcd());
+    QAccessibleInterface *lcd = QAccessible::queryAccessibleInterface(window_->form().lcd());
     return lcd == nullptr ? QStringLiteral("<none>") : lcd->text(QAccessible::Name);
 }
 
@@ -62,8 +58,8 @@ void KeyboardAccessibilityTest::digitsOfTheMainRowAndTheKeypadKeyInATime() {
     type(Qt::Key_2, Qt::KeypadModifier);
     type(Qt::Key_0);
     type(Qt::Key_9, Qt::KeypadModifier);
-    QCOMPARE(form_->state().Minutes, 12);
-    QCOMPARE(form_->state().Seconds, 9);
+    QCOMPARE(window_->state().Minutes, 12);
+    QCOMPARE(window_->state().Seconds, 9);
     QCOMPARE(lcdName(), QStringLiteral("12:09"));
 }
 
@@ -89,29 +85,29 @@ void KeyboardAccessibilityTest::commandKeys() {
     QFETCH(int, modifiers);
     type(Qt::Key_5);
     type(static_cast<Qt::Key>(key), static_cast<Qt::KeyboardModifiers>(modifiers));
-    QTEST(form_->state().RunFlag, "runFlag");
-    QTEST(form_->state().OpMode, "opMode");
-    QTEST(form_->state().Seconds, "seconds");
+    QTEST(window_->state().RunFlag, "runFlag");
+    QTEST(window_->state().OpMode, "opMode");
+    QTEST(window_->state().Seconds, "seconds");
 }
 
 void KeyboardAccessibilityTest::keysKeepTheGuardsOfTheClicks() {
     // START at 00 00 is refused from the keyboard as from the mouse, and
     // still writes the settings.
     type(Qt::Key_Space);
-    QCOMPARE(form_->state().RunFlag, 0);
-    QVERIFY(QFile::exists(configDir_->filePath("pomelo.ini")));
+    QCOMPARE(window_->state().RunFlag, 0);
+    QVERIFY(QFile::exists(window_->settingsPath()));
     // Digits do nothing in the clock.
     type(Qt::Key_M);
     type(Qt::Key_7);
-    QCOMPARE(form_->state().Seconds, 0);
-    QCOMPARE(form_->state().OpMode, 1);
+    QCOMPARE(window_->state().Seconds, 0);
+    QCOMPARE(window_->state().OpMode, 1);
 }
 
 void KeyboardAccessibilityTest::ctrlQSavesAndEnds() {
     type(Qt::Key_M);
     type(Qt::Key_Q, Qt::ControlModifier);
-    QVERIFY(form_->isHidden());
-    QFile file(configDir_->filePath("pomelo.ini"));
+    QVERIFY(window_->form().isHidden());
+    QFile file(window_->settingsPath());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith("[FORM1]\nMODE= 1\n"));
 }
@@ -121,21 +117,22 @@ void KeyboardAccessibilityTest::keyAreasAreNamedButtonsDescribedByTheirToolTips(
                             "8", "9", "0", "OFF", "MOD", "CLR", "START"};
     for (int control = 1; control <= 14; ++control) {
         QAccessibleInterface *button =
-            QAccessible::queryAccessibleInterface(form_->keyArea(control));
+            QAccessible::queryAccessibleInterface(window_->key(static_cast<Key>(control)));
         QVERIFY(button != nullptr);
         QCOMPARE(button->role(), QAccessible::Button);
         QCOMPARE(button->text(QAccessible::Name), names[control - 1]);
-        QCOMPARE(button->text(QAccessible::Description), form_->keyArea(control)->toolTip());
+        QCOMPARE(button->text(QAccessible::Description),
+                 window_->key(static_cast<Key>(control))->toolTip());
     }
     // A screen reader's press is a click (animated, so it lands a moment later).
-    QAccessibleInterface *seven = QAccessible::queryAccessibleInterface(form_->keyArea(7));
+    QAccessibleInterface *seven = QAccessible::queryAccessibleInterface(window_->key(Key::Seven));
     QVERIFY(seven->actionInterface() != nullptr);
     seven->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_COMPARE(form_->state().Seconds, 7);
+    QTRY_COMPARE(window_->state().Seconds, 7);
 }
 
 void KeyboardAccessibilityTest::lcdReadsWhatItShows() {
-    QAccessibleInterface *lcd = QAccessible::queryAccessibleInterface(form_->lcd());
+    QAccessibleInterface *lcd = QAccessible::queryAccessibleInterface(window_->form().lcd());
     QVERIFY(lcd != nullptr);
     QCOMPARE(lcd->role(), QAccessible::StaticText);
     QTRY_COMPARE_WITH_TIMEOUT(lcdName(), QStringLiteral("00:00"), 1500);

@@ -31,11 +31,13 @@ void LcdTest::readsItselfOnlyWhenAScreenReaderAsks() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     // Changes on the LCD cost no reading while no screen reader listens.
+    LcdPictures shown;
     for (int digit = 0; digit < 10; ++digit) {
-        QVERIFY(lcd.setPictureVisible(PictureArray::Picture4, digit, true));
-        lcd.showChanges();
+        shown.Picture4[digit].Visible = true;
+        QVERIFY(lcd.show(shown));
         lcd.announceReading();
     }
+    QVERIFY(!lcd.show(shown));
     QCOMPARE(readings, 0);
 
     QAccessibleInterface *text = QAccessible::queryAccessibleInterface(&lcd);

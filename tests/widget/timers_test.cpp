@@ -1,10 +1,8 @@
-#include "app/ClickArea.h"
-#include "app/Form1.h"
+#include "TestWindow.h"
 #include "app/PictureBox.h"
 #include "app/SecondTimer.h"
 
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTest>
 #include <ctime>
 #include <functional>
@@ -37,27 +35,23 @@ private slots:
     void shakeTimerRunsOnlyForTheFourStepsOfAnAlarm();
 
 private:
-    std::unique_ptr<QTemporaryDir> configDir_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<test::TestWindow> window_;
 };
 
 void TimersTest::init() {
-    configDir_ = std::make_unique<QTemporaryDir>();
-    form_ = std::make_unique<Form1>(SettingsFile(configDir_->filePath("pomelo.ini")));
-    form_->move(300, 200);
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    window_ = std::make_unique<test::TestWindow>();
+    window_->form().move(300, 200);
+    QVERIFY(window_->show());
 }
 
 void TimersTest::cleanup() {
-    form_.reset();
-    configDir_.reset();
+    window_.reset();
 }
 
 void TimersTest::tickWakesOncePerSecondJustAfterTheBoundary() {
-    auto *timer1 = form_->findChild<SecondTimer *>(QStringLiteral("Timer1"));
+    auto *timer1 = window_->form().findChild<SecondTimer *>(QStringLiteral("Timer1"));
     QVERIFY(timer1 != nullptr);
-    form_->keyArea(12)->click(); // MOD: the clock changes every second
+    window_->key(Key::Mod)->click(); // MOD: the clock changes every second
     QList<qint64> wakes;
     connect(timer1, &SecondTimer::timeout, this, [&wakes] { wakes << WallClockMs(); });
     QTest::qWait(3500);
@@ -71,17 +65,17 @@ void TimersTest::tickWakesOncePerSecondJustAfterTheBoundary() {
 }
 
 void TimersTest::tickSleepsWhileOnlyAKeyCanChangeTheLcd() {
-    auto *timer1 = form_->findChild<SecondTimer *>(QStringLiteral("Timer1"));
+    auto *timer1 = window_->form().findChild<SecondTimer *>(QStringLiteral("Timer1"));
     QVERIFY(timer1 != nullptr);
     // The first tick draws the stopped countdown, then the tick sleeps.
     QTRY_VERIFY_WITH_TIMEOUT(!timer1->isActive(), 2500);
-    QVERIFY(!form_->picture(PictureArray::Picture4, 0)->isHidden());
+    QVERIFY(!window_->form().picture(PictureArray::Picture4, 0)->isHidden());
 
-    const auto key = [this](int control) {
-        return [this, control] { form_->keyArea(control)->click(); };
+    const auto key = [this](Key pressed) {
+        return [this, pressed] { window_->key(pressed)->click(); };
     };
     const auto command = [this](Command::Kind kind, Duration duration = {}) {
-        return [this, kind, duration] { form_->carryOut({kind, duration}); };
+        return [this, kind, duration] { window_->gadget().carryOut({kind, duration}); };
     };
     struct Step {
         const char *what;
@@ -89,13 +83,13 @@ void TimersTest::tickSleepsWhileOnlyAKeyCanChangeTheLcd() {
         bool awakeAfterTheNextTick;
     };
     const Step steps[] = {
-        {"the 5 key in the stopped countdown", key(5), false},
-        {"START: the countdown runs", key(14), true},
-        {"START: paused", key(14), false},
-        {"MOD: the clock", key(12), true},
-        {"MOD: the stopwatch, stopped", key(12), false},
-        {"START: the stopwatch runs", key(14), true},
-        {"START: paused", key(14), false},
+        {"the 5 key in the stopped countdown", key(Key::Five), false},
+        {"START: the countdown runs", key(Key::Start), true},
+        {"START: paused", key(Key::Start), false},
+        {"MOD: the clock", key(Key::Mod), true},
+        {"MOD: the stopwatch, stopped", key(Key::Mod), false},
+        {"START: the stopwatch runs", key(Key::Start), true},
+        {"START: paused", key(Key::Start), false},
         {"a command: a countdown of 0:30 runs", command(Command::Kind::Countdown, {0, 30}), true},
         {"a command: start, which pauses it", command(Command::Kind::Start), false},
         {"a command: the clock", command(Command::Kind::Clock), true},
@@ -112,7 +106,7 @@ void TimersTest::tickSleepsWhileOnlyAKeyCanChangeTheLcd() {
 }
 
 void TimersTest::shakeTimerRunsOnlyForTheFourStepsOfAnAlarm() {
-    auto *timer2 = form_->findChild<QTimer *>(QStringLiteral("Timer2"));
+    auto *timer2 = window_->form().findChild<QTimer *>(QStringLiteral("Timer2"));
     QVERIFY(timer2 != nullptr);
     QTest::qWait(1100);
     QVERIFY(!timer2->isActive());
@@ -124,12 +118,14 @@ void TimersTest::shakeTimerRunsOnlyForTheFourStepsOfAnAlarm() {
     QList<Step> steps;
     QElapsedTimer clock;
     clock.start();
-    connect(timer2, &QTimer::timeout, this, [&] { steps << Step{clock.elapsed(), form_->pos()}; });
+    connect(timer2, &QTimer::timeout, this, [&] {
+        steps << Step{clock.elapsed(), window_->form().pos()};
+    });
 
-    form_->keyArea(2)->click();  // 00 02
-    form_->keyArea(14)->click(); // START
-    const QPoint home = form_->pos() + QPoint(40, 30);
-    form_->move(home); // dragged while counting: the shake comes home here
+    window_->key(Key::Two)->click();   // 00 02
+    window_->key(Key::Start)->click(); // START
+    const QPoint home = window_->form().pos() + QPoint(40, 30);
+    window_->form().move(home); // dragged while counting: the shake comes home here
     QTRY_VERIFY_WITH_TIMEOUT(timer2->isActive(), 3500);
     QTRY_VERIFY_WITH_TIMEOUT(!timer2->isActive(), 1000);
     QTest::qWait(300);
@@ -145,7 +141,7 @@ void TimersTest::shakeTimerRunsOnlyForTheFourStepsOfAnAlarm() {
         const qint64 gap = steps[step].ms - steps[step - 1].ms;
         QVERIFY2(gap >= 90 && gap <= 250, qPrintable(QString::number(gap)));
     }
-    QCOMPARE(form_->state().ShakeCount, 0);
+    QCOMPARE(window_->state().ShakeCount, 0);
 }
 
 QTEST_MAIN(TimersTest)
