@@ -3,6 +3,7 @@
 #include "display/Display.h"
 #include "display/Indicators.h"
 #include "timer/Alarm.h"
+#include "timer/Count.h"
 
 #include <algorithm>
 
@@ -42,40 +43,14 @@ bool LaterTicksCanChangeTheDisplay(const TimerState &state) {
 }
 
 void CountDown(TimerState &state, LcdPictures &lcd, Effects &effects, int seconds) {
-    if (state.RunFlag == Running) {
-        // A run flag with nothing left to count (a hand-edited settings file)
-        // stops here instead of counting into negative minutes.
-        if (state.Minutes <= 0 && state.Seconds <= 0)
-            state.RunFlag = Stopped;
-        for (; state.RunFlag == Running && seconds > 0; --seconds) {
-            state.Seconds -= 1;
-            if (state.Minutes == 0 && state.Seconds == 0) {
-                state.RunFlag = Stopped;
-                StartAlarm(state, effects);
-            } else if (state.Seconds < 0) {
-                state.Seconds = 59;
-                state.Minutes -= 1;
-            }
-        }
-    }
+    if (CountDownBy(state, seconds))
+        StartAlarm(state, effects);
     SetDigitsToMinutesSeconds(state);
     SetIndicators(lcd, CountdownIndicators);
 }
 
 void CountUp(TimerState &state, LcdPictures &lcd, int seconds) {
-    if (state.RunFlag == Running) {
-        for (; seconds > 0; --seconds) {
-            state.Seconds += 1;
-            if (state.Seconds < 60)
-                continue;
-            state.Seconds = 0;
-            state.Minutes += 1;
-            if (state.Minutes < 60)
-                continue;
-            state.Minutes = 0;
-            state.StopwatchHours = (state.StopwatchHours + 1) % 24;
-        }
-    }
+    CountUpBy(state, seconds);
     if (state.StopwatchHours == 0) {
         SetDigitsToMinutesSeconds(state);
         SetIndicators(lcd, StopwatchMinutesIndicators);
