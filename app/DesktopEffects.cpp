@@ -1,9 +1,11 @@
 #include "app/DesktopEffects.h"
 
 #include "app/FaceGeometry.h"
+#include "app/Logging.h"
 #include "app/WindowShape.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -14,9 +16,10 @@
 
 namespace pomelo {
 
-DesktopEffects::DesktopEffects(QWidget &window, SettingsFile settingsFile)
+DesktopEffects::DesktopEffects(QWidget &window, SettingsFile settingsFile, CountFile countFile)
     : window_(window)
     , settingsFile_(std::move(settingsFile))
+    , countFile_(std::move(countFile))
     , drag_(window) {}
 
 float DesktopEffects::windowTop() const {
@@ -74,11 +77,30 @@ void DesktopEffects::endProgram() {
 }
 
 LocalTime DesktopEffects::localTime() const {
+    return localTimeAt(utcMilliseconds());
+}
+
+LocalTime DesktopEffects::localTimeAt(std::int64_t utcMs) const {
+    const auto seconds = static_cast<std::time_t>(utcMs / 1000);
+    tm local{};
+    localtime_r(&seconds, &local);
+    return {local.tm_hour, local.tm_min, local.tm_sec, static_cast<int>(utcMs % 1000)};
+}
+
+std::int64_t DesktopEffects::utcMilliseconds() const {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
-    tm local{};
-    localtime_r(&now.tv_sec, &local);
-    return {local.tm_hour, local.tm_min, local.tm_sec, static_cast<int>(now.tv_nsec / 1000000)};
+    return std::int64_t{now.tv_sec} * 1000 + now.tv_nsec / 1000000;
+}
+
+std::string DesktopEffects::bootId() const {
+    // The kernel's name for this boot; the same for the whole run.
+    static const std::string id = [] {
+        QFile file(QStringLiteral("/proc/sys/kernel/random/boot_id"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toStdString()
+                                              : std::string();
+    }();
+    return id;
 }
 
 std::int64_t DesktopEffects::elapsedMilliseconds() const {
@@ -113,6 +135,19 @@ std::optional<std::string> DesktopEffects::readSettingsFile() const {
 
 bool DesktopEffects::writeSettingsFile(std::string_view contents) {
     return settingsFile_.write(contents);
+}
+
+std::optional<std::string> DesktopEffects::readCountFile() const {
+    return countFile_.read();
+}
+
+void DesktopEffects::writeCountFile(std::string_view contents) {
+    countFile_.write(contents);
+}
+
+void DesktopEffects::note(std::string_view line) {
+    qCInfo(lcCount).noquote() << QString::fromUtf8(line.data(),
+                                                   static_cast<qsizetype>(line.size()));
 }
 
 } // namespace pomelo

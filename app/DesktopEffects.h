@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AlarmSound.h"
+#include "app/CountFile.h"
 #include "app/DesktopNotice.h"
 #include "app/SettingsFile.h"
 #include "app/WindowDrag.h"
@@ -15,7 +16,7 @@ namespace pomelo {
 // file.
 class DesktopEffects : public Effects {
 public:
-    DesktopEffects(QWidget &window, SettingsFile settingsFile);
+    DesktopEffects(QWidget &window, SettingsFile settingsFile, CountFile countFile);
 
     float windowTop() const override;
     float windowLeft() const override;
@@ -29,6 +30,9 @@ public:
     void endProgram() override;
     LocalTime localTime() const override;
     std::int64_t elapsedMilliseconds() const override;
+    std::int64_t utcMilliseconds() const override;
+    LocalTime localTimeAt(std::int64_t utcMs) const override;
+    std::string bootId() const override;
     double random() override;
     std::string programFolder() const override;
     void playSound(const std::string &path) override;
@@ -36,10 +40,14 @@ public:
     void withdrawAlarmNotice() override;
     std::optional<std::string> readSettingsFile() const override;
     bool writeSettingsFile(std::string_view contents) override;
+    std::optional<std::string> readCountFile() const override;
+    void writeCountFile(std::string_view contents) override;
+    void note(std::string_view line) override;
 
 private:
     QWidget &window_;
     SettingsFile settingsFile_;
+    CountFile countFile_;
     AlarmSound alarmSound_;
     DesktopNotice alarmNotice_;
     WindowDrag drag_;

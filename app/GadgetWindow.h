@@ -11,7 +11,8 @@ namespace pomelo {
 // timer logic between them, started up and ready to be shown.
 class GadgetWindow {
 public:
-    explicit GadgetWindow(SettingsFile settingsFile = SettingsFile());
+    explicit GadgetWindow(SettingsFile settingsFile = SettingsFile(),
+                          CountFile countFile = CountFile());
 
     Form1 &form() { return form_; }
     DesktopEffects &effects() { return effects_; }

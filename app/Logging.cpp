@@ -1,6 +1,7 @@
 #include "app/Logging.h"
 
 Q_LOGGING_CATEGORY(lcSettings, "pomelo.settings")
+Q_LOGGING_CATEGORY(lcCount, "pomelo.count")
 Q_LOGGING_CATEGORY(lcWindow, "pomelo.window")
 Q_LOGGING_CATEGORY(lcSound, "pomelo.sound")
 Q_LOGGING_CATEGORY(lcRemote, "pomelo.remote")

@@ -1,33 +1,12 @@
 #include "app/SingleInstance.h"
 
 #include "app/Logging.h"
+#include "app/PrivateFolder.h"
 
 #include <QDir>
 #include <QStandardPaths>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace pomelo {
-namespace {
-
-// `path` as a folder only this user can enter: created with mode 0700 where
-// missing, refused when it is a symlink or belongs to someone else. Empty
-// when it cannot be had.
-QString PrivateFolder(const QString &path) {
-    if (!QDir::isAbsolutePath(path) || !QDir().mkpath(QFileInfo(path).path()))
-        return {};
-    const QByteArray native = QFile::encodeName(path);
-    mkdir(native.constData(), 0700);
-    struct stat status {};
-    if (lstat(native.constData(), &status) != 0 || !S_ISDIR(status.st_mode) ||
-        status.st_uid != geteuid())
-        return {};
-    if ((status.st_mode & 077) != 0 && chmod(native.constData(), 0700) != 0)
-        return {};
-    return path;
-}
-
-} // namespace
 
 QString SingleInstance::lockPath() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

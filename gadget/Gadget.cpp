@@ -2,6 +2,8 @@
 
 #include "form/FormEvents.h"
 #include "remote/Status.h"
+#include "resume/Resume.h"
+#include "state/AlarmNotice.h"
 #include "timer/Alarm.h"
 #include "timer/Tick.h"
 
@@ -10,9 +12,46 @@ namespace pomelo {
 Gadget::Gadget(Effects &effects)
     : effects_(effects) {}
 
+namespace {
+
+Clocks Now(const Effects &effects) {
+    return {effects.utcMilliseconds(), effects.elapsedMilliseconds(), effects.bootId()};
+}
+
+} // namespace
+
 void Gadget::load() {
     Form_Load(state_, lcd_, effects_);
+    takeUpKeptCount();
     done();
+}
+
+void Gadget::takeUpKeptCount() {
+    const std::optional<std::string> file = effects_.readCountFile();
+    if (!file)
+        return;
+    const Restoration restoration = RestoreCount(*file, state_.OpMode, Now(effects_));
+    if (!restoration.problem.empty())
+        effects_.note(restoration.problem + "; starting without it");
+    if (!restoration.count)
+        return;
+    const RestoredCount &count = *restoration.count;
+    state_.RunFlag = count.RunFlag;
+    state_.Minutes = count.Minutes;
+    state_.Seconds = count.Seconds;
+    state_.StopwatchHours = count.StopwatchHours;
+    state_.KeyedMinutes = count.KeyedMinutes;
+    state_.KeyedSeconds = count.KeyedSeconds;
+    CountFromNow(state_, effects_);
+    if (count.endedAtWallMs) {
+        RingAlarm(state_, effects_);
+        PostMissedAlarmNotice(state_, effects_, effects_.localTimeAt(*count.endedAtWallMs));
+        keepCount();
+    }
+}
+
+void Gadget::keepCount() {
+    effects_.writeCountFile(FormatCountRecord(RecordCount(state_, Now(effects_))));
 }
 
 template <typename Action> void Gadget::runInput(Action action) {
@@ -20,6 +59,7 @@ template <typename Action> void Gadget::runInput(Action action) {
         return;
     action();
     WakeTick(state_, effects_);
+    keepCount();
     done();
 }
 
@@ -28,6 +68,8 @@ void Gadget::press(Key key) {
 }
 
 void Gadget::carryOut(const Command &command) {
+    if (command.kind == Command::Kind::Status)
+        return;
     runInput([this, &command] { CarryOut(command, state_, lcd_, effects_); });
 }
 
@@ -39,7 +81,11 @@ void Gadget::mouseDown(int button) {
 void Gadget::tick() {
     if (state_.Ended)
         return;
+    const int runFlag = state_.RunFlag;
     Timer1_Timer(state_, lcd_, effects_);
+    // Only the end of a countdown changes a count's course without a key.
+    if (state_.RunFlag != runFlag)
+        keepCount();
     done();
 }
 

@@ -15,7 +15,9 @@ namespace pomelo {
 // the timer state and the LCD, and every event comes in through here. Each
 // event runs its handlers, wakes the tick where a key or command may have
 // changed what it shows, and then tells the listener, which draws the LCD
-// and follows wantsTicks() and wantsShakeSteps() with its timers.
+// and follows wantsTicks() and wantsShakeSteps() with its timers. The count
+// outlives the program: it is written whenever a key, a command or the end
+// of a countdown changes its course, and taken up again at start-up.
 class Gadget {
 public:
     explicit Gadget(Effects &effects);
@@ -26,7 +28,7 @@ public:
     void setListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
     // Start-up: the settings loaded, the window placed and shaped, the LCD
-    // stacked and hidden.
+    // stacked and hidden, and the count of the last run taken up.
     void load();
     // A key clicked, or its keyboard key.
     void press(Key key);
@@ -54,6 +56,10 @@ private:
     // Runs a key or command: once the program has ended, nothing runs.
     template <typename Action> void runInput(Action action);
     void done();
+    // The count kept across runs: taken up at start-up, written whenever
+    // its course may have changed.
+    void takeUpKeptCount();
+    void keepCount();
 
     Effects &effects_;
     TimerState state_;

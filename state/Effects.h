@@ -35,6 +35,12 @@ public:
     // running through a suspend and ignores changes of the wall clock.
     virtual LocalTime localTime() const = 0;
     virtual std::int64_t elapsedMilliseconds() const = 0;
+    // The wall clock as UTC milliseconds since 1970, the local time of day
+    // at such an instant, and a name for this boot of the machine, since
+    // the elapsed-time clock starts anew with each.
+    virtual std::int64_t utcMilliseconds() const = 0;
+    virtual LocalTime localTimeAt(std::int64_t utcMs) const = 0;
+    virtual std::string bootId() const = 0;
     // A uniform pseudo-random number r with 0 <= r < 1.
     virtual double random() = 0;
 
@@ -53,6 +59,14 @@ public:
     virtual std::optional<std::string> readSettingsFile() const = 0;
     // Replaces the settings file whole; false when it could not be written.
     virtual bool writeSettingsFile(std::string_view contents) = 0;
+
+    // The count kept across runs: nullopt when there is none or it cannot
+    // be read. Written whole; a failure is logged, not reported.
+    virtual std::optional<std::string> readCountFile() const = 0;
+    virtual void writeCountFile(std::string_view contents) = 0;
+
+    // A line for the program's log, where the user is told nothing.
+    virtual void note(std::string_view line) = 0;
 };
 
 } // namespace pomelo

@@ -5,7 +5,7 @@
 
 namespace pomelo {
 
-void StartAlarm(TimerState &state, Effects &effects) {
+void RingAlarm(TimerState &state, Effects &effects) {
     // The shake comes home to where the window stands now: a window dragged
     // while the countdown ran stays where the user put it.
     state.PosX = effects.windowTop();
@@ -13,6 +13,10 @@ void StartAlarm(TimerState &state, Effects &effects) {
     state.ShakeCount = ShakeSteps;
     SetTopmost(effects, 1);
     effects.playSound(effects.programFolder() + "/" + AlarmSoundName);
+}
+
+void StartAlarm(TimerState &state, Effects &effects) {
+    RingAlarm(state, effects);
     PostAlarmNotice(state, effects);
 }
 

@@ -9,8 +9,10 @@ inline constexpr int ShakeSteps = 4;
 inline constexpr float ShakeReachTwips = 1000.0F;
 inline constexpr const char *AlarmSoundName = "BEEP";
 
-// The end of a countdown: the window goes on top, the sound starts, the
-// shake is armed and a notice saying what ended when is posted.
+// The window goes on top, the sound starts and the shake is armed.
+void RingAlarm(TimerState &state, Effects &effects);
+// The end of a countdown: the alarm rings and a notice saying what ended
+// when is posted.
 void StartAlarm(TimerState &state, Effects &effects);
 
 // One shake step: the window jumps right of and below its home; the last step

@@ -84,6 +84,10 @@ void WakeTick(TimerState &state, const Effects &effects) {
     if (!state.TickAsleep)
         return;
     state.TickAsleep = false;
+    CountFromNow(state, effects);
+}
+
+void CountFromNow(TimerState &state, const Effects &effects) {
     RecordActingTick(state, effects.localTime(), effects.elapsedMilliseconds());
 }
 

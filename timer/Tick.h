@@ -17,4 +17,8 @@ void Timer1_Timer(TimerState &state, LcdPictures &lcd, Effects &effects);
 // the wall-clock second acts.
 void WakeTick(TimerState &state, const Effects &effects);
 
+// The tick takes this moment as the one it last acted at: the next change
+// of the wall-clock second counts one step.
+void CountFromNow(TimerState &state, const Effects &effects);
+
 } // namespace pomelo

@@ -22,7 +22,6 @@ namespace {
 constexpr int FirstTickTimeoutMs = 3000;
 constexpr int PollMs = 20;
 
-
 void RunEventsFor(int milliseconds) {
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
@@ -47,7 +46,8 @@ int main(int argc, char *argv[]) {
         return 1;
     }
     pomelo::GadgetWindow window(
-        pomelo::SettingsFile(configDir.filePath(QStringLiteral("pomelo.ini"))));
+        pomelo::SettingsFile(configDir.filePath(QStringLiteral("pomelo.ini"))),
+        pomelo::CountFile(configDir.filePath(QStringLiteral("state"))));
     pomelo::Form1 &form = window.form();
     form.show();
     for (int waited = 0; !window.gadget().state().HasActed; waited += PollMs) {

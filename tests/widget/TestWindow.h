@@ -13,7 +13,8 @@ namespace pomelo::test {
 class TestWindow {
 public:
     TestWindow()
-        : window_(SettingsFile(settingsPath())) {}
+        : window_(SettingsFile(settingsPath()),
+                  CountFile(configDir_.filePath(QStringLiteral("state")))) {}
 
     Form1 &form() { return window_.form(); }
     Gadget &gadget() { return window_.gadget(); }
