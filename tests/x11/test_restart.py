@@ -1,0 +1,87 @@
+"""A count outlives the program: a running countdown or stopwatch is taken
+up again where it would stand now when pomelo starts after a kill or OFF,
+and a countdown that ended meanwhile rings at start-up."""
+
+import os
+import re
+import time
+import unittest
+
+from desktop import wait_until
+from gadget import COUNTDOWN, STOPWATCH, GadgetTest
+from test_remote import Commands
+
+
+def drawn(gadget):
+    """Waits for the first reading of the LCD that shows digits."""
+    def reading():
+        shown = gadget.read_lcd()
+        return shown if shown.digits.strip() else None
+
+    return wait_until(reading, message="the LCD to be drawn")
+
+
+class RestartTest(Commands, GadgetTest):
+    def kept_count(self):
+        """The count file and its folder's and its own permissions."""
+        folder = os.path.join(self.desktop.env["HOME"], ".local", "state", "pomelo")
+        path = os.path.join(folder, "count")
+        with open(path, encoding="utf-8") as file:
+            text = file.read()
+        return text, os.stat(folder).st_mode & 0o777, os.stat(path).st_mode & 0o777
+
+    def test_a_killed_countdown_goes_on_where_it_would_stand(self):
+        gadget = self.open(session_bus=True)
+        self.command("2:00")
+        gadget.wait_for_lcd("0159", COUNTDOWN)
+        text, folder_mode, file_mode = self.kept_count()
+        self.assertIn("FUNCTION=countdown\nRUNNING=1\nMINUTES=2\nSECONDS=0\n", text)
+        self.assertEqual((folder_mode, file_mode), (0o700, 0o600))
+        time.sleep(2)
+        gadget.kill()
+        time.sleep(4)
+        # Started by hand with a STARTF of 0 in the settings: the kept count decides.
+        again = self.start()
+        shown = drawn(again)
+        self.assertIn(shown.digits, {"0153", "0152", "0151"}, shown)
+        self.assertEqual(shown.indicators, COUNTDOWN)
+        self.assert_status(r"countdown running 01 5[0-3]")
+        again.wait_for_lcd("0150", COUNTDOWN, timeout=5)
+
+    def test_a_stopwatch_after_off_counts_its_whole_time(self):
+        gadget = self.open(session_bus=True)
+        self.command("--stopwatch")
+        self.command("--start")
+        gadget.wait_for_lcd("0002", STOPWATCH)
+        self.off()
+        time.sleep(5)
+        again = self.start()
+        shown = drawn(again)
+        self.assertEqual(shown.indicators, STOPWATCH)
+        self.assertTrue(shown.digits.startswith("00") and 7 <= int(shown.digits) <= 10, shown)
+        self.assert_status(r"stopwatch running 00 (0[7-9]|1[0-2])")
+
+    def test_a_countdown_that_ended_meanwhile_rings_at_start_up(self):
+        gadget = self.open(session_bus=True)
+        notices = self.desktop.serve_notifications()
+        self.command("0:03")
+        gadget.wait_for_lcd("0002", COUNTDOWN)
+        gadget.kill()
+        ended = time.localtime(time.time() + 2)
+        time.sleep(6)
+        again = self.start(at=None)
+        again.wait_for_above(True)
+        again.wait_for_lcd("0000", COUNTDOWN)
+        calls = wait_until(notices.calls, message="the notice")
+        body = calls[-1][5]
+        match = re.fullmatch(r"The countdown of 00:03 ended at (\d\d):(\d\d), "
+                             r"while pomelo was not running\.", body)
+        self.assertIsNotNone(match, body)
+        self.assertLessEqual(abs((int(match[1]) * 60 + int(match[2])) -
+                                 (ended.tm_hour * 60 + ended.tm_min)) % (24 * 60 - 1), 1)
+        # Rung once: a further start does not ring again.
+        self.assertIn("RUNNING=0\nMINUTES=0\nSECONDS=0\n", self.kept_count()[0])
+
+
+if __name__ == "__main__":
+    unittest.main()
