@@ -83,9 +83,9 @@ PictureBox &Lcd::box(PictureArray array, int index) {
 }
 
 bool Lcd::show(const LcdPictures &lcd) {
-    for (const PictureArray array : {PictureArray::Picture1, PictureArray::Picture2,
-                                     PictureArray::Picture3, PictureArray::Picture4,
-                                     PictureArray::Picture5}) {
+    for (const PictureArray array :
+         {PictureArray::Picture1, PictureArray::Picture2, PictureArray::Picture3,
+          PictureArray::Picture4, PictureArray::Picture5}) {
         for (int index = 0; index < PicturesPerArray; ++index)
             follow(box(array, index), lcd[array][index]);
     }

@@ -80,8 +80,7 @@ QString RemoteControl::introspect(const QString &) const {
     return xml + QStringLiteral("</interface>\n");
 }
 
-bool RemoteControl::handleMessage(const QDBusMessage &message,
-                                  const QDBusConnection &connection) {
+bool RemoteControl::handleMessage(const QDBusMessage &message, const QDBusConnection &connection) {
     if (message.type() != QDBusMessage::MethodCallMessage ||
         (!message.interface().isEmpty() && message.interface() != QLatin1String(RemoteInterface)))
         return false;

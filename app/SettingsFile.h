@@ -13,7 +13,6 @@ public:
     SettingsFile();
     explicit SettingsFile(QString path);
 
-
     // Empty when there is no file yet; nullopt when it exists but cannot be read.
     std::optional<std::string> read() const;
     // Replaces the file whole, so an interrupted write leaves the old one intact.

@@ -22,7 +22,6 @@ namespace {
 constexpr int FirstTickTimeoutMs = 3000;
 constexpr int PollMs = 20;
 
-
 void RunEventsFor(int milliseconds) {
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
