@@ -123,6 +123,9 @@ int SendToRunningCopy(const Command &command) {
     QDBusMessage call = QDBusMessage::createMethodCall(
         QString::fromLatin1(RemoteService), QString::fromLatin1(RemotePath),
         QString::fromLatin1(RemoteInterface), Latin1(EntryOf(command.kind).method));
+    // A copy runs but may not have taken its name yet: wait for it below
+    // rather than have the bus start another, which would end at once.
+    call.setAutoStartService(false);
     if (command.kind == Command::Kind::Countdown)
         call << QStringLiteral("%1:%2")
                     .arg(command.duration.minutes)

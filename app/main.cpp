@@ -31,6 +31,20 @@ void EndIdlePoolThreadsAtOnce() {
     QThreadPool::globalInstance()->setExpiryTimeout(0);
 }
 
+// Qt ends in an abort when its platform finds no display to open. Where none
+// is named at all for the platform Qt would take (none chosen, or X), this is
+// the one line that says so instead; empty where a display may be had.
+QString MissingDisplay() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (platform.isEmpty() && !x11 && !wayland)
+        return QStringLiteral("pomelo: no display: neither DISPLAY nor WAYLAND_DISPLAY is set\n");
+    if (platform == "xcb" && !x11)
+        return QStringLiteral("pomelo: no X display: DISPLAY is not set (QT_QPA_PLATFORM=xcb)\n");
+    return {};
+}
+
 QStringList Arguments(int argc, char *argv[]) {
     QStringList arguments;
     for (int index = 0; index < argc; ++index)
@@ -85,6 +99,10 @@ int main(int argc, char *argv[]) {
         return 1;
     }
 
+    if (const QString missing = MissingDisplay(); !missing.isEmpty()) {
+        Print(stderr, missing);
+        return 1;
+    }
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(POMELO_APP_ID));
     EndIdlePoolThreadsAtOnce();

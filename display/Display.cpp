@@ -39,7 +39,7 @@ void SetClockDisplay(TimerState &state, LcdPictures &lcd, const LocalTime &now, 
     const Show p = twelveHour && afternoon ? Show::Shown : Show::Hidden;
     const Show colonState = colon == ClockColon::Show ? Show::Shown : Show::Keep;
     SetIndicators(lcd, {colonState, Show::Hidden, Show::Hidden, Show::Hidden, Show::Hidden,
-                            Show::Hidden, Show::Hidden, a, p, Show::Hidden});
+                        Show::Hidden, Show::Hidden, a, p, Show::Hidden});
 }
 
 void ShowClockTime(TimerState &state, LcdPictures &lcd, const Effects &effects) {

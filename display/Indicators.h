@@ -1,7 +1,7 @@
 #pragma once
 
-#include "state/PictureLayout.h"
 #include "state/LcdPictures.h"
+#include "state/PictureLayout.h"
 
 #include <array>
 

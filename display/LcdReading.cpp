@@ -23,8 +23,7 @@ bool Shown(const LcdPictures &lcd, Indicator indicator) {
 LcdContents ReadLcd(const LcdPictures &lcd) {
     LcdContents contents;
     for (std::size_t position = 0; position < DigitCells.size(); ++position)
-        (position < 2 ? contents.left : contents.right) +=
-            ShownDigit(lcd, DigitCells[position]);
+        (position < 2 ? contents.left : contents.right) += ShownDigit(lcd, DigitCells[position]);
     if (contents.left == "  " && contents.right == "  ")
         contents.reads = LcdContents::Reads::Nothing;
     else if (Shown(lcd, LetterH))

@@ -1,6 +1,4 @@
-#include "PressKeys.h"
-#include "TickDriver.h"
-#include "remote/Command.h"
+#include "TestGadget.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -8,15 +6,16 @@
 namespace pomelo {
 namespace {
 
-using test::FakeEffects;
-using test::PressKeys;
+using test::TestGadget;
 
 // Everything a command or a key press can change, as text to compare.
-std::string Snapshot(const TimerState &state, const FakeEffects &effects) {
+std::string Snapshot(const TestGadget &gadget) {
+    const TimerState &state = gadget.state;
+    const test::FakeEffects &effects = gadget.effects;
     std::ostringstream out;
     out << "mode " << state.OpMode << " run " << state.RunFlag << " time " << state.Minutes << ":"
         << state.Seconds << "/" << state.StopwatchHours << " 12h " << state.Hour12Flag << " lcd '"
-        << effects.digits() << "' [" << effects.indicators() << "] topmost";
+        << gadget.digits() << "' [" << gadget.indicators() << "] topmost";
     for (const int call : effects.topmostCalls)
         out << " " << call;
     out << " settings " << effects.settingsWrites << " '" << effects.settingsFile.value_or("?")
@@ -25,15 +24,11 @@ std::string Snapshot(const TimerState &state, const FakeEffects &effects) {
 }
 
 // A gadget at 21:07 that has ticked once and had `keys` pressed.
-struct Gadget {
-    TimerState state;
-    FakeEffects effects;
-
-    explicit Gadget(const std::string &keys) {
-        effects.setWallClock(21, 7, 0);
+struct Pressed : TestGadget {
+    explicit Pressed(const std::string &keys)
+        : TestGadget(CountdownMode, {21, 7, 0}) {
         effects.top = 1500;
-        test::TickDriver{state, effects}.seconds(1);
-        PressKeys(state, effects, keys);
+        press(keys);
         effects.topmostCalls.clear();
     }
 };
@@ -76,27 +71,25 @@ TEST(Command, IsCarriedOutAsTheKeyPressesThatDoTheSame) {
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.scenario);
-        Gadget commanded(row.before);
-        CarryOut(row.command, commanded.state, commanded.effects);
-        Gadget pressed(row.before);
-        PressKeys(pressed.state, pressed.effects, row.keys);
-        EXPECT_EQ(Snapshot(commanded.state, commanded.effects),
-                  Snapshot(pressed.state, pressed.effects));
+        Pressed commanded(row.before);
+        commanded.gadget.carryOut(row.command);
+        Pressed pressed(row.before);
+        pressed.press(row.keys);
+        EXPECT_EQ(Snapshot(commanded), Snapshot(pressed));
     }
 }
 
 TEST(Command, ACountdownRunsFromTheGivenTimeAndRings) {
-    Gadget gadget("MOD 1 2");
-    CarryOut({Command::Kind::Countdown, {1, 5}}, gadget.state, gadget.effects);
-    EXPECT_EQ(gadget.state.OpMode, 0);
-    EXPECT_EQ(gadget.state.RunFlag, 1);
-    EXPECT_EQ(gadget.effects.digits(), "0105");
+    Pressed gadget("MOD 1 2");
+    gadget.gadget.carryOut({Command::Kind::Countdown, {1, 5}});
+    EXPECT_EQ(gadget.state.OpMode, CountdownMode);
+    EXPECT_EQ(gadget.state.RunFlag, Running);
+    EXPECT_EQ(gadget.digits(), "0105");
     EXPECT_EQ(gadget.effects.settingsWrites, 1);
-    test::TickDriver driver{gadget.state, gadget.effects};
-    driver.seconds(1);
-    EXPECT_EQ(gadget.effects.digits(), "0104");
-    driver.seconds(64);
-    EXPECT_EQ(gadget.effects.digits(), "0000");
+    gadget.seconds(1);
+    EXPECT_EQ(gadget.digits(), "0104");
+    gadget.seconds(64);
+    EXPECT_EQ(gadget.digits(), "0000");
     EXPECT_EQ(gadget.effects.soundsPlayed.size(), 1U);
 }
 

@@ -1,4 +1,4 @@
-#include "FakeEffects.h"
+#include "TestGadget.h"
 #include "display/Display.h"
 #include "display/Glyphs.h"
 
@@ -8,6 +8,8 @@ namespace pomelo {
 namespace {
 
 using test::FakeEffects;
+using test::ShownDigits;
+using test::ShownIndicators;
 
 struct DigitsRow {
     const char *scenario;
@@ -25,29 +27,29 @@ TEST(RefreshDisplay, ShowsOneGlyphPerDigitValueAndBlanksTheRest) {
     };
     for (const DigitsRow &row : rows) {
         SCOPED_TRACE(row.scenario);
-        FakeEffects effects;
+        LcdPictures lcd;
         TimerState state;
         state.DigitMinTens = row.minTens;
         state.DigitMinOnes = row.minOnes;
         state.DigitSecTens = row.secTens;
         state.DigitSecOnes = row.secOnes;
-        RefreshDisplay(state, effects);
-        EXPECT_EQ(effects.digits(), row.shown);
+        RefreshDisplay(state, lcd);
+        EXPECT_EQ(ShownDigits(lcd), row.shown);
     }
 }
 
 TEST(RefreshDisplay, ReplacesThePreviousGlyphAndLeavesIndicatorsAlone) {
-    FakeEffects effects;
+    LcdPictures lcd;
     TimerState state;
-    effects.setPictureVisible(PictureArray::Picture5, 0, true);
-    effects.setPictureVisible(PictureArray::Picture5, 8, true);
+    lcd.Picture5[Colon].Visible = true;
+    lcd.Picture5[LetterP].Visible = true;
     state.DigitSecOnes = 7;
-    RefreshDisplay(state, effects);
+    RefreshDisplay(state, lcd);
     state.DigitSecOnes = 3;
-    RefreshDisplay(state, effects);
-    RefreshDisplay(state, effects);
-    EXPECT_EQ(effects.digits(), "0003");
-    EXPECT_EQ(effects.indicators(), "colon P");
+    RefreshDisplay(state, lcd);
+    RefreshDisplay(state, lcd);
+    EXPECT_EQ(ShownDigits(lcd), "0003");
+    EXPECT_EQ(ShownIndicators(lcd), "colon P");
 }
 
 struct ClockRow {
@@ -75,18 +77,19 @@ TEST(ShowClockTime, ShowsHourAndMinuteInTheChosenForm) {
     };
     for (const ClockRow &row : rows) {
         SCOPED_TRACE(row.scenario);
-        FakeEffects effects;
+        LcdPictures lcd;
         // Indicators a counting mode left behind must all go.
-        for (int index = 0; index < 10; ++index)
-            effects.setPictureVisible(PictureArray::Picture5, index, true);
+        for (Picture &indicator : lcd.Picture5)
+            indicator.Visible = true;
+        FakeEffects effects;
         TimerState state;
         state.Hour12Flag = row.hour12Flag;
         state.Minutes = 12;
         state.Seconds = 34;
         effects.setWallClock(row.hour, row.minute, 42);
-        ShowClockTime(state, effects);
-        EXPECT_EQ(effects.digits(), row.shown);
-        EXPECT_EQ(effects.indicators(), row.indicators);
+        ShowClockTime(state, lcd, effects);
+        EXPECT_EQ(ShownDigits(lcd), row.shown);
+        EXPECT_EQ(ShownIndicators(lcd), row.indicators);
         EXPECT_EQ(state.Minutes, 12);
         EXPECT_EQ(state.Seconds, 34);
         EXPECT_EQ(state.Hour12Flag, row.hour12Flag);

@@ -1,22 +1,11 @@
-#include "PressKeys.h"
-#include "TickDriver.h"
-#include "keypad/DigitKeys.h"
-#include "keypad/ModeKeys.h"
-#include "keypad/StartKey.h"
+#include "TestGadget.h"
 
 #include <gtest/gtest.h>
 
 namespace pomelo {
 namespace {
 
-using test::FakeEffects;
-using test::PressKey;
-using test::TickDriver;
-
-void PressAll(TimerState &state, FakeEffects &effects, const std::string &labels) {
-    for (const char label : labels)
-        PressKey(state, effects, std::string(1, label));
-}
+using test::TestGadget;
 
 TEST(DigitKeys, ShiftDigitsInFromTheRight) {
     struct Row {
@@ -26,24 +15,23 @@ TEST(DigitKeys, ShiftDigitsInFromTheRight) {
     };
     const Row rows[] = {
         {"one key", "7", "0007"},
-        {"two keys", "12", "0012"},
-        {"three keys", "123", "0123"},
-        {"four keys", "1234", "1234"},
-        {"a fifth key drops the first", "12345", "2345"},
-        {"seconds above 59 stay", "99", "0099"},
-        {"zeros shift a time out", "12340000", "0000"},
+        {"two keys", "1 2", "0012"},
+        {"three keys", "1 2 3", "0123"},
+        {"four keys", "1 2 3 4", "1234"},
+        {"a fifth key drops the first", "1 2 3 4 5", "2345"},
+        {"seconds above 59 stay", "9 9", "0099"},
+        {"zeros shift a time out", "1 2 3 4 0 0 0 0", "0000"},
         {"zero on zero still draws", "0", "0000"},
-        {"every key", "5678901234", "1234"},
+        {"every key", "5 6 7 8 9 0 1 2 3 4", "1234"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.scenario);
-        TimerState state;
-        FakeEffects effects;
-        PressAll(state, effects, row.keys);
-        EXPECT_EQ(effects.digits(), row.shown);
+        TestGadget gadget;
+        gadget.press(row.keys);
+        EXPECT_EQ(gadget.digits(), row.shown);
         const std::string shown = row.shown;
-        EXPECT_EQ(state.Minutes, std::stoi(shown.substr(0, 2)));
-        EXPECT_EQ(state.Seconds, std::stoi(shown.substr(2, 2)));
+        EXPECT_EQ(gadget.state.Minutes, std::stoi(shown.substr(0, 2)));
+        EXPECT_EQ(gadget.state.Seconds, std::stoi(shown.substr(2, 2)));
     }
 }
 
@@ -62,45 +50,43 @@ TEST(DigitKeys, ActOnlyInTheStoppedCountdown) {
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.scenario);
-        TimerState state;
-        FakeEffects effects;
-        state.OpMode = row.opMode;
-        state.RunFlag = row.runFlag;
-        state.Seconds = 3;
-        PressKey(state, effects, "7");
-        EXPECT_EQ(effects.topmostCalls, row.topmostCalls);
-        EXPECT_EQ(state.Seconds, row.seconds);
+        TestGadget gadget;
+        gadget.state.OpMode = row.opMode;
+        gadget.state.RunFlag = row.runFlag;
+        gadget.state.Seconds = 3;
+        gadget.press("7");
+        EXPECT_EQ(gadget.effects.topmostCalls, row.topmostCalls);
+        EXPECT_EQ(gadget.state.Seconds, row.seconds);
     }
 }
 
 TEST(ModeKey, StepsThroughTheModesFromAClearedStart) {
-    TimerState state;
-    FakeEffects effects;
-    effects.setWallClock(9, 7, 0);
-    PressAll(state, effects, "1234");
-    effects.topmostCalls.clear();
+    TestGadget gadget;
+    gadget.effects.setWallClock(9, 7, 0);
+    gadget.press("1 2 3 4");
+    gadget.effects.topmostCalls.clear();
 
-    PressKey(state, effects, "MOD");
-    EXPECT_EQ(state.OpMode, 1);
-    EXPECT_EQ(effects.digits(), " 907");
-    EXPECT_EQ(effects.indicators(), "colon");
-    EXPECT_TRUE(effects.onTop);
+    gadget.press("MOD");
+    EXPECT_EQ(gadget.state.OpMode, ClockMode);
+    EXPECT_EQ(gadget.digits(), " 907");
+    EXPECT_EQ(gadget.indicators(), "colon");
+    EXPECT_TRUE(gadget.effects.onTop);
 
-    PressKey(state, effects, "MOD");
-    EXPECT_EQ(state.OpMode, 2);
-    EXPECT_EQ(effects.digits(), "0000");
-    EXPECT_EQ(effects.indicators(), "M S runner");
-    EXPECT_FALSE(effects.onTop);
+    gadget.press("MOD");
+    EXPECT_EQ(gadget.state.OpMode, StopwatchMode);
+    EXPECT_EQ(gadget.digits(), "0000");
+    EXPECT_EQ(gadget.indicators(), "M S runner");
+    EXPECT_FALSE(gadget.effects.onTop);
 
-    PressKey(state, effects, "MOD");
-    EXPECT_EQ(state.OpMode, 0);
-    EXPECT_EQ(effects.digits(), "0000");
-    EXPECT_EQ(effects.indicators(), "M S dial");
-    EXPECT_FALSE(effects.onTop);
-    EXPECT_EQ(effects.topmostCalls, (std::vector<int>{1, 0, 0}));
-    EXPECT_EQ(state.Minutes, 0);
-    EXPECT_EQ(state.Seconds, 0);
-    EXPECT_EQ(effects.settingsWrites, 0);
+    gadget.press("MOD");
+    EXPECT_EQ(gadget.state.OpMode, CountdownMode);
+    EXPECT_EQ(gadget.digits(), "0000");
+    EXPECT_EQ(gadget.indicators(), "M S dial");
+    EXPECT_FALSE(gadget.effects.onTop);
+    EXPECT_EQ(gadget.effects.topmostCalls, (std::vector<int>{1, 0, 0}));
+    EXPECT_EQ(gadget.state.Minutes, 0);
+    EXPECT_EQ(gadget.state.Seconds, 0);
+    EXPECT_EQ(gadget.effects.settingsWrites, 0);
 }
 
 TEST(ModeKey, StopsAnyCountAndClearsIt) {
@@ -119,35 +105,31 @@ TEST(ModeKey, StopsAnyCountAndClearsIt) {
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.scenario);
-        TimerState state;
-        FakeEffects effects;
-        state.OpMode = row.opMode;
-        state.RunFlag = row.runFlag;
-        state.StopwatchHours = row.hours;
-        state.Minutes = row.minutes;
-        state.Seconds = row.seconds;
-        PressKey(state, effects, "MOD");
-        EXPECT_EQ(state.OpMode, row.nextMode);
-        EXPECT_EQ(state.RunFlag, 0);
-        EXPECT_EQ(state.StopwatchHours, 0);
-        EXPECT_EQ(state.Minutes, 0);
-        EXPECT_EQ(state.Seconds, 0);
+        TestGadget gadget;
+        gadget.state.OpMode = row.opMode;
+        gadget.state.RunFlag = row.runFlag;
+        gadget.state.StopwatchHours = row.hours;
+        gadget.state.Minutes = row.minutes;
+        gadget.state.Seconds = row.seconds;
+        gadget.press("MOD");
+        EXPECT_EQ(gadget.state.OpMode, row.nextMode);
+        EXPECT_EQ(gadget.state.RunFlag, Stopped);
+        EXPECT_EQ(gadget.state.StopwatchHours, 0);
+        EXPECT_EQ(gadget.state.Minutes, 0);
+        EXPECT_EQ(gadget.state.Seconds, 0);
     }
 }
 
 TEST(ModeKey, APressWhileACountdownRunsMeansNoAlarm) {
-    TimerState state;
-    FakeEffects effects;
-    effects.setWallClock(10, 0, 5);
-    TickDriver driver{state, effects};
-    driver.seconds(1);
-    PressAll(state, effects, "3");
-    PressKey(state, effects, "START");
-    driver.seconds(1);
-    PressKey(state, effects, "MOD");
-    driver.seconds(5);
-    EXPECT_TRUE(effects.soundsPlayed.empty());
-    EXPECT_EQ(state.ShakeCount, 0);
+    TestGadget gadget;
+    gadget.effects.setWallClock(10, 0, 5);
+    gadget.seconds(1);
+    gadget.press("3 START");
+    gadget.seconds(1);
+    gadget.press("MOD");
+    gadget.seconds(5);
+    EXPECT_TRUE(gadget.effects.soundsPlayed.empty());
+    EXPECT_EQ(gadget.state.ShakeCount, 0);
 }
 
 TEST(ClearKey, ClearsEveryCountingStateAndKeepsTheModeIcon) {
@@ -165,61 +147,56 @@ TEST(ClearKey, ClearsEveryCountingStateAndKeepsTheModeIcon) {
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.scenario);
-        TimerState state;
-        FakeEffects effects;
-        effects.setWallClock(10, 0, 5);
-        state.OpMode = row.opMode;
-        state.RunFlag = row.runFlag;
-        state.StopwatchHours = row.hours;
-        state.Minutes = row.minutes;
-        state.Seconds = row.seconds;
-        TickDriver{state, effects}.run(100);
-        EXPECT_EQ(effects.indicators(), row.indicatorsBefore);
-        effects.onTop = true;
+        TestGadget gadget;
+        gadget.effects.setWallClock(10, 0, 5);
+        gadget.state.OpMode = row.opMode;
+        gadget.state.RunFlag = row.runFlag;
+        gadget.state.StopwatchHours = row.hours;
+        gadget.state.Minutes = row.minutes;
+        gadget.state.Seconds = row.seconds;
+        gadget.run(100);
+        EXPECT_EQ(gadget.indicators(), row.indicatorsBefore);
+        gadget.effects.onTop = true;
 
-        PressKey(state, effects, "CLR");
-        EXPECT_EQ(effects.digits(), "0000");
-        EXPECT_EQ(effects.indicators(), row.indicatorsAfter);
-        EXPECT_EQ(state.OpMode, row.opMode);
-        EXPECT_EQ(state.RunFlag, 0);
-        EXPECT_EQ(state.StopwatchHours, 0);
-        EXPECT_FALSE(effects.onTop);
+        gadget.press("CLR");
+        EXPECT_EQ(gadget.digits(), "0000");
+        EXPECT_EQ(gadget.indicators(), row.indicatorsAfter);
+        EXPECT_EQ(gadget.state.OpMode, row.opMode);
+        EXPECT_EQ(gadget.state.RunFlag, Stopped);
+        EXPECT_EQ(gadget.state.StopwatchHours, 0);
+        EXPECT_FALSE(gadget.effects.onTop);
     }
 }
 
 TEST(ClearKey, DoesNothingInTheClock) {
-    TimerState state;
-    FakeEffects effects;
-    effects.setWallClock(21, 7, 0);
-    state.OpMode = 1;
-    PressKey(state, effects, "START"); // into the 12-hour clock, on top
-    const auto visibleBefore = effects.visible;
-    const auto topmostBefore = effects.topmostCalls;
-    PressKey(state, effects, "CLR");
-    EXPECT_EQ(effects.visible, visibleBefore);
-    EXPECT_EQ(effects.topmostCalls, topmostBefore);
-    EXPECT_EQ(effects.digits(), " 907");
+    TestGadget gadget;
+    gadget.effects.setWallClock(21, 7, 0);
+    gadget.state.OpMode = ClockMode;
+    gadget.press("START"); // into the 12-hour clock, on top
+    const LcdPictures shownBefore = gadget.gadget.lcd();
+    const auto topmostBefore = gadget.effects.topmostCalls;
+    gadget.press("CLR");
+    EXPECT_EQ(gadget.gadget.lcd(), shownBefore);
+    EXPECT_EQ(gadget.effects.topmostCalls, topmostBefore);
+    EXPECT_EQ(gadget.digits(), " 907");
 }
 
 TEST(StartKey, StartsPausesAndResumesTheCountdown) {
-    TimerState state;
-    FakeEffects effects;
-    effects.setWallClock(10, 0, 5);
-    TickDriver driver{state, effects};
-    driver.seconds(1);
-    PressAll(state, effects, "130");
-    PressKey(state, effects, "START");
-    EXPECT_EQ(state.RunFlag, 1);
-    driver.seconds(3);
-    EXPECT_EQ(effects.digits(), "0127");
-    PressKey(state, effects, "START");
-    EXPECT_EQ(state.RunFlag, 0);
-    driver.seconds(5);
-    EXPECT_EQ(effects.digits(), "0127");
-    PressKey(state, effects, "START");
-    driver.seconds(2);
-    EXPECT_EQ(effects.digits(), "0125");
-    EXPECT_EQ(effects.settingsWrites, 3);
+    TestGadget gadget;
+    gadget.effects.setWallClock(10, 0, 5);
+    gadget.seconds(1);
+    gadget.press("1 3 0 START");
+    EXPECT_EQ(gadget.state.RunFlag, Running);
+    gadget.seconds(3);
+    EXPECT_EQ(gadget.digits(), "0127");
+    gadget.press("START");
+    EXPECT_EQ(gadget.state.RunFlag, Stopped);
+    gadget.seconds(5);
+    EXPECT_EQ(gadget.digits(), "0127");
+    gadget.press("START");
+    gadget.seconds(2);
+    EXPECT_EQ(gadget.digits(), "0125");
+    EXPECT_EQ(gadget.effects.settingsWrites, 3);
 }
 
 TEST(StartKey, WhatOnePressDoesInEachState) {
@@ -245,54 +222,51 @@ TEST(StartKey, WhatOnePressDoesInEachState) {
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.scenario);
-        TimerState state;
-        FakeEffects effects;
-        effects.setWallClock(21, 7, 0);
-        effects.top = 1500;
-        effects.left = 3000;
-        state.OpMode = row.opMode;
-        state.RunFlag = row.runFlag;
-        state.Minutes = row.minutes;
-        state.Seconds = row.seconds;
-        state.Hour12Flag = row.hour12Flag;
-        PressKey(state, effects, "START");
-        EXPECT_EQ(state.RunFlag, row.runFlagAfter);
-        EXPECT_EQ(state.Hour12Flag, row.hour12FlagAfter);
-        EXPECT_EQ(effects.topmostCalls, row.topmostCalls);
-        EXPECT_EQ(effects.settingsFile,
+        TestGadget gadget;
+        gadget.effects.setWallClock(21, 7, 0);
+        gadget.effects.top = 1500;
+        gadget.effects.left = 3000;
+        gadget.state.OpMode = row.opMode;
+        gadget.state.RunFlag = row.runFlag;
+        gadget.state.Minutes = row.minutes;
+        gadget.state.Seconds = row.seconds;
+        gadget.state.Hour12Flag = row.hour12Flag;
+        gadget.press("START");
+        EXPECT_EQ(gadget.state.RunFlag, row.runFlagAfter);
+        EXPECT_EQ(gadget.state.Hour12Flag, row.hour12FlagAfter);
+        EXPECT_EQ(gadget.effects.topmostCalls, row.topmostCalls);
+        EXPECT_EQ(gadget.effects.settingsFile,
                   "[FORM1]\nMODE= " + std::to_string(row.opMode) + "\nSTRATF= " + row.savedStratf +
                       "\nPOJIX= 1500\nPOJIY= 3000\nMEMORI= " + std::to_string(row.hour12FlagAfter) +
                       "\n");
-        EXPECT_EQ(state.PosX, 1500);
-        EXPECT_EQ(state.PosY, 3000);
+        EXPECT_EQ(gadget.state.PosX, 1500);
+        EXPECT_EQ(gadget.state.PosY, 3000);
     }
 }
 
 TEST(StartKey, RedrawsTheClockAtOnceInTheNewForm) {
-    TimerState state;
-    FakeEffects effects;
-    effects.setWallClock(9, 5, 0);
-    state.OpMode = 1;
-    PressKey(state, effects, "START");
-    EXPECT_EQ(effects.digits(), " 905");
-    EXPECT_EQ(effects.indicators(), "colon A");
-    effects.setWallClock(21, 7, 0);
-    PressKey(state, effects, "START");
-    EXPECT_EQ(effects.digits(), "2107");
-    EXPECT_EQ(effects.indicators(), "colon");
+    TestGadget gadget;
+    gadget.effects.setWallClock(9, 5, 0);
+    gadget.state.OpMode = ClockMode;
+    gadget.press("START");
+    EXPECT_EQ(gadget.digits(), " 905");
+    EXPECT_EQ(gadget.indicators(), "colon A");
+    gadget.effects.setWallClock(21, 7, 0);
+    gadget.press("START");
+    EXPECT_EQ(gadget.digits(), "2107");
+    EXPECT_EQ(gadget.indicators(), "colon");
 }
 
 TEST(StartKey, SavesTheWindowsCurrentPlaceAsItsHome) {
-    TimerState state;
-    FakeEffects effects;
-    state.PosX = 1500;
-    state.PosY = 3000;
-    effects.top = -300; // dragged above the screen since
-    effects.left = 45;
-    PressKey(state, effects, "START");
-    EXPECT_EQ(state.PosX, -300);
-    EXPECT_EQ(state.PosY, 45);
-    EXPECT_NE(effects.settingsFile->find("POJIX=-300\n"), std::string::npos);
+    TestGadget gadget;
+    gadget.state.PosX = 1500;
+    gadget.state.PosY = 3000;
+    gadget.effects.top = -300; // dragged above the screen since
+    gadget.effects.left = 45;
+    gadget.press("START");
+    EXPECT_EQ(gadget.state.PosX, -300);
+    EXPECT_EQ(gadget.state.PosY, 45);
+    EXPECT_NE(gadget.effects.settingsFile->find("POJIX=-300\n"), std::string::npos);
 }
 
 } // namespace

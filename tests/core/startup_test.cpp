@@ -1,5 +1,4 @@
-#include "FakeEffects.h"
-#include "form/FormEvents.h"
+#include "TestGadget.h"
 #include "state/Topmost.h"
 
 #include <gtest/gtest.h>
@@ -8,83 +7,86 @@ namespace pomelo {
 namespace {
 
 using test::FakeEffects;
+using test::TestGadget;
 
 TEST(FormLoad, StacksEveryDigitPictureOnItsCellAndHidesAllFifty) {
-    FakeEffects effects;
-    for (auto &array : effects.visible)
-        array.fill(true);
-    TimerState state;
-    Form_Load(state, effects);
+    TestGadget gadget;
+    // A picture of every array shown before, so that hiding them shows.
+    gadget.effects.setWallClock(21, 7, 0);
+    gadget.press("MOD");
+    ASSERT_EQ(gadget.digits(), "2107");
+    ASSERT_EQ(gadget.indicators(), "colon");
+    gadget.gadget.load();
 
     const int cellLeft[4] = {345, 705, 1365, 1725};
-    for (int array = 0; array < 4; ++array) {
+    for (int array = 1; array <= 5; ++array) {
         for (int index = 0; index < 10; ++index) {
-            SCOPED_TRACE("Picture" + std::to_string(array + 1) + "(" + std::to_string(index) + ")");
-            EXPECT_EQ(effects.placed[array][index], std::make_pair(cellLeft[array], 285));
+            SCOPED_TRACE("Picture" + std::to_string(array) + "(" + std::to_string(index) + ")");
+            const Picture &picture = gadget.gadget.lcd()[static_cast<PictureArray>(array)][index];
+            if (array <= 4) {
+                EXPECT_EQ(picture.Left, cellLeft[array - 1]);
+                EXPECT_EQ(picture.Top, 285);
+            }
+            EXPECT_FALSE(picture.Visible);
         }
     }
-    for (const auto &array : effects.visible)
-        for (const bool shown : array)
-            EXPECT_FALSE(shown);
-    EXPECT_TRUE(effects.shaped);
-    EXPECT_EQ(state.IniSection, "FORM1");
+    EXPECT_TRUE(gadget.effects.shaped);
+    EXPECT_EQ(gadget.state.IniSection, "FORM1");
 }
 
 TEST(FormLoad, RestoresTheStoredModeHourFormatAndPlace) {
-    FakeEffects effects;
-    effects.settingsFile = "[FORM1]\nMODE= 2\nSTRATF= 1\nPOJIX= 1500\nPOJIY= 3000\nMEMORI= 1\n";
-    TimerState state;
-    Form_Load(state, effects);
-    EXPECT_EQ(state.OpMode, 2);
-    EXPECT_EQ(state.RunFlag, 0) << "the run flag is read from a key the program never writes";
-    EXPECT_EQ(state.Hour12Flag, 1);
-    EXPECT_EQ(effects.top, 1500);
-    EXPECT_EQ(effects.left, 3000);
+    TestGadget gadget;
+    gadget.effects.settingsFile =
+        "[FORM1]\nMODE= 2\nSTRATF= 1\nPOJIX= 1500\nPOJIY= 3000\nMEMORI= 1\n";
+    gadget.gadget.load();
+    EXPECT_EQ(gadget.state.OpMode, StopwatchMode);
+    EXPECT_EQ(gadget.state.RunFlag, Stopped)
+        << "the run flag is read from a key the program never writes";
+    EXPECT_EQ(gadget.state.Hour12Flag, 1);
+    EXPECT_EQ(gadget.effects.top, 1500);
+    EXPECT_EQ(gadget.effects.left, 3000);
     // The top edge is set first, then the left edge.
-    ASSERT_EQ(effects.moves.size(), 2U);
-    EXPECT_EQ(effects.moves[0], std::make_pair(1500.0F, 0.0F));
-    EXPECT_EQ(state.PosX, 1500);
-    EXPECT_EQ(state.PosY, 3000);
+    ASSERT_EQ(gadget.effects.moves.size(), 2U);
+    EXPECT_EQ(gadget.effects.moves[0], std::make_pair(1500.0F, 0.0F));
+    EXPECT_EQ(gadget.state.PosX, 1500);
+    EXPECT_EQ(gadget.state.PosY, 3000);
 }
 
 TEST(FormLoad, FirstStartWithoutSettingsOpensAtTheScreenOrigin) {
-    FakeEffects effects;
-    TimerState state;
-    Form_Load(state, effects);
-    EXPECT_EQ(state.OpMode, 0);
-    EXPECT_EQ(state.Hour12Flag, 0);
-    EXPECT_EQ(effects.top, 0);
-    EXPECT_EQ(effects.left, 0);
-    EXPECT_EQ(effects.settingsWrites, 0);
+    TestGadget gadget;
+    gadget.gadget.load();
+    EXPECT_EQ(gadget.state.OpMode, CountdownMode);
+    EXPECT_EQ(gadget.state.Hour12Flag, 0);
+    EXPECT_EQ(gadget.effects.top, 0);
+    EXPECT_EQ(gadget.effects.left, 0);
+    EXPECT_EQ(gadget.effects.settingsWrites, 0);
 }
 
 TEST(FormLoad, APlaceOffEveryScreenOpensOnThePrimaryScreenAndBecomesHome) {
-    FakeEffects effects;
-    effects.settingsFile = "[FORM1]\nPOJIX=-90000\nPOJIY= 400000\n";
-    effects.onScreen = false;
-    effects.primaryScreenTopLeft = {450, 0};
-    TimerState state;
-    Form_Load(state, effects);
-    EXPECT_EQ(effects.top, 450);
-    EXPECT_EQ(effects.left, 0);
-    EXPECT_EQ(state.PosX, 450) << "the shake must come home on screen";
-    EXPECT_EQ(state.PosY, 0);
+    TestGadget gadget;
+    gadget.effects.settingsFile = "[FORM1]\nPOJIX=-90000\nPOJIY= 400000\n";
+    gadget.effects.onScreen = false;
+    gadget.effects.primaryScreenTopLeft = {450, 0};
+    gadget.gadget.load();
+    EXPECT_EQ(gadget.effects.top, 450);
+    EXPECT_EQ(gadget.effects.left, 0);
+    EXPECT_EQ(gadget.state.PosX, 450) << "the shake must come home on screen";
+    EXPECT_EQ(gadget.state.PosY, 0);
 }
 
 TEST(OffKey, StoresTheWindowsPlaceSavesAndEnds) {
-    FakeEffects effects;
-    TimerState state;
-    Form_Load(state, effects);
-    state.OpMode = 1;
-    state.Hour12Flag = 1;
-    effects.top = 1500; // dragged since start-up
-    effects.left = -45;
-    Image11_Click(state, effects);
-    EXPECT_EQ(effects.settingsFile,
+    TestGadget gadget;
+    gadget.gadget.load();
+    gadget.press("MOD START"); // the 12-hour clock
+    gadget.effects.top = 1500; // dragged since start-up
+    gadget.effects.left = -45;
+    gadget.press("OFF");
+    EXPECT_EQ(gadget.effects.settingsFile,
               "[FORM1]\nMODE= 1\nSTRATF= 0\nPOJIX= 1500\nPOJIY=-45\nMEMORI= 1\n");
-    EXPECT_EQ(state.PosX, 1500);
-    EXPECT_EQ(state.PosY, -45);
-    EXPECT_TRUE(effects.ended);
+    EXPECT_EQ(gadget.state.PosX, 1500);
+    EXPECT_EQ(gadget.state.PosY, -45);
+    EXPECT_TRUE(gadget.effects.ended);
+    EXPECT_TRUE(gadget.gadget.hasEnded());
 }
 
 TEST(FormMouseDown, OnlyTheLeftButtonDrags) {
@@ -96,9 +98,9 @@ TEST(FormMouseDown, OnlyTheLeftButtonDrags) {
     const Row rows[] = {{"left", 1, 1}, {"right", 2, 0}, {"middle", 4, 0}, {"none", 0, 0}};
     for (const Row &row : rows) {
         SCOPED_TRACE(row.scenario);
-        FakeEffects effects;
-        Form_MouseDown(effects, row.button);
-        EXPECT_EQ(effects.dragsBegun, row.drags);
+        TestGadget gadget;
+        gadget.gadget.mouseDown(row.button);
+        EXPECT_EQ(gadget.effects.dragsBegun, row.drags);
     }
 }
 

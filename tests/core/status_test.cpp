@@ -1,16 +1,11 @@
-#include "PressKeys.h"
-#include "TickDriver.h"
-#include "form/FormEvents.h"
-#include "remote/Status.h"
+#include "TestGadget.h"
 
 #include <gtest/gtest.h>
 
 namespace pomelo {
 namespace {
 
-using test::FakeEffects;
-using test::PressKeys;
-using test::TickDriver;
+using test::TestGadget;
 
 TEST(StatusLine, NamesTheModeWhetherItRunsAndWhatTheLcdShows) {
     struct Row {
@@ -34,24 +29,21 @@ TEST(StatusLine, NamesTheModeWhetherItRunsAndWhatTheLcdShows) {
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(std::string(row.keys) + " and " + std::to_string(row.seconds) + " s");
-        TimerState state;
-        FakeEffects effects;
-        effects.setWallClock(21, 7, 0);
-        Form_Load(state, effects);
-        TickDriver driver{state, effects};
-        driver.seconds(1);
-        PressKeys(state, effects, row.keys);
-        driver.seconds(row.seconds);
-        EXPECT_EQ(StatusLine(state, effects), row.line);
+        TestGadget gadget;
+        gadget.effects.setWallClock(21, 7, 0);
+        gadget.gadget.load();
+        gadget.seconds(1);
+        gadget.press(row.keys);
+        gadget.seconds(row.seconds);
+        EXPECT_EQ(gadget.gadget.status(), row.line);
     }
 }
 
 TEST(StatusLine, LeavesTheDigitsOutBeforeTheLcdShowsAny) {
-    TimerState state;
-    FakeEffects effects;
-    effects.settingsFile = "[FORM1]\nMODE= 1\n";
-    Form_Load(state, effects);
-    EXPECT_EQ(StatusLine(state, effects), "clock");
+    TestGadget gadget;
+    gadget.effects.settingsFile = "[FORM1]\nMODE= 1\n";
+    gadget.gadget.load();
+    EXPECT_EQ(gadget.gadget.status(), "clock");
 }
 
 } // namespace

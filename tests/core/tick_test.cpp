@@ -1,37 +1,24 @@
-#include "TickDriver.h"
+#include "TestGadget.h"
 
 #include <gtest/gtest.h>
 
 namespace pomelo {
 namespace {
 
-using test::FakeEffects;
-using test::TickDriver;
+using test::TestGadget;
 
-// A gadget that has been ticking for a while in `opMode`, at 10:00:05.
-struct Ticking {
-    TimerState state;
-    FakeEffects effects;
-    TickDriver driver{state, effects};
+// Most cases start from a gadget that has been ticking in its mode: here,
+// since 10:00:05.
+constexpr LocalTime TenOClock{10, 0, 5};
 
-    explicit Ticking(int opMode, int hour12Flag = 0) {
-        state.OpMode = opMode;
-        state.Hour12Flag = hour12Flag;
-        effects.setWallClock(10, 0, 5);
-        driver.run(1000);
-    }
-    // Starts a count the way START does: the flag alone; the tick, woken as
-    // after any key, counts.
-    void start(int minutes, int seconds, int hours = 0) {
-        state.Minutes = minutes;
-        state.Seconds = seconds;
-        state.StopwatchHours = hours;
-        driver.press([](TimerState &started, Effects &) { started.RunFlag = 1; });
-    }
-    void pause() {
-        driver.press([](TimerState &paused, Effects &) { paused.RunFlag = 0; });
-    }
-};
+// Sets the time of a count by hand (no key sets the stopwatch's) and presses
+// START.
+void Start(TestGadget &gadget, int minutes, int seconds, int hours = 0) {
+    gadget.state.Minutes = minutes;
+    gadget.state.Seconds = seconds;
+    gadget.state.StopwatchHours = hours;
+    gadget.press("START");
+}
 
 struct CountRow {
     const char *scenario;
@@ -64,24 +51,24 @@ TEST(Tick, CountsOneStepPerWallClockSecond) {
     };
     for (const CountRow &row : rows) {
         SCOPED_TRACE(row.scenario);
-        Ticking gadget(row.opMode);
-        gadget.start(row.minutes, row.seconds, row.hours);
-        gadget.driver.seconds(row.secondsToRun);
-        EXPECT_EQ(gadget.effects.digits(), row.shown);
-        EXPECT_EQ(gadget.effects.indicators(), row.indicators);
+        TestGadget gadget(row.opMode, TenOClock);
+        Start(gadget, row.minutes, row.seconds, row.hours);
+        gadget.seconds(row.secondsToRun);
+        EXPECT_EQ(gadget.digits(), row.shown);
+        EXPECT_EQ(gadget.indicators(), row.indicators);
         EXPECT_EQ(gadget.state.RunFlag, row.runFlag);
         EXPECT_EQ(gadget.effects.soundsPlayed.size(), row.alarms);
     }
 }
 
 TEST(Tick, StopwatchKeepsItsSecondsBehindTheHoursView) {
-    Ticking gadget(2);
-    gadget.start(59, 59);
-    gadget.driver.seconds(62);
+    TestGadget gadget(StopwatchMode, TenOClock);
+    Start(gadget, 59, 59);
+    gadget.seconds(62);
     EXPECT_EQ(gadget.state.StopwatchHours, 1);
     EXPECT_EQ(gadget.state.Minutes, 1);
     EXPECT_EQ(gadget.state.Seconds, 1);
-    EXPECT_EQ(gadget.effects.digits(), "0101");
+    EXPECT_EQ(gadget.digits(), "0101");
 }
 
 TEST(Tick, SleepsWhenOnlyAKeyCanChangeTheDisplay) {
@@ -101,31 +88,30 @@ TEST(Tick, SleepsWhenOnlyAKeyCanChangeTheDisplay) {
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.scenario);
-        TimerState state;
-        FakeEffects effects;
-        state.OpMode = row.opMode;
-        state.RunFlag = row.runFlag;
-        state.Minutes = 12;
-        state.Seconds = 34;
-        effects.setWallClock(10, 0, 5);
-        TickDriver{state, effects}.run(100);
-        EXPECT_NE(effects.digits(), "    ") << "the tick before sleeping draws";
-        EXPECT_EQ(state.TickAsleep, row.asleep);
+        TestGadget gadget;
+        gadget.state.OpMode = row.opMode;
+        gadget.state.RunFlag = row.runFlag;
+        gadget.state.Minutes = 12;
+        gadget.state.Seconds = 34;
+        gadget.effects.setWallClock(10, 0, 5);
+        gadget.run(100);
+        EXPECT_NE(gadget.digits(), "    ") << "the tick before sleeping draws";
+        EXPECT_EQ(gadget.state.TickAsleep, row.asleep);
     }
 }
 
 TEST(Tick, AStoppedCountStaysAsItIsWhileTheTickSleeps) {
     for (const int opMode : {0, 2}) {
         SCOPED_TRACE(opMode);
-        Ticking gadget(opMode);
-        gadget.start(12, 34);
-        gadget.driver.seconds(2);
-        gadget.pause();
-        gadget.driver.seconds(1);
+        TestGadget gadget(opMode, TenOClock);
+        Start(gadget, 12, 34);
+        gadget.seconds(2);
+        gadget.press("START");
+        gadget.seconds(1);
         ASSERT_TRUE(gadget.state.TickAsleep);
-        const auto shown = gadget.effects.visible;
-        gadget.driver.seconds(30);
-        EXPECT_EQ(gadget.effects.visible, shown);
+        const LcdPictures shown = gadget.gadget.lcd();
+        gadget.seconds(30);
+        EXPECT_EQ(gadget.gadget.lcd(), shown);
         EXPECT_EQ(gadget.state.Seconds, opMode == 0 ? 32 : 36);
     }
 }
@@ -147,95 +133,92 @@ TEST(Tick, AResumedCountCountsOneSecondPerSecondAfterSleeping) {
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.scenario);
-        Ticking gadget(row.opMode);
-        gadget.start(row.opMode == 0 ? 5 : 0, 0);
-        gadget.driver.seconds(2);
-        gadget.pause();
-        gadget.driver.seconds(1);
+        TestGadget gadget(row.opMode, TenOClock);
+        Start(gadget, row.opMode == 0 ? 5 : 0, 0);
+        gadget.seconds(2);
+        gadget.press("START");
+        gadget.seconds(1);
         ASSERT_TRUE(gadget.state.TickAsleep);
-        gadget.driver.run(row.sleptMs);
-        gadget.driver.press([](TimerState &state, Effects &) { state.RunFlag = 1; });
-        gadget.driver.seconds(1);
-        EXPECT_EQ(gadget.effects.digits(), row.afterOne);
-        gadget.driver.seconds(5);
-        EXPECT_EQ(gadget.effects.digits(), row.afterSix);
+        gadget.run(row.sleptMs);
+        gadget.press("START");
+        gadget.seconds(1);
+        EXPECT_EQ(gadget.digits(), row.afterOne);
+        gadget.seconds(5);
+        EXPECT_EQ(gadget.digits(), row.afterSix);
     }
 }
 
 TEST(Tick, TheFirstTickAfterStartUpDrawsThenSleeps) {
-    TimerState state;
-    FakeEffects effects;
-    effects.setWallClock(10, 0, 5, 300);
-    TickDriver driver{state, effects};
-    driver.run(700);
-    EXPECT_EQ(effects.digits(), "0000");
-    EXPECT_EQ(effects.indicators(), "M S dial");
-    EXPECT_TRUE(state.TickAsleep);
+    TestGadget gadget;
+    gadget.effects.setWallClock(10, 0, 5, 300);
+    gadget.run(700);
+    EXPECT_EQ(gadget.digits(), "0000");
+    EXPECT_EQ(gadget.indicators(), "M S dial");
+    EXPECT_TRUE(gadget.state.TickAsleep);
 }
 
 TEST(Tick, SeveralTicksWithinOneSecondActOnce) {
-    Ticking gadget(0);
-    gadget.start(5, 0);
+    TestGadget gadget(CountdownMode, TenOClock);
+    Start(gadget, 5, 0);
     gadget.effects.setWallClock(10, 0, 7, 0); // the next second begins
     for (int tick = 0; tick < 9; ++tick) {
         gadget.effects.advance(100);
-        Timer1_Timer(gadget.state, gadget.effects);
-        // Hiding a digit behind the tick's back shows whether it redraws.
-        gadget.effects.visible[3][9] = false;
+        gadget.gadget.tick();
+        // A digit changed behind the tick's back shows whether it redraws.
+        gadget.state.DigitSecOnes = 3;
     }
     EXPECT_EQ(gadget.state.Seconds, 59);
     EXPECT_EQ(gadget.state.Minutes, 4);
-    EXPECT_EQ(gadget.effects.digits(), "045 ") << "only the first tick of the second redrew";
+    EXPECT_EQ(gadget.digits(), "0459") << "only the first tick of the second drew";
 }
 
 TEST(Tick, TheFirstTickInSecondZeroWaitsForSecondOne) {
-    TimerState state;
-    FakeEffects effects;
-    effects.setWallClock(10, 0, 0, 50);
-    Timer1_Timer(state, effects);
-    EXPECT_EQ(effects.digits(), "    ");
-    effects.setWallClock(10, 0, 1, 50);
-    Timer1_Timer(state, effects);
-    EXPECT_EQ(effects.digits(), "0000");
-    EXPECT_EQ(effects.indicators(), "M S dial");
+    TestGadget gadget;
+    gadget.effects.setWallClock(10, 0, 0, 50);
+    gadget.gadget.tick();
+    EXPECT_EQ(gadget.digits(), "    ");
+    gadget.effects.setWallClock(10, 0, 1, 50);
+    gadget.gadget.tick();
+    EXPECT_EQ(gadget.digits(), "0000");
+    EXPECT_EQ(gadget.indicators(), "M S dial");
 }
 
 TEST(Tick, MissedSecondsAreMadeUp) {
     // A 10-minute suspend in the middle of a 15-minute countdown.
-    Ticking countdown(0);
-    countdown.start(15, 0);
-    countdown.driver.seconds(30);
+    TestGadget countdown(CountdownMode, TenOClock);
+    Start(countdown, 15, 0);
+    countdown.seconds(30);
     countdown.effects.advance(10 * 60 * 1000);
-    countdown.driver.seconds(1);
-    EXPECT_EQ(countdown.effects.digits(), "0429");
+    countdown.seconds(1);
+    EXPECT_EQ(countdown.digits(), "0429");
 
     // A stall of 2.5 s counts the two and a half seconds as they fall.
-    Ticking stalled(2);
-    stalled.start(0, 0);
-    stalled.driver.seconds(3);
+    TestGadget stalled(StopwatchMode, TenOClock);
+    Start(stalled, 0, 0);
+    stalled.seconds(3);
     stalled.effects.advance(2500);
-    stalled.driver.run(100);
-    EXPECT_EQ(stalled.effects.digits(), "0005");
-    stalled.driver.seconds(10);
-    EXPECT_EQ(stalled.effects.digits(), "0015");
+    stalled.run(100);
+    EXPECT_EQ(stalled.digits(), "0005");
+    stalled.seconds(10);
+    EXPECT_EQ(stalled.digits(), "0015");
 
     // A stopwatch suspended for two hours picks up its hours.
-    Ticking stopwatch(2);
-    stopwatch.start(0, 0);
+    TestGadget stopwatch(StopwatchMode, TenOClock);
+    Start(stopwatch, 0, 0);
     stopwatch.effects.advance(2 * 3600 * 1000 + 61 * 1000);
-    stopwatch.driver.seconds(1);
-    EXPECT_EQ(stopwatch.effects.digits(), "0201");
-    EXPECT_EQ(stopwatch.effects.indicators(), "H hM runner");
+    stopwatch.seconds(1);
+    EXPECT_EQ(stopwatch.digits(), "0201");
+    EXPECT_EQ(stopwatch.indicators(), "H hM runner");
 }
 
 TEST(Tick, ACountdownThatEndedDuringASuspendRingsOnceAtZero) {
-    Ticking gadget(0);
-    gadget.start(1, 0);
-    gadget.driver.seconds(10);
+    TestGadget gadget(CountdownMode, TenOClock);
+    Start(gadget, 1, 0);
+    gadget.seconds(10);
     gadget.effects.advance(5 * 60 * 1000);
-    gadget.driver.seconds(3);
-    EXPECT_EQ(gadget.effects.digits(), "0000");
-    EXPECT_EQ(gadget.state.RunFlag, 0);
+    gadget.seconds(3);
+    EXPECT_EQ(gadget.digits(), "0000");
+    EXPECT_EQ(gadget.state.RunFlag, Stopped);
     EXPECT_EQ(gadget.effects.soundsPlayed.size(), 1U);
     EXPECT_EQ(gadget.state.Minutes, 0);
     EXPECT_EQ(gadget.state.Seconds, 0);
@@ -244,39 +227,38 @@ TEST(Tick, ACountdownThatEndedDuringASuspendRingsOnceAtZero) {
 TEST(Tick, SettingTheWallClockDoesNotMakeACountJump) {
     for (const int hours : {-1, 1}) {
         SCOPED_TRACE(hours);
-        Ticking gadget(0);
-        gadget.start(5, 0);
-        gadget.driver.seconds(10);
-        EXPECT_EQ(gadget.effects.digits(), "0450");
+        TestGadget gadget(CountdownMode, TenOClock);
+        Start(gadget, 5, 0);
+        gadget.seconds(10);
+        EXPECT_EQ(gadget.digits(), "0450");
         gadget.effects.wallMs += hours * 3600 * 1000LL; // the clock is set, no time passes
-        gadget.driver.seconds(10);
-        EXPECT_EQ(gadget.effects.digits(), "0440");
+        gadget.seconds(10);
+        EXPECT_EQ(gadget.digits(), "0440");
     }
 }
 
 TEST(Tick, AWholeMinuteBetweenTicksIsStillCounted) {
     // The seconds field reads the same after exactly a minute; the next
     // change of second then counts everything.
-    Ticking gadget(0);
-    gadget.start(5, 0);
+    TestGadget gadget(CountdownMode, TenOClock);
+    Start(gadget, 5, 0);
     gadget.effects.advance(60 * 1000);
-    gadget.driver.run(100);
+    gadget.run(100);
     EXPECT_EQ(gadget.state.Minutes, 5);
     EXPECT_EQ(gadget.state.Seconds, 0);
-    gadget.driver.seconds(1);
-    EXPECT_EQ(gadget.effects.digits(), "0359");
+    gadget.seconds(1);
+    EXPECT_EQ(gadget.digits(), "0359");
 }
 
 TEST(Tick, ARunFlagReadAtZeroStopsWithoutAnAlarm) {
-    TimerState state;
-    FakeEffects effects;
-    state.RunFlag = 1; // from a hand-edited settings file
-    effects.setWallClock(10, 0, 5);
-    TickDriver{state, effects}.seconds(3);
-    EXPECT_EQ(state.RunFlag, 0);
-    EXPECT_EQ(effects.digits(), "0000");
-    EXPECT_TRUE(effects.soundsPlayed.empty());
-    EXPECT_EQ(state.ShakeCount, 0);
+    TestGadget gadget;
+    gadget.state.RunFlag = Running; // from a hand-edited settings file
+    gadget.effects.setWallClock(10, 0, 5);
+    gadget.seconds(3);
+    EXPECT_EQ(gadget.state.RunFlag, Stopped);
+    EXPECT_EQ(gadget.digits(), "0000");
+    EXPECT_TRUE(gadget.effects.soundsPlayed.empty());
+    EXPECT_EQ(gadget.state.ShakeCount, 0);
 }
 
 struct ClockRow {
@@ -298,49 +280,48 @@ TEST(Tick, ClockFollowsTheLocalTime) {
     };
     for (const ClockRow &row : rows) {
         SCOPED_TRACE(row.scenario);
-        TimerState state;
-        FakeEffects effects;
-        state.OpMode = 1;
-        state.Hour12Flag = row.hour12Flag;
-        state.RunFlag = 1; // the clock ignores the run flag
-        effects.setWallClock(row.hour, row.minute, 30);
-        TickDriver{state, effects}.run(100);
-        EXPECT_EQ(effects.digits(), row.shown);
+        TestGadget gadget;
+        gadget.state.OpMode = ClockMode;
+        gadget.state.Hour12Flag = row.hour12Flag;
+        gadget.state.RunFlag = Running; // the clock ignores the run flag
+        gadget.effects.setWallClock(row.hour, row.minute, 30);
+        gadget.run(100);
+        EXPECT_EQ(gadget.digits(), row.shown);
         // The colon was hidden before this first tick, which shows it.
-        EXPECT_EQ(effects.indicators(),
+        EXPECT_EQ(gadget.indicators(),
                   std::string("colon") + (*row.letter ? " " : "") + row.letter);
-        EXPECT_EQ(state.Minutes, 0);
-        EXPECT_EQ(state.RunFlag, 1);
+        EXPECT_EQ(gadget.state.Minutes, 0);
+        EXPECT_EQ(gadget.state.RunFlag, Running);
     }
 }
 
 TEST(Tick, ClockColonBlinksOncePerSecond) {
-    Ticking gadget(1);
+    TestGadget gadget(ClockMode, TenOClock);
     std::string pattern;
     for (int second = 0; second < 6; ++second) {
-        gadget.driver.seconds(1);
-        pattern += gadget.effects.visible[4][0] ? '1' : '0';
+        gadget.seconds(1);
+        pattern += gadget.gadget.lcd().Picture5[Colon].Visible ? '1' : '0';
     }
     EXPECT_TRUE(pattern == "101010" || pattern == "010101") << pattern;
 }
 
 TEST(Tick, ClockLeavesAPausedCountAlone) {
-    Ticking gadget(1);
+    TestGadget gadget(ClockMode, TenOClock);
     gadget.state.Minutes = 3;
     gadget.state.Seconds = 7;
     gadget.state.StopwatchHours = 0;
-    gadget.driver.seconds(5);
+    gadget.seconds(5);
     EXPECT_EQ(gadget.state.Minutes, 3);
     EXPECT_EQ(gadget.state.Seconds, 7);
 }
 
 TEST(Tick, AnUnknownModeOnlyRedraws) {
-    Ticking gadget(5);
-    gadget.start(1, 0);
-    gadget.driver.seconds(3);
+    TestGadget gadget(5, TenOClock); // from a hand-edited settings file
+    Start(gadget, 1, 0);
+    gadget.seconds(3);
     EXPECT_EQ(gadget.state.Minutes, 1);
     EXPECT_EQ(gadget.state.Seconds, 0);
-    EXPECT_EQ(gadget.effects.digits(), "0000");
+    EXPECT_EQ(gadget.digits(), "0000");
 }
 
 } // namespace

@@ -7,7 +7,10 @@
 """
 
 import argparse
+import gzip
 import os
+import re
+import shlex
 import signal
 import struct
 import subprocess
@@ -21,7 +24,8 @@ from PIL import Image, ImageChops
 
 ARGS = None
 
-# What the .deb must depend on: the libraries it links and those it loads.
+# What the .deb must depend on: the libraries it links, which dpkg-shlibdeps
+# finds, and those it loads at run time, listed by hand.
 RUNTIME_PACKAGES = [
     "libqt6widgets6",
     "libqt6dbus6",
@@ -55,6 +59,9 @@ def installed_paths(app_id):
         "svg": os.path.join(icons, "scalable", "apps", app_id + ".svg"),
         "png": os.path.join(icons, "48x48", "apps", app_id + ".png"),
         "metainfo": os.path.join(ARGS.datadir, "metainfo", app_id + ".metainfo.xml"),
+        "service": os.path.join(ARGS.datadir, "dbus-1", "services", app_id + ".service"),
+        "manual": os.path.join(ARGS.mandir, "man1", "pomelo.1.gz"),
+        "completion": os.path.join(ARGS.datadir, "bash-completion", "completions", "pomelo"),
         "license": os.path.join(ARGS.docdir, "LICENSE"),
     }
 
@@ -81,6 +88,12 @@ def read_desktop_entry(path, group_name="Desktop Entry"):
     return entry
 
 
+def exec_words(path, group_name):
+    """The words of the Exec line of a desktop entry or a D-Bus service file
+    in group_name, split as launchers and the bus split them."""
+    return shlex.split(read_desktop_entry(path, group_name).get("Exec", ""))
+
+
 def validator_complaints(output):
     """appstreamcli's warnings and errors; its infos and pedantic notes pass."""
     return [line for line in output.splitlines() if line[:2] in ("W:", "E:")]
@@ -90,7 +103,8 @@ class InstalledTree(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.tempdir = tempfile.TemporaryDirectory(prefix="pomelo-install-")
-        cls.prefix = os.path.join(cls.tempdir.name, "prefix")
+        # A blank in the path, as in many a home folder's name.
+        cls.prefix = os.path.join(cls.tempdir.name, "the prefix")
         cls.result = run(
             [ARGS.cmake, "--install", ARGS.build, "--prefix", cls.prefix],
             env=clean_environment(),
@@ -173,7 +187,9 @@ class InstalledTree(unittest.TestCase):
         self.assertEqual(entry.get("Type"), "Application")
         self.assertEqual(entry.get("Name"), "pomelo")
         # The command, the icon and the window class must match what exists.
-        self.assertEqual(entry.get("Exec"), os.path.basename(self.paths["link"]))
+        # The command is the installed program's path, which launchers find
+        # whatever their PATH holds.
+        self.assertEqual(exec_words(self.paths["desktop"], "Desktop Entry"), [self.paths["link"]])
         self.assertEqual(entry.get("Icon"), ARGS.app_id)
         self.assertEqual(entry.get("StartupWMClass"), "pomelo")
         self.assertEqual(entry.get("Terminal"), "false")
@@ -187,10 +203,89 @@ class InstalledTree(unittest.TestCase):
         for action in entry.get("Actions", "").split(";")[:-1]:
             group = read_desktop_entry(self.paths["desktop"], f"Desktop Action {action}")
             self.assertTrue(group.get("Name"), action)
-            program, _, commands[action] = group.get("Exec", "").partition(" ")
-            self.assertEqual(program, entry.get("Exec"))
+            program, *arguments = exec_words(self.paths["desktop"], f"Desktop Action {action}")
+            self.assertEqual(program, self.paths["link"])
+            commands[action] = " ".join(arguments)
         self.assertEqual(sorted(commands.values()),
                          ["--clock", "--stopwatch", "10m", "3m", "5m"])
+
+    def test_session_bus_service_starts_the_installed_program(self):
+        service = read_desktop_entry(self.paths["service"], "D-BUS Service")
+        self.assertEqual(service.get("Name"), ARGS.app_id)
+        self.assertEqual(exec_words(self.paths["service"], "D-BUS Service"), [self.paths["link"]])
+
+    def options(self):
+        """The options the installed program's --help tells of."""
+        result = run([self.paths["link"], "--help"])
+        self.assertEqual(result.returncode, 0, result.stderr)
+        return sorted(set(re.findall(r"--[a-z]+", result.stdout)))
+
+    def test_manual_page_renders_without_warnings_where_man_looks(self):
+        environment = clean_environment()
+        environment.pop("MANPATH", None)
+        environment.update(LC_ALL="C.UTF-8", MANWIDTH="80", MANPAGER="cat", PAGER="cat")
+        result = run(["man", "--warnings", "-E", "UTF-8", "-l", self.paths["manual"]],
+                     env=environment)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertEqual(result.stderr, "", "warnings")
+        text = result.stdout.replace("\u2010", "-")
+        headings = [line for line in text.splitlines() if re.fullmatch(r"[A-Z][A-Z -]+", line)]
+        self.assertEqual(headings, ["NAME", "SYNOPSIS", "DESCRIPTION", "KEYS", "COMMANDS",
+                                    "EXIT STATUS", "FILES", "D-BUS INTERFACE", "ENVIRONMENT",
+                                    "SEE ALSO"])
+        for word in self.options() + ["pomelo.ini", "MODE", "STRATF", "STARTF", "POJIX", "POJIY",
+                                      "MEMORI", "BEEP", "pomelo.lock", ARGS.app_id]:
+            with self.subTest(word=word):
+                self.assertIn(word, text)
+        # With the prefix's programs on the PATH, man finds the page beside them.
+        environment["PATH"] = os.path.join(self.prefix, ARGS.bindir) + ":/usr/bin:/bin"
+        found = run(["man", "-w", "pomelo"], env=environment)
+        self.assertEqual(found.stdout.strip(), self.paths["manual"], found.stderr)
+
+    def complete(self, *words):
+        """What bash offers for the last of words after `pomelo`, its completion
+        loaded by bash-completion from ~/.local/share of a home whose ~/.local
+        is the prefix; and the file it was loaded from."""
+        script = r"""
+            source /usr/share/bash-completion/bash_completion
+            __load_completion pomelo || exit 3
+            spec=$(complete -p pomelo) function=${spec##* -F } function=${function%% *}
+            shopt -s extdebug
+            declare -F "$function" | cut -d' ' -f3-
+            COMP_WORDS=(pomelo "$@") COMP_CWORD=$#
+            COMP_LINE="${COMP_WORDS[*]}" COMP_POINT=${#COMP_LINE}
+            "$function" pomelo "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
+            printf '%s\n' "${COMPREPLY[@]}"
+        """
+        home = os.path.join(self.tempdir.name, "home")
+        if not os.path.isdir(home):
+            os.mkdir(home)
+            os.symlink(self.prefix, os.path.join(home, ".local"))
+        environment = {name: value for name, value in clean_environment().items()
+                       if not name.startswith(("XDG_DATA_", "BASH_COMPLETION_"))}
+        # No other folder to find a completion for pomelo in.
+        environment.update(HOME=home, XDG_DATA_DIRS=home)
+        result = run(["bash", "-c", script, "bash", *words], env=environment)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        source, *offers = result.stdout.splitlines()
+        return os.path.realpath(source), sorted(offer for offer in offers if offer)
+
+    def test_bash_completion_offers_the_options_and_nothing_for_a_duration(self):
+        options = self.options()
+        starting_with_s = [option for option in options if option.startswith("--s")]
+        self.assertEqual(len(starting_with_s), 3)
+        # The words typed, the last one being completed, and what is offered.
+        cases = (
+            ([""], options),
+            (["--s"], starting_with_s),
+            (["5"], []),
+            (["--clock", ""], []),
+        )
+        for words, offered in cases:
+            with self.subTest(words=words):
+                source, offers = self.complete(*words)
+                self.assertEqual(source, os.path.realpath(self.paths["completion"]))
+                self.assertEqual(offers, offered)
 
     def test_metainfo_validates_and_matches_the_install(self):
         result = run(["appstreamcli", "validate", "--no-net", self.paths["metainfo"]])
@@ -224,6 +319,37 @@ class InstalledTree(unittest.TestCase):
             with self.subTest(name=name):
                 with open(self.paths[name], "rb") as installed, open(source, "rb") as original:
                     self.assertEqual(installed.read(), original.read())
+
+    def test_uninstall_command_of_the_readme_removes_every_file(self):
+        prefix = os.path.join(self.tempdir.name, "removed prefix")
+        result = run([ARGS.cmake, "--install", ARGS.build, "--prefix", prefix],
+                     env=clean_environment())
+        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+        manifest = os.path.join(ARGS.build, "install_manifest.txt")
+        result = run(["sh", "-c", "xargs -d '\\n' rm -f -- < \"$1\"", "sh", manifest])
+        self.assertEqual(result.returncode, 0, result.stderr)
+        left = [os.path.join(folder, name)
+                for folder, _, names in os.walk(prefix) for name in names]
+        self.assertEqual(left, [])
+
+    def test_without_a_display_it_says_so_in_one_line(self):
+        # The arguments, what the environment adds, and what the line names.
+        cases = (
+            ((), {}, ("DISPLAY", "WAYLAND_DISPLAY")),
+            (("5m",), {"QT_QPA_PLATFORM": "xcb"}, ("DISPLAY",)),
+        )
+        for arguments, added, named in cases:
+            with self.subTest(added=added):
+                environment = {name: value for name, value in clean_environment().items()
+                               if name not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+                environment.update(added, XDG_RUNTIME_DIR=tempfile.mkdtemp(dir=self.tempdir.name),
+                                   XDG_CONFIG_HOME=tempfile.mkdtemp(dir=self.tempdir.name))
+                result = run([self.paths["link"], *arguments], env=environment, timeout=30)
+                self.assertEqual(result.returncode, 1, result.stderr)
+                self.assertEqual(result.stdout, "")
+                self.assertRegex(result.stderr, "^pomelo: [^\n]*\n$")
+                for name in named:
+                    self.assertIn(name, result.stderr)
 
     def test_program_starts_through_the_link(self):
         runtime = tempfile.mkdtemp(dir=self.tempdir.name)
@@ -279,6 +405,10 @@ class DebianPackage(unittest.TestCase):
         )
         debs = [name for name in os.listdir(cls.tempdir.name) if name.endswith(".deb")]
         cls.deb = os.path.join(cls.tempdir.name, debs[0]) if len(debs) == 1 else None
+        # Its files as installing it would lay them out.
+        cls.root = os.path.join(cls.tempdir.name, "root")
+        if cls.deb:
+            run(["dpkg-deb", "--extract", cls.deb, cls.root])
 
     @classmethod
     def tearDownClass(cls):
@@ -295,7 +425,7 @@ class DebianPackage(unittest.TestCase):
 
     def test_control_fields(self):
         self.assertEqual(self.field("Package"), "pomelo")
-        self.assertEqual(self.field("Version"), ARGS.version)
+        self.assertEqual(self.field("Version"), f"{ARGS.version}-{ARGS.release}")
         architecture = run(["dpkg", "--print-architecture"]).stdout.strip()
         self.assertEqual(self.field("Architecture"), architecture)
         self.assertTrue(self.field("Maintainer"))
@@ -315,14 +445,41 @@ class DebianPackage(unittest.TestCase):
             if " -> " in name:
                 name, target = name.split(" -> ", 1)
             entries[os.path.normpath(name.lstrip("."))] = (mode, target)
-        for kind, path in installed_paths(ARGS.app_id).items():
-            with self.subTest(kind=kind):
+        packaged = list(installed_paths(ARGS.app_id).values()) + [
+            os.path.join(ARGS.docdir, "copyright"),
+            os.path.join(ARGS.docdir, "changelog.Debian.gz"),
+        ]
+        for path in packaged:
+            with self.subTest(path=path):
                 self.assertIn(os.path.join("/usr", path), entries)
         program = os.path.join("/usr", ARGS.libexecdir, "pomelo", "pomelo")
         self.assertTrue(entries[program][0].startswith("-rwxr-xr-x"))
         mode, target = entries[os.path.join("/usr", ARGS.bindir, "pomelo")]
         self.assertTrue(mode.startswith("l"))
         self.assertEqual(target, os.path.relpath(program, os.path.join("/usr", ARGS.bindir)))
+
+    def test_lintian_finds_no_fault(self):
+        result = run(["lintian", "--show-overrides", self.deb], timeout=600)
+        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+        tags = result.stdout.splitlines()
+        self.assertEqual([tag for tag in tags if tag[:2] in ("E:", "W:")], [], result.stdout)
+        # The package's own overrides hide only what its comments explain.
+        overridden = {tag.split()[2] for tag in tags if tag.startswith("O:")}
+        self.assertLessEqual(overridden, {"initial-upload-closes-no-bugs"})
+
+    def test_launchers_and_the_bus_start_the_packaged_program(self):
+        program = os.path.join("/usr", ARGS.bindir, "pomelo")
+        paths = installed_paths(ARGS.app_id)
+        for kind, group in (("desktop", "Desktop Entry"), ("service", "D-BUS Service")):
+            with self.subTest(kind=kind):
+                path = os.path.join(self.root, "usr", paths[kind])
+                self.assertEqual(exec_words(path, group), [program])
+
+    def test_changelog_tells_of_this_version(self):
+        path = os.path.join(self.root, "usr", ARGS.docdir, "changelog.Debian.gz")
+        with gzip.open(path, "rt", encoding="utf-8") as file:
+            first = file.readline()
+        self.assertRegex(first, rf"^pomelo \({re.escape(self.field('Version'))}\) ")
 
 
 class Screenshot(unittest.TestCase):
@@ -376,6 +533,7 @@ def main():
         command.add_argument("--bindir", required=True)
         command.add_argument("--libexecdir", required=True)
         command.add_argument("--datadir", required=True)
+        command.add_argument("--mandir", required=True)
         command.add_argument("--docdir", required=True)
     prefix = commands.choices["prefix"]
     prefix.add_argument("--cmake", required=True)
@@ -383,6 +541,7 @@ def main():
     prefix.add_argument("--svg", required=True)
     prefix.add_argument("--license", required=True)
     commands.choices["deb"].add_argument("--cpack", required=True)
+    commands.choices["deb"].add_argument("--release", required=True)
     screenshot = commands.add_parser("screenshot")
     screenshot.add_argument("--build", required=True)
     screenshot.add_argument("--tool", required=True)

@@ -2,10 +2,10 @@
 
 #include "state/Effects.h"
 
-#include <array>
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pomelo::test {
@@ -16,8 +16,6 @@ namespace pomelo::test {
 class FakeEffects : public Effects {
 public:
     // --- what the handlers did ---
-    std::array<std::array<bool, 10>, 5> visible{};
-    std::array<std::array<std::pair<int, int>, 10>, 5> placed{}; // left, top in twips
     float top = 0;
     float left = 0;
     std::vector<std::pair<float, float>> moves; // (top, left) after every move
@@ -44,15 +42,6 @@ public:
     // Moves both clocks on without any tick, as a suspend or a stall does.
     void advance(std::int64_t ms);
 
-    // The four positions as the LCD shows them: the digit whose picture is
-    // the only one shown, ' ' for none, '?' for more than one.
-    std::string digits() const;
-    // Names of the shown indicators in index order, e.g. "M S dial".
-    std::string indicators() const;
-
-    void placePicture(PictureArray array, int index, int leftTwips, int topTwips) override;
-    void setPictureVisible(PictureArray array, int index, bool isVisible) override;
-    bool isPictureVisible(PictureArray array, int index) const override;
     float windowTop() const override { return top; }
     float windowLeft() const override { return left; }
     void setWindowTop(float twips) override;

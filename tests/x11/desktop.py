@@ -36,12 +36,14 @@ _OPENBOX_CONFIG = """<?xml version="1.0" encoding="UTF-8"?>
 """
 
 # A session bus of the desktop's own: nothing is started on demand, so a
-# service exists only when a test starts it.
+# service exists only when a test starts it; but for the program itself on
+# a desktop made with activation, which the bus starts from a service file as
+# it would an installed copy.
 _BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
  "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
 <busconfig>
   <type>session</type>
-  <listen>{address}</listen>
+  <listen>{address}</listen>{service_dirs}
   <policy context="default">
     <allow send_destination="*" eavesdrop="true"/>
     <allow eavesdrop="true"/>
@@ -49,6 +51,12 @@ _BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Confi
   </policy>
 </busconfig>
 """
+_SERVICE_FILE = """[D-BUS Service]
+Name={name}
+Exec={program}
+"""
+# The name the program owns on the session bus.
+APP_ID = "io.github.pomelo_timer.Pomelo"
 _NOTIFICATIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "notifications.py")
 
 # Variables of the caller's own session that must not leak into the private one.
@@ -124,10 +132,12 @@ class Desktop:
     Use as a context manager (or call start() and close()).
     """
 
-    def __init__(self, window_manager=True, sound=False, program=None, session_bus=False):
+    def __init__(self, window_manager=True, sound=False, program=None, session_bus=False,
+                 activation=False):
         self.window_manager = window_manager
         self.sound = sound
-        self.session_bus = session_bus
+        self.session_bus = session_bus or activation
+        self.activation = activation
         self.program = program or os.environ.get("POMELO_BIN")
         if not self.program:
             raise RuntimeError("POMELO_BIN must name the pomelo executable")
@@ -244,9 +254,17 @@ class Desktop:
         self._pulseaudio = pulse
 
     def _start_session_bus(self):
+        service_dirs = ""
+        if self.activation:
+            services = os.path.join(self.root, "services")
+            os.mkdir(services)
+            with open(os.path.join(services, APP_ID + ".service"), "w") as file:
+                file.write(_SERVICE_FILE.format(name=APP_ID, program=shlex.quote(self.program)))
+            service_dirs = f"\n  <servicedir>{services}</servicedir>"
         config = os.path.join(self.root, "bus.conf")
         with open(config, "w") as file:
-            file.write(_BUS_CONFIG.format(address=self.env["DBUS_SESSION_BUS_ADDRESS"]))
+            file.write(_BUS_CONFIG.format(address=self.env["DBUS_SESSION_BUS_ADDRESS"],
+                                          service_dirs=service_dirs))
         # It prints its address once it takes connections.
         bus = self._spawn(["dbus-daemon", "--nofork", f"--config-file={config}",
                            "--print-address=1"], "dbus.log")

@@ -81,6 +81,14 @@ class Gadget:
             gadget.wait_for_window()
         return gadget
 
+    @classmethod
+    def of_window(cls, desktop, window):
+        """The copy that shows window, started not by the test but by the
+        session bus: it has no process of the test's to wait for or end."""
+        gadget = cls(desktop, None)
+        gadget._window = window
+        return gadget
+
     @property
     def pid(self):
         return self.process.pid

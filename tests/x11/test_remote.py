@@ -1,17 +1,20 @@
 """Commands from outside the window, on a real X server with a session bus of
 its own: the command line hands them to the running copy, or starts the
 gadget with one; they act as their keys; the alarm posts a desktop notice
-that the next key press withdraws."""
+that the next key press withdraws; a call on the bus with no copy running
+starts one."""
 
+import os
 import re
 import unittest
 
-from desktop import faketime_env, wait_until
+from desktop import APP_ID, faketime_env, wait_until
 from gadget import COUNTDOWN, HOME, STOPWATCH, Gadget, GadgetTest, settings_text
 from test_alarm import AlarmTestCase
 
 EVENING = "@2026-12-08 21:07:10"
-APP_ID = "io.github.pomelo_timer.Pomelo"
+SEND = ["dbus-send", "--session", "--print-reply", f"--dest={APP_ID}",
+        "/io/github/pomelo_timer/Pomelo"]
 
 
 class Commands:
@@ -88,14 +91,12 @@ class RemoteTest(Commands, GadgetTest):
                 self.assert_status(status)
 
         # The interface itself, as a desktop's shortcut would call it.
-        send = ["dbus-send", "--session", "--print-reply", f"--dest={APP_ID}",
-                "/io/github/pomelo_timer/Pomelo"]
-        self.desktop.run(send + [f"{APP_ID}.Countdown", "string:0:30"])
+        self.desktop.run(SEND + [f"{APP_ID}.Countdown", "string:0:30"])
         self.gadget.wait_for_lcd("0029", COUNTDOWN)
-        refused = self.desktop.run(send + [f"{APP_ID}.Countdown", "string:7x"], check=False)
+        refused = self.desktop.run(SEND + [f"{APP_ID}.Countdown", "string:7x"], check=False)
         self.assertIn("InvalidArgs", refused.stderr)
         self.assertIn('string "countdown running 00 ',
-                      self.desktop.run(send + [f"{APP_ID}.Status"]).stdout)
+                      self.desktop.run(SEND + [f"{APP_ID}.Status"]).stdout)
 
         self.command("--start")
         self.command("--quit")
@@ -154,6 +155,40 @@ class RemoteTest(Commands, GadgetTest):
         self.assertEqual(self.gadget.read_lcd().digits, "0000")
         self.gadget.click_key("7")
         self.gadget.wait_for_lcd("0007", COUNTDOWN)
+
+
+class ActivationTest(Commands, GadgetTest):
+    """The bus starts the program from its service file, as an installed
+    copy's."""
+
+    def activations(self):
+        return self.desktop.log("dbus.log").count(f"Activating service name='{APP_ID}'")
+
+    def test_a_call_with_no_copy_running_starts_one_that_carries_it_out(self):
+        self.open_desktop(activation=True)
+        self.desktop.run(SEND + [f"{APP_ID}.Countdown", "string:0:30"])
+        gadget = Gadget.of_window(self.desktop, self.desktop.wait_for_window_named("pomelo"))
+        gadget.wait_for_lcd("0027", COUNTDOWN)
+        self.assert_status("countdown running 00 [12][0-9]")
+        # Later calls and commands go to that one copy.
+        self.desktop.run(SEND + [f"{APP_ID}.Clock"])
+        gadget.wait_for_above(True)
+        self.assert_status("clock [0-9:]+")
+        self.assertEqual(self.desktop.visible_windows(), [gadget.window])
+        self.assertEqual(self.activations(), 1)
+        self.command("--quit")
+        self.desktop.wait_for_no_window()
+
+    def test_a_command_for_a_copy_still_starting_starts_no_other(self):
+        self.open_desktop(activation=True)
+        # A lock that names no process: a copy that holds it but has not
+        # taken its name on the bus yet.
+        with open(os.path.join(self.desktop.runtime_dir, "pomelo.lock"), "w"):
+            pass
+        result = self.command("--status", status=1)
+        self.assertRegex(result.stderr, "^pomelo: cannot reach the running copy: [^\n]*\n$")
+        self.assertEqual(self.activations(), 0)
+        self.assertEqual(self.desktop.visible_windows(), [])
 
 
 if __name__ == "__main__":
