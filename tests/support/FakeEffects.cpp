@@ -9,10 +9,12 @@ constexpr std::int64_t MsPerDay = 24LL * 60 * 60 * 1000;
 
 void FakeEffects::setWallClock(int hour, int minute, int second, int millisecond) {
     wallMs = ((hour * 60LL + minute) * 60 + second) * 1000 + millisecond;
+    utcMs = UtcDayStartMs + wallMs;
 }
 
 void FakeEffects::advance(std::int64_t ms) {
     wallMs = (wallMs + ms) % MsPerDay;
+    utcMs += ms;
     elapsedMs += ms;
 }
 
@@ -41,7 +43,11 @@ int FakeEffects::setWindowStaysOnTop(bool isOnTop) {
 }
 
 LocalTime FakeEffects::localTime() const {
-    const std::int64_t ms = ((wallMs % MsPerDay) + MsPerDay) % MsPerDay;
+    return localTimeAt(UtcDayStartMs + wallMs);
+}
+
+LocalTime FakeEffects::localTimeAt(std::int64_t utc) const {
+    const std::int64_t ms = ((utc % MsPerDay) + MsPerDay) % MsPerDay;
     const auto seconds = static_cast<int>(ms / 1000);
     return {seconds / 3600, seconds / 60 % 60, seconds % 60, static_cast<int>(ms % 1000)};
 }
@@ -62,6 +68,11 @@ bool FakeEffects::writeSettingsFile(std::string_view contents) {
     ++settingsWrites;
     settingsFile = std::string(contents);
     return true;
+}
+
+void FakeEffects::writeCountFile(std::string_view contents) {
+    countFile = std::string(contents);
+    ++countWrites;
 }
 
 } // namespace pomelo::test

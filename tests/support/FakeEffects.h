@@ -28,10 +28,16 @@ public:
     bool ended = false;
     std::optional<std::string> settingsFile = std::string(); // nullopt: unreadable
     int settingsWrites = 0;
+    std::optional<std::string> countFile; // nullopt: none
+    int countWrites = 0;
+    std::vector<std::string> notes;
 
     // --- the world the handlers see ---
     std::int64_t wallMs = 0;    // milliseconds since local midnight
     std::int64_t elapsedMs = 0; // elapsed-time clock
+    // The same wall clock in UTC, the fake's local time zone.
+    std::int64_t utcMs = UtcDayStartMs;
+    std::string boot = "first boot";
     std::deque<double> randoms; // next random numbers; 0.5 when empty
     bool onScreen = true;
     bool refusesStacking = false; // the window stays in its layer whatever is asked
@@ -54,6 +60,9 @@ public:
     void endProgram() override { ended = true; }
     LocalTime localTime() const override;
     std::int64_t elapsedMilliseconds() const override { return elapsedMs; }
+    std::int64_t utcMilliseconds() const override { return utcMs; }
+    LocalTime localTimeAt(std::int64_t utc) const override;
+    std::string bootId() const override { return boot; }
     double random() override;
     std::string programFolder() const override { return folder; }
     void playSound(const std::string &path) override { soundsPlayed.push_back(path); }
@@ -61,6 +70,12 @@ public:
     void withdrawAlarmNotice() override { notices.emplace_back("withdraw"); }
     std::optional<std::string> readSettingsFile() const override;
     bool writeSettingsFile(std::string_view contents) override;
+    std::optional<std::string> readCountFile() const override { return countFile; }
+    void writeCountFile(std::string_view contents) override;
+    void note(std::string_view line) override { notes.emplace_back(line); }
+
+    // Midnight UTC of the day the fake clock starts on.
+    static constexpr std::int64_t UtcDayStartMs = 1'765'238'400'000;
 };
 
 } // namespace pomelo::test
