@@ -40,6 +40,8 @@ public:
     // A command from outside the window, carried out as its key presses.
     void carryOut(const Command &command);
     std::string statusLine() const;
+    // Whether OFF has ended the program: nothing is carried out any more.
+    bool hasEnded() const { return ended_; }
 
     // Effects
     void placePicture(PictureArray array, int index, int leftTwips, int topTwips) override;

@@ -2,12 +2,11 @@
 
 #include "app/Form1.h"
 #include "app/Logging.h"
+#include "remote/Escape.h"
 
-#include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDeadlineTimer>
-#include <QThread>
+#include <QDBusReply>
 #include <cstdio>
 #include <string_view>
 
@@ -17,11 +16,10 @@ namespace {
 static_assert(std::string_view(POMELO_APP_ID) == "io.github.pomelo_timer.Pomelo",
               "the interface in Q_CLASSINFO is named after the application id");
 
-// A copy that holds the single-instance lock may still be starting up; it
-// takes its name on the bus within this time.
-constexpr int StartUpGraceMs = 3000;
-constexpr int RetryPauseMs = 50;
 constexpr int CallTimeoutMs = 5000;
+const char *const ClientConnection = "pomelo-client";
+// The answer of a copy that OFF has ended.
+const char *const EndedError = "io.github.pomelo_timer.Pomelo.Error.Ended";
 
 QString MethodName(Command::Kind kind) {
     switch (kind) {
@@ -43,10 +41,15 @@ QString MethodName(Command::Kind kind) {
     return QStringLiteral("Status");
 }
 
-bool NameNotTakenYet(const QDBusMessage &reply) {
-    return reply.type() == QDBusMessage::ErrorMessage &&
-           (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
-            reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"));
+// Errors that tell the command was not carried out because no copy took it:
+// the name has no owner (yet, or any more), or its owner, the copy that holds
+// the lock, has ended: before the call came, without answering it, or once
+// it had given up its interface.
+bool NobodyTookIt(const QDBusError &error) {
+    return error.type() == QDBusError::ServiceUnknown || error.type() == QDBusError::NoReply ||
+           error.type() == QDBusError::UnknownObject ||
+           error.name() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner") ||
+           error.name() == QLatin1String(EndedError);
 }
 
 void PrintLine(std::FILE *stream, const QString &line) {
@@ -67,80 +70,146 @@ bool RemoteControl::registerOnSessionBus() {
         return false;
     }
     if (!bus.registerObject(QString::fromLatin1(RemotePath), this,
-                            QDBusConnection::ExportScriptableSlots) ||
-        !bus.registerService(QString::fromLatin1(RemoteService))) {
-        qCWarning(lcRemote) << "cannot take the name" << RemoteService
-                            << "on the session bus:" << bus.lastError().message();
+                            QDBusConnection::ExportScriptableSlots)) {
+        qCWarning(lcRemote) << "cannot offer the interface on the session bus:"
+                            << bus.lastError().message();
         return false;
+    }
+    const QString name = QString::fromLatin1(RemoteService);
+    QDBusConnectionInterface *busDaemon = bus.interface();
+    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
+        busDaemon->registerService(name, QDBusConnectionInterface::QueueService,
+                                   QDBusConnectionInterface::DontAllowReplacement);
+    if (!reply.isValid()) {
+        qCWarning(lcRemote) << "cannot ask for the name" << name
+                            << "on the session bus:" << reply.error().message();
+        return false;
+    }
+    if (reply.value() == QDBusConnectionInterface::ServiceQueued) {
+        qCWarning(lcRemote).nospace()
+            << "process " << busDaemon->servicePid(name).value() << " holds the name " << name
+            << " on the session bus; this copy takes it once it is free";
+        connect(busDaemon, &QDBusConnectionInterface::serviceRegistered, this,
+                [](const QString &taken) { qCInfo(lcRemote) << "took the name" << taken; });
     }
     return true;
 }
 
+void RemoteControl::leaveSessionBus() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected())
+        bus.unregisterService(QString::fromLatin1(RemoteService));
+}
+
+bool RemoteControl::refusedAsEnded() {
+    if (!form_.hasEnded())
+        return false;
+    sendErrorReply(QString::fromLatin1(EndedError), QStringLiteral("pomelo has ended"));
+    return true;
+}
+
+void RemoteControl::carryOut(const Command &command) {
+    if (!refusedAsEnded())
+        form_.carryOut(command);
+}
+
 void RemoteControl::Countdown(const QString &duration) {
-    const auto parsed = ParseDuration(duration.toStdString());
+    const std::string text = duration.toStdString();
+    const auto parsed = ParseDuration(text);
     if (!parsed) {
         sendErrorReply(QDBusError::InvalidArgs,
-                       QStringLiteral("'%1' is no duration from 0:01 to 99:59").arg(duration));
+                       QStringLiteral("'%1' is no duration from 0:01 to 99:59")
+                           .arg(QString::fromStdString(EscapeArgument(text))));
         return;
     }
-    form_.carryOut({Command::Kind::Countdown, *parsed});
+    carryOut({Command::Kind::Countdown, *parsed});
 }
 
 void RemoteControl::Clock() {
-    form_.carryOut({Command::Kind::Clock, {}});
+    carryOut({Command::Kind::Clock, {}});
 }
 
 void RemoteControl::Stopwatch() {
-    form_.carryOut({Command::Kind::Stopwatch, {}});
+    carryOut({Command::Kind::Stopwatch, {}});
 }
 
 void RemoteControl::Start() {
-    form_.carryOut({Command::Kind::Start, {}});
+    carryOut({Command::Kind::Start, {}});
 }
 
 void RemoteControl::Clear() {
-    form_.carryOut({Command::Kind::Clear, {}});
+    carryOut({Command::Kind::Clear, {}});
 }
 
 void RemoteControl::Quit() {
-    form_.carryOut({Command::Kind::Quit, {}});
+    carryOut({Command::Kind::Quit, {}});
 }
 
 QString RemoteControl::Status() {
+    if (refusedAsEnded())
+        return {};
     return QString::fromStdString(form_.statusLine());
 }
 
-int SendToRunningCopy(const Command &command) {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) {
-        PrintLine(stderr, QStringLiteral("pomelo: cannot reach the running copy: no session bus "
-                                         "(%1)")
-                              .arg(bus.lastError().message()));
-        return 1;
-    }
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QString::fromLatin1(RemoteService), QString::fromLatin1(RemotePath),
-        QString::fromLatin1(RemoteInterface), MethodName(command.kind));
-    if (command.kind == Command::Kind::Countdown)
-        call << QStringLiteral("%1:%2")
-                    .arg(command.duration.minutes)
-                    .arg(command.duration.seconds, 2, 10, QLatin1Char('0'));
+RemoteClient::RemoteClient()
+    : bus_(QDBusConnection::connectToBus(QDBusConnection::SessionBus,
+                                         QString::fromLatin1(ClientConnection))) {}
 
-    const QDeadlineTimer grace(StartUpGraceMs);
-    QDBusMessage reply = bus.call(call, QDBus::Block, CallTimeoutMs);
-    while (NameNotTakenYet(reply) && !grace.hasExpired()) {
-        QThread::msleep(RetryPauseMs);
-        reply = bus.call(call, QDBus::Block, CallTimeoutMs);
+RemoteClient::~RemoteClient() {
+    QDBusConnection::disconnectFromBus(QString::fromLatin1(ClientConnection));
+}
+
+Delivery RemoteClient::fail(const QString &problem) {
+    PrintLine(stderr, QStringLiteral("pomelo: cannot reach the running copy: %1").arg(problem));
+    return Delivery::Failed;
+}
+
+Delivery RemoteClient::notTaken(const QDBusError &error, const QString &problem) {
+    problem_ = error.message();
+    return NobodyTookIt(error) ? Delivery::NotAnswering : fail(problem);
+}
+
+Delivery RemoteClient::send(const std::optional<Command> &command, qint64 holder) {
+    if (!bus_.isConnected()) {
+        // Without a bus the lock alone tells that a copy runs.
+        if (!command)
+            return Delivery::Done;
+        return fail(QStringLiteral("no session bus (%1)").arg(bus_.lastError().message()));
     }
-    if (reply.type() == QDBusMessage::ErrorMessage) {
-        PrintLine(
-            stderr,
-            QStringLiteral("pomelo: cannot reach the running copy: %1").arg(reply.errorMessage()));
-        return 1;
-    }
-    if (command.kind == Command::Kind::Status)
+    // The call goes to the owner's own connection, which no other process can
+    // take over in between, once the bus has told whose it is.
+    const QString name = QString::fromLatin1(RemoteService);
+    QDBusConnectionInterface *busDaemon = bus_.interface();
+    const QDBusReply<QString> owner = busDaemon->serviceOwner(name);
+    if (!owner.isValid())
+        return notTaken(owner.error(), QStringLiteral("the session bus cannot tell who owns %1: %2")
+                                           .arg(name, owner.error().message()));
+    const QDBusReply<uint> ownerPid = busDaemon->servicePid(owner.value());
+    if (!ownerPid.isValid())
+        return notTaken(ownerPid.error(),
+                        QStringLiteral("the session bus cannot tell which process owns %1: %2")
+                            .arg(name, ownerPid.error().message()));
+    if (ownerPid.value() != holder)
+        return fail(QStringLiteral("%1 on the session bus belongs to process %2, not to the "
+                                   "running copy (process %3)")
+                        .arg(name)
+                        .arg(ownerPid.value())
+                        .arg(holder));
+
+    const Command::Kind kind = command ? command->kind : Command::Kind::Status;
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(owner.value(), QString::fromLatin1(RemotePath),
+                                       QString::fromLatin1(RemoteInterface), MethodName(kind));
+    if (kind == Command::Kind::Countdown)
+        call << QStringLiteral("%1:%2")
+                    .arg(command->duration.minutes)
+                    .arg(command->duration.seconds, 2, 10, QLatin1Char('0'));
+    const QDBusMessage reply = bus_.call(call, QDBus::Block, CallTimeoutMs);
+    if (reply.type() == QDBusMessage::ErrorMessage)
+        return notTaken(QDBusError(reply), reply.errorMessage());
+    if (command && kind == Command::Kind::Status)
         PrintLine(stdout, reply.arguments().value(0).toString());
-    return 0;
+    return Delivery::Done;
 }
 
 } // namespace pomelo

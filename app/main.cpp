@@ -4,10 +4,19 @@
 #include "app/SingleInstance.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QThread>
 #include <QThreadPool>
 #include <cstdio>
 
 namespace {
+
+using pomelo::Command;
+
+// A copy that holds the instance lock but does not answer on the bus is
+// starting or ending; a new process waits this long for it to do either.
+constexpr int HandOverMs = 5000;
+constexpr int RetryPauseMs = 50;
 
 // A Wayland session lets no window place itself or stay on top, so the gadget
 // goes through XWayland unless the user chose a platform.
@@ -31,10 +40,10 @@ void EndIdlePoolThreadsAtOnce() {
     QThreadPool::globalInstance()->setExpiryTimeout(0);
 }
 
-QStringList Arguments(int argc, char *argv[]) {
-    QStringList arguments;
+QByteArrayList Arguments(int argc, char *argv[]) {
+    QByteArrayList arguments;
     for (int index = 0; index < argc; ++index)
-        arguments << QString::fromLocal8Bit(argv[index]);
+        arguments << QByteArray(argv[index]);
     return arguments;
 }
 
@@ -42,10 +51,60 @@ void Print(std::FILE *stream, const QString &text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
+// --status and --quit only ask the running copy: they never take the lock,
+// so that they never keep a copy from starting.
+bool IsQuery(const std::optional<Command> &command) {
+    return command &&
+           (command->kind == Command::Kind::Status || command->kind == Command::Kind::Quit);
+}
+
+// Hands the command to the running copy, or, for a start, takes the lock when
+// no copy holds it. Returns the exit status, or nothing when this process is
+// to become the gadget.
+std::optional<int> HandToRunningCopy(int &argc, char *argv[], pomelo::SingleInstance &instance,
+                                     const std::optional<Command> &command) {
+    const bool query = IsQuery(command);
+    if (!query && instance.take())
+        return std::nullopt;
+    // The client's bus connection needs an application, which has to be gone
+    // again before the gadget's own starts.
+    const QCoreApplication app(argc, argv);
+    pomelo::RemoteClient client;
+    const QDeadlineTimer handOver(HandOverMs);
+    for (;;) {
+        const std::optional<qint64> holder = instance.holder();
+        if (holder) {
+            switch (client.send(command, *holder)) {
+            case pomelo::Delivery::Done:
+                return 0;
+            case pomelo::Delivery::Failed:
+                return 1;
+            case pomelo::Delivery::NotAnswering:
+                break;
+            }
+        } else if (query) {
+            Print(command->kind == Command::Kind::Status ? stdout : stderr,
+                  QStringLiteral("pomelo is not running\n"));
+            return 1;
+        }
+        if (handOver.hasExpired()) {
+            Print(stderr, holder ? QStringLiteral("pomelo: cannot reach the running copy (process "
+                                                  "%1): it does not answer (%2)\n")
+                                       .arg(*holder)
+                                       .arg(client.lastProblem())
+                                 : QStringLiteral("pomelo: cannot take the instance lock %1\n")
+                                       .arg(pomelo::SingleInstance::lockPath()));
+            return 1;
+        }
+        QThread::msleep(RetryPauseMs);
+        if (!query && instance.take())
+            return std::nullopt;
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
-    using pomelo::Command;
     using pomelo::Invocation;
 
     PreferX11OnWayland();
@@ -70,20 +129,10 @@ int main(int argc, char *argv[]) {
         break;
     }
 
-    const pomelo::SingleInstance instance;
+    pomelo::SingleInstance instance;
     const std::optional<Command> &command = invocation.command;
-    if (!instance.isFirst()) {
-        if (!command)
-            return 0;
-        const QCoreApplication app(argc, argv);
-        return pomelo::SendToRunningCopy(*command);
-    }
-    if (command &&
-        (command->kind == Command::Kind::Status || command->kind == Command::Kind::Quit)) {
-        Print(command->kind == Command::Kind::Status ? stdout : stderr,
-              QStringLiteral("pomelo is not running\n"));
-        return 1;
-    }
+    if (const std::optional<int> status = HandToRunningCopy(argc, argv, instance, command))
+        return *status;
 
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(POMELO_APP_ID));
@@ -94,5 +143,10 @@ int main(int argc, char *argv[]) {
     if (command)
         form.carryOut(*command);
     form.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The gadget has ended: the next copy may start while this one withdraws
+    // its notices.
+    remote.leaveSessionBus();
+    instance.release();
+    return status;
 }
