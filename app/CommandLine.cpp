@@ -1,6 +1,9 @@
 #include "app/CommandLine.h"
 
+#include "remote/Escape.h"
+
 #include <QCommandLineParser>
+#include <QStringList>
 
 namespace pomelo {
 namespace {
@@ -11,6 +14,20 @@ QString Latin1(std::string_view text) {
 
 Invocation BadUsage(const QString &complaint) {
     return {Invocation::Outcome::BadUsage, std::nullopt, QStringLiteral("pomelo: ") + complaint};
+}
+
+// The parser reads each byte as one character (the options are ASCII), so
+// that an argument keeps its very bytes until a message names it.
+QStringList ByteForByte(const QByteArrayList &arguments) {
+    QStringList read;
+    for (const QByteArray &argument : arguments)
+        read << QString::fromLatin1(argument);
+    return read;
+}
+
+QString Named(const QString &argument) {
+    return QStringLiteral("'%1'").arg(
+        QString::fromStdString(EscapeArgument(argument.toLatin1().toStdString())));
 }
 
 // How --help and the usage line name a command.
@@ -31,7 +48,7 @@ QString HelpItem(const QString &name, std::string_view help) {
 
 } // namespace
 
-Invocation ParseCommandLine(const QStringList &arguments) {
+Invocation ParseCommandLine(const QByteArrayList &arguments) {
     QCommandLineParser parser;
     // "-5m" is one unknown option, not the options 5 and m.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -43,33 +60,43 @@ Invocation ParseCommandLine(const QStringList &arguments) {
         if (!entry.option.empty())
             parser.addOption(QCommandLineOption(Latin1(entry.option)));
     }
-    if (!parser.parse(arguments))
-        return BadUsage(parser.errorText() + QStringLiteral(" See pomelo --help."));
+
+    if (!parser.parse(ByteForByte(arguments))) {
+        const QStringList unknown = parser.unknownOptionNames();
+        // Qt's other complaints name only options of ours.
+        const QString complaint = unknown.isEmpty()
+                                      ? parser.errorText()
+                                      : QStringLiteral("Unknown option %1.").arg(Named(unknown[0]));
+        return BadUsage(complaint + QStringLiteral(" See pomelo --help."));
+    }
     if (parser.isSet(help))
         return {Invocation::Outcome::Help, std::nullopt, {}};
     if (parser.isSet(version))
         return {Invocation::Outcome::Version, std::nullopt, {}};
 
+    // The commands in the order given, each as often as given.
     QStringList given;
     Command command;
-    for (const CommandEntry &entry : Commands()) {
-        if (!entry.option.empty() && parser.isSet(Latin1(entry.option))) {
-            given << Synopsis(entry);
-            command.kind = entry.kind;
+    for (const QString &name : parser.optionNames()) {
+        for (const CommandEntry &entry : Commands()) {
+            if (!entry.option.empty() && name == Latin1(entry.option)) {
+                given << QStringLiteral("'%1'").arg(Synopsis(entry));
+                command.kind = entry.kind;
+            }
         }
     }
     for (const QString &argument : parser.positionalArguments()) {
-        given << argument;
-        const auto duration = ParseDuration(argument.toStdString());
+        given << Named(argument);
+        const auto duration = ParseDuration(argument.toLatin1().toStdString());
         if (!duration)
-            return BadUsage(QStringLiteral("'%1' is no duration: give one like 5:00, 5m, 90s or "
+            return BadUsage(QStringLiteral("%1 is no duration: give one like 5:00, 5m, 90s or "
                                            "1m30s, from 0:01 to 99:59.")
-                                .arg(argument));
+                                .arg(given.last()));
         command = {Command::Kind::Countdown, *duration};
     }
     if (given.size() > 1)
-        return BadUsage(QStringLiteral("one command at a time, not '%1'.")
-                            .arg(given.join(QStringLiteral("' and '"))));
+        return BadUsage(
+            QStringLiteral("one command at a time, not %1 and %2.").arg(given[0], given[1]));
     if (given.isEmpty())
         return {};
     return {Invocation::Outcome::Run, command, {}};
@@ -94,6 +121,9 @@ QString UsageText() {
            items + HelpItem(QStringLiteral("-h, --help"), "print this help") +
            HelpItem(QStringLiteral("-v, --version"), "print the version") +
            QStringLiteral("\n"
+                          "Each option may also be written with one dash (-status); one command "
+                          "at a time.\n"
+                          "\n"
                           "Exit status: 0 done; 1 the running copy could not be reached, or none "
                           "runs\n"
                           "(--status, --quit); 2 bad usage.\n");

@@ -2,8 +2,8 @@
 
 #include "remote/Command.h"
 
+#include <QByteArrayList>
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 namespace pomelo {
@@ -16,9 +16,10 @@ struct Invocation {
     QString complaint;              // BadUsage: one line naming the bad argument
 };
 
-// Reads the arguments, the program's name first: at most one command, a
-// duration or one of the options.
-Invocation ParseCommandLine(const QStringList &arguments);
+// Reads the arguments as the program got them, the program's name first: at
+// most one command, a duration or one of the options, given once. An option
+// may also be written with one dash (-status).
+Invocation ParseCommandLine(const QByteArrayList &arguments);
 
 // What --help prints.
 QString UsageText();

@@ -1,19 +1,26 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
+class QDBusPendingCall;
 class QDBusPendingCallWatcher;
 
 namespace pomelo {
 
 // The alarm's notice in the desktop's notification centre, through the
 // freedesktop notification service on the session bus. No call waits for an
-// answer; without a bus or a service nothing shows and nothing fails.
+// answer; without a bus or a service nothing shows and nothing fails. No
+// notice outlives the gadget's interest in it: one withdrawn or replaced
+// before the service answered its post is closed when the answer comes, and
+// the program, ending, waits a little for the answers still owed and closes
+// what they name.
 class DesktopNotice : public QObject {
     Q_OBJECT
 public:
     explicit DesktopNotice(QObject *parent = nullptr);
+    ~DesktopNotice() override;
 
     // Posts a critical notice (it stays until withdrawn), replacing ours if
     // one is up.
@@ -22,11 +29,16 @@ public:
     void withdraw();
 
 private:
-    void answered(QDBusPendingCallWatcher *watcher);
+    void answered(QDBusPendingCallWatcher *post);
+    void close(quint32 id);
+    // Keeps the call among `calls` until it is answered.
+    QDBusPendingCallWatcher *watch(const QDBusPendingCall &call,
+                                   QList<QDBusPendingCallWatcher *> &calls);
 
     quint32 id_ = 0; // the service's id of our notice that is up, 0 for none
-    QDBusPendingCallWatcher *pending_ = nullptr; // a post not answered yet
-    bool withdrawWhenAnswered_ = false;
+    QDBusPendingCallWatcher *wanted_ = nullptr; // the post whose notice is to stay up
+    QList<QDBusPendingCallWatcher *> posts_;    // not answered yet
+    QList<QDBusPendingCallWatcher *> closes_;   // not answered yet
 };
 
 } // namespace pomelo

@@ -12,18 +12,25 @@ class Gadget;
 inline constexpr const char *RemoteService = POMELO_APP_ID;
 inline constexpr const char *RemotePath = "/io/github/pomelo_timer/Pomelo";
 inline constexpr const char *RemoteInterface = POMELO_APP_ID;
+// The answer of a copy that OFF has ended: the command was not carried out.
+inline constexpr const char *EndedError = POMELO_APP_ID ".Error.Ended";
 
 // The gadget's interface on the session bus: one method per command of the
 // command table, each carried out by the gadget as its key presses;
 // Countdown takes the duration as text, Status answers the status line.
+// Once OFF has ended the gadget, every method is refused, so that the sender
+// knows its command was not carried out.
 class RemoteControl : public QDBusVirtualObject {
 public:
     explicit RemoteControl(Gadget &gadget, QObject *parent = nullptr);
 
-    // Exports the interface and takes the service name; false (and the
-    // gadget runs on, not reachable from outside) without a bus or when the
-    // name is taken.
+    // Exports the interface and asks for the service name, queueing behind a
+    // process that holds it; false (and the gadget runs on, not reachable
+    // from outside) without a bus.
     bool registerOnSessionBus();
+    // Gives the name up, or leaves the queue for it, once the gadget has
+    // ended; what it answered before has reached the bus then.
+    void leaveSessionBus();
 
     QString introspect(const QString &path) const override;
     bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override;
@@ -33,9 +40,5 @@ private:
 
     Gadget &gadget_;
 };
-
-// Hands a command to the running copy over the session bus and prints what
-// --status answers. Returns the exit code: 0 done, 1 not reached.
-int SendToRunningCopy(const Command &command);
 
 } // namespace pomelo

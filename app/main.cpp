@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/GadgetWindow.h"
+#include "app/RemoteClient.h"
 #include "app/RemoteControl.h"
 #include "app/SingleInstance.h"
 
@@ -45,10 +46,10 @@ QString MissingDisplay() {
     return {};
 }
 
-QStringList Arguments(int argc, char *argv[]) {
-    QStringList arguments;
+QByteArrayList Arguments(int argc, char *argv[]) {
+    QByteArrayList arguments;
     for (int index = 0; index < argc; ++index)
-        arguments << QString::fromLocal8Bit(argv[index]);
+        arguments << QByteArray(argv[index]);
     return arguments;
 }
 
@@ -59,7 +60,6 @@ void Print(std::FILE *stream, const QString &text) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    using pomelo::Command;
     using pomelo::Invocation;
 
     PreferX11OnWayland();
@@ -84,20 +84,10 @@ int main(int argc, char *argv[]) {
         break;
     }
 
-    const pomelo::SingleInstance instance;
-    const std::optional<Command> &command = invocation.command;
-    if (!instance.isFirst()) {
-        if (!command)
-            return 0;
-        const QCoreApplication app(argc, argv);
-        return pomelo::SendToRunningCopy(*command);
-    }
-    if (command &&
-        (command->kind == Command::Kind::Status || command->kind == Command::Kind::Quit)) {
-        Print(command->kind == Command::Kind::Status ? stdout : stderr,
-              QStringLiteral("pomelo is not running\n"));
-        return 1;
-    }
+    pomelo::SingleInstance instance;
+    const std::optional<pomelo::Command> &command = invocation.command;
+    if (const std::optional<int> status = pomelo::HandToRunningCopy(argc, argv, instance, command))
+        return *status;
 
     if (const QString missing = MissingDisplay(); !missing.isEmpty()) {
         Print(stderr, missing);
@@ -112,5 +102,10 @@ int main(int argc, char *argv[]) {
     if (command)
         window.gadget().carryOut(*command);
     window.form().show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The gadget has ended: the next copy may start while this one withdraws
+    // its notices.
+    remote.leaveSessionBus();
+    instance.release();
+    return status;
 }

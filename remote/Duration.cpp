@@ -27,10 +27,11 @@ std::optional<long> ColonSeconds(std::string_view text) {
     if (!minutes || text.empty() || text.front() != ':')
         return std::nullopt;
     text.remove_prefix(1);
+    // Exactly two digits of seconds, and nothing after them.
     if (text.size() != 2)
         return std::nullopt;
     const auto seconds = TakeNumber(text, 2);
-    if (!seconds || *seconds > 59)
+    if (!seconds || !text.empty() || *seconds > 59)
         return std::nullopt;
     return *minutes * 60 + *seconds;
 }

@@ -34,7 +34,9 @@ TEST(ParseDuration, RefusesZeroTooLongNegativeAndUnreadable) {
         "-5m", "-0:30", "+5m",
         // unreadable
         "", "5", "300", "m", "5x", "5M", "5 m", " 5m", "5m ", "1:5", "1:60", "1:090", ":30",
-        "5:", "5:00s", "30s1m", "1m1m", "1s1s", "1.5m", "5min", "1m30", "0x10s", "٥m"};
+        "5:", "5:00s", "30s1m", "1m1m", "1s1s", "1.5m", "5min", "1m30", "0x10s", "٥m",
+        // one digit of seconds and something after it
+        "5:5x", "5:5 ", "1:3s", "5:0=", "5:0:", "65:0h", "5:5\n"};
     for (const char *text : refused) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(ParseDuration(text).has_value());

@@ -417,9 +417,10 @@ class Desktop:
 
     # -- notifications --------------------------------------------------------
 
-    def serve_notifications(self):
-        """Starts a notification service on the session bus; see Notifications."""
-        return Notifications(self)
+    def serve_notifications(self, answer_after=0):
+        """Starts a notification service on the session bus, which answers a
+        post only after answer_after seconds; see Notifications."""
+        return Notifications(self, answer_after)
 
     # -- sound ----------------------------------------------------------------
 
@@ -505,9 +506,9 @@ class Notifications:
     """notifications.py on the desktop's session bus, answering as a desktop's
     notification service does: the calls it had."""
 
-    def __init__(self, desktop):
+    def __init__(self, desktop, answer_after):
         self.desktop = desktop
-        self._service = desktop.start_client([sys.executable, _NOTIFICATIONS])
+        self._service = desktop.start_client([sys.executable, _NOTIFICATIONS, str(answer_after)])
         wait_until(lambda: ["ready"] in self._reports(), message="the notification service")
 
     def _reports(self):

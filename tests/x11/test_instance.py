@@ -1,11 +1,12 @@
 """Only one copy of the program runs at a time; a copy that was killed does
-not keep the next one away."""
+not keep the next one away, nor does a command racing a start or a quit."""
 
 import os
 import pwd
 import unittest
 
-from gadget import Gadget, GadgetTest
+from desktop import wait_until
+from gadget import COUNTDOWN, Gadget, GadgetTest
 
 # A file the program would rewrite (it lacks keys) if it wrote at all.
 SETTINGS = "; by hand\n[FORM1]\nPOJIX= 1500\nPOJIY= 3000\n"
@@ -87,6 +88,52 @@ class SingleInstanceTest(GadgetTest):
         self.assertEqual(os.stat(folder).st_mode & 0o777, 0o700)
         self.assertEqual(lock_holders(folder), {"pomelo.lock": first.pid})
         self.assertFalse(os.path.exists("/pomelo.lock"))
+
+    def test_a_status_query_never_keeps_a_start_away(self):
+        desktop = self.open_desktop(session_bus=True)
+        for attempt in range(20):
+            with self.subTest(attempt=attempt):
+                query = desktop.start_client([desktop.program, "--status"])
+                gadget = Gadget.start(desktop)
+                status = query.wait(10)
+                # A copy just started shows no digits yet.
+                self.assertRegex(f"{status} {desktop.output(query)}",
+                                 r"^(1 pomelo is not running|0 countdown stopped( 00 00)?)\n$")
+                self.assertEqual(desktop.visible_windows(), [gadget.window])
+                gadget.end()
+                desktop.wait_for_no_window()
+
+    def test_a_command_while_the_copy_quits_is_carried_out_or_refused(self):
+        desktop = self.open_desktop(session_bus=True)
+        for attempt in range(5):
+            with self.subTest(attempt=attempt):
+                first = Gadget.start(desktop)
+                quitting = desktop.start_client([desktop.program, "--quit"])
+                command = Gadget.start(desktop, wait_for_window=False, args=["1:00"])
+                # It hands the command over and ends, or becomes the gadget.
+                wait_until(lambda: command.process.poll() is not None or command.find_windows(),
+                           message="pomelo 1:00 to end or show its window")
+                self.assertEqual(quitting.wait(10), 0, desktop.output(quitting))
+                self.assertEqual(first.wait_exit(), 0)
+                if command.process.poll() is None:
+                    self.assertEqual(desktop.visible_windows(), [command.window])
+                    command.wait_for_lcd(None, COUNTDOWN)
+                    self.assertRegex(desktop.command("--status").stdout,
+                                     r"^countdown running (01 00|00 5\d)\n$")
+                    command.end()
+                elif command.process.returncode == 0:
+                    # The quitting copy took it before the quit: it saved the
+                    # countdown as running.
+                    self.assertEqual(desktop.visible_windows(), [])
+                    self.assertIn(b"STRATF= 1", desktop.read_settings())
+                else:
+                    # Only a copy that neither answers nor ends in time
+                    # makes a command fail.
+                    self.assertEqual(command.process.returncode, 1)
+                    self.assertRegex(command.output(), r"^pomelo: cannot reach the running copy "
+                                                       r"\(process \d+\): it does not answer")
+                desktop.wait_for_no_window()
+
 
 if __name__ == "__main__":
     unittest.main()

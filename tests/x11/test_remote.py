@@ -6,15 +6,20 @@ starts one."""
 
 import os
 import re
+import socket
+import sys
 import unittest
 
-from desktop import APP_ID, faketime_env, wait_until
+from desktop import APP_ID, end_process, faketime_env, wait_until
 from gadget import COUNTDOWN, HOME, STOPWATCH, Gadget, GadgetTest, settings_text
 from test_alarm import AlarmTestCase
 
 EVENING = "@2026-12-08 21:07:10"
 SEND = ["dbus-send", "--session", "--print-reply", f"--dest={APP_ID}",
         "/io/github/pomelo_timer/Pomelo"]
+# A process that takes the gadget's name on the bus and answers nothing.
+SQUATTER = ("import dbus, sys, time; dbus.SessionBus().request_name(sys.argv[1]); "
+            "print('ready', flush=True); time.sleep(600)")
 
 
 class Commands:
@@ -71,7 +76,7 @@ class RemoteTest(Commands, GadgetTest):
         steps = (
             ((), "0000", COUNTDOWN, False, "countdown stopped 00 00"),
             (("--clock",), "2107", None, True, "clock 21:07"),
-            (("--clock",), "2107", None, True, "clock 21:07"),
+            (("-clock",), "2107", None, True, "clock 21:07"),
             (("--start",), " 907", None, True, "clock 9:07 PM"),
             (("--stopwatch",), "0000", STOPWATCH, False, "stopwatch stopped 00 00"),
             (("--start",), None, STOPWATCH, True, "stopwatch running 00 0[0-9]"),
@@ -93,8 +98,13 @@ class RemoteTest(Commands, GadgetTest):
         # The interface itself, as a desktop's shortcut would call it.
         self.desktop.run(SEND + [f"{APP_ID}.Countdown", "string:0:30"])
         self.gadget.wait_for_lcd("0029", COUNTDOWN)
-        refused = self.desktop.run(SEND + [f"{APP_ID}.Countdown", "string:7x"], check=False)
-        self.assertIn("InvalidArgs", refused.stderr)
+        # A refusal names the argument on one line of sane length.
+        for argument, named in (("7x", "'7x'"), ("5:5x", "'5:5x'"),
+                                ("\x1b" + "9" * 1000, "'\\x1b" + "9" * 56 + "...'")):
+            refused = self.desktop.run(SEND + [f"{APP_ID}.Countdown", f"string:{argument}"],
+                                       check=False)
+            self.assertRegex(refused.stderr, "^Error org.freedesktop.DBus.Error.InvalidArgs: "
+                                             f"{re.escape(named)} [^\n]*\n$")
         self.assertIn('string "countdown running 00 ',
                       self.desktop.run(SEND + [f"{APP_ID}.Status"]).stdout)
 
@@ -134,6 +144,14 @@ class RemoteTest(Commands, GadgetTest):
             (("5m", "--clock"), "'--clock' and '5m'"),
             (("--start", "--quit"), "'--start' and '--quit'"),
             (("3m", "4m"), "'3m' and '4m'"),
+            (("--clock", "--clock"), "'--clock' and '--clock'"),
+            (("5:5x",), "'5:5x'"),
+            # Named on one line, escaped, and cut short.
+            (("5\n00",), r"'5\n00'"),
+            (("\x1b]2;pwned\a",), r"'\x1b]2;pwned\a'"),
+            (("-\x1b[31m",), r"'\x1b[31m'"),
+            ((os.fsdecode(b"\xff5m"),), r"'\xff5m'"),
+            (("7" * 1000,), "'" + "7" * 60 + "...'"),
         )
         for args, named in bad:
             with self.subTest(args=args):
@@ -143,6 +161,42 @@ class RemoteTest(Commands, GadgetTest):
         self.assertEqual(self.gadget.read_lcd().digits, "0042")
         self.assertIsNone(self.gadget.process.poll())
         self.assertEqual(self.desktop.settings_stamp(), before)
+
+    def test_every_notice_goes_also_when_the_service_answers_late(self):
+        self.open(session_bus=True)
+        notices = self.desktop.serve_notifications(answer_after=2)
+        # The second countdown withdraws the first notice before the service
+        # has told its id, and the gadget quits before it tells the second.
+        for count in (1, 2):
+            self.command("0:01")
+            wait_until(lambda: len(notices.calls()) == count, message=f"notice {count}")
+        self.command("--quit")
+        self.assertEqual(self.gadget.wait_exit(), 0)
+        calls = notices.calls()
+        self.assertEqual([call[:3] for call in calls if call[0] == "Notify"],
+                         [["Notify", "pomelo", 0]] * 2)
+        self.assertEqual(sorted(call[1] for call in calls if call[0] == "CloseNotification"),
+                         [1, 2])
+
+    def test_a_process_squatting_the_name_is_not_trusted(self):
+        self.open_desktop(session_bus=True)
+        squatter = self.desktop.start_client([sys.executable, "-c", SQUATTER, APP_ID])
+        wait_until(lambda: "ready" in self.desktop.output(squatter), message="the squatter")
+        self.desktop.write_settings(settings_text(left=HOME[0], top=HOME[1]))
+        self.gadget = self.start()
+        self.gadget.wait_for_lcd("0000", COUNTDOWN)
+        for args in (("--status",), ("1:00",)):
+            with self.subTest(args=args):
+                result = self.command(*args, status=1)
+                self.assertEqual(result.stdout, "")
+                self.assertRegex(result.stderr, f"^pomelo: [^\n]*{re.escape(APP_ID)}[^\n]* "
+                                                 f"process {squatter.pid}[^\n]*\n$")
+        self.assertEqual(self.gadget.read_lcd().digits, "0000")
+
+        # Once the squatter has gone, the name is the gadget's.
+        end_process(squatter)
+        self.command("1:00")
+        self.assert_status("countdown running 0[01] [0-5][0-9]")
 
     def test_without_a_session_bus_a_command_fails_and_the_copy_runs_on(self):
         self.open()
@@ -181,15 +235,17 @@ class ActivationTest(Commands, GadgetTest):
 
     def test_a_command_for_a_copy_still_starting_starts_no_other(self):
         self.open_desktop(activation=True)
-        # A lock that names no process: a copy that holds it but has not
-        # taken its name on the bus yet.
-        with open(os.path.join(self.desktop.runtime_dir, "pomelo.lock"), "w"):
-            pass
-        result = self.command("--status", status=1)
-        self.assertRegex(result.stderr, "^pomelo: cannot reach the running copy: [^\n]*\n$")
+        # A copy that holds the lock but has not taken its name on the bus
+        # yet: a live process named in the lock as QLockFile writes it.
+        holder = self.desktop.start_client(["sleep", "60"])
+        with open(os.path.join(self.desktop.runtime_dir, "pomelo.lock"), "w") as lock:
+            lock.write(f"{holder.pid}\nsleep\n{socket.gethostname()}\n")
+        for args in (["--status"], ["1:00"]):
+            result = self.command(*args, status=1)
+            self.assertRegex(result.stderr, "^pomelo: cannot reach the running copy "
+                                            rf"\(process {holder.pid}\): [^\n]*\n$")
         self.assertEqual(self.activations(), 0)
         self.assertEqual(self.desktop.visible_windows(), [])
-
 
 if __name__ == "__main__":
     unittest.main()

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/SingleInstance.h"
+#include "remote/Command.h"
+
+#include <QDBusConnection>
+#include <QDBusError>
+#include <QString>
+#include <optional>
+
+namespace pomelo {
+
+// What became of a command sent to the running copy.
+enum class Delivery {
+    Done,         // carried out; what --status asks for is printed
+    NotAnswering, // nobody took it: the copy is starting or ending
+    Failed,       // not carried out, and a message says why
+};
+
+// The command line's side: a connection of its own to the session bus, closed
+// with it, so that the process can still become the gadget afterwards.
+class RemoteClient {
+public:
+    RemoteClient();
+    ~RemoteClient();
+    RemoteClient(const RemoteClient &) = delete;
+    RemoteClient &operator=(const RemoteClient &) = delete;
+
+    // Sends the command (none: asks only whether the copy answers) to the
+    // copy that holds the instance lock, process `holder`, and to no other
+    // process, whatever owns the gadget's name.
+    Delivery send(const std::optional<Command> &command, qint64 holder);
+    // Why the last send found nobody answering.
+    QString lastProblem() const { return problem_; }
+
+private:
+    Delivery fail(const QString &problem);
+    // NotAnswering when the error tells that no copy took the command, or
+    // else a failure for the problem given.
+    Delivery notTaken(const QDBusError &error, const QString &problem);
+
+    QDBusConnection bus_;
+    QString problem_;
+};
+
+// Hands the command to the running copy, or, for a start, takes the lock
+// when no copy holds it, waiting a few seconds for a copy that is starting or
+// ending. Returns the exit status, or nothing when this process is to become
+// the gadget. --status and --quit never take the lock, so that they never
+// keep a copy from starting.
+std::optional<int> HandToRunningCopy(int &argc, char *argv[], SingleInstance &instance,
+                                     const std::optional<Command> &command);
+
+} // namespace pomelo
