@@ -35,17 +35,17 @@ void Gadget::takeUpKeptCount() {
         effects_.note(restoration.problem + "; starting without it");
     if (!restoration.count)
         return;
-    const RestoredCount &count = *restoration.count;
-    state_.RunFlag = count.RunFlag;
-    state_.Minutes = count.Minutes;
-    state_.Seconds = count.Seconds;
-    state_.StopwatchHours = count.StopwatchHours;
-    state_.KeyedMinutes = count.KeyedMinutes;
-    state_.KeyedSeconds = count.KeyedSeconds;
+    const CountRecord &count = *restoration.count;
+    state_.RunFlag = count.running ? Running : Stopped;
+    state_.Minutes = count.minutes;
+    state_.Seconds = count.seconds;
+    state_.StopwatchHours = count.hours;
+    state_.KeyedMinutes = count.keyedMinutes;
+    state_.KeyedSeconds = count.keyedSeconds;
     CountFromNow(state_, effects_);
-    if (count.endedAtWallMs) {
+    if (restoration.endedAtWallMs) {
         RingAlarm(state_, effects_);
-        PostMissedAlarmNotice(state_, effects_, effects_.localTimeAt(*count.endedAtWallMs));
+        PostMissedAlarmNotice(state_, effects_, effects_.localTimeAt(*restoration.endedAtWallMs));
         keepCount();
     }
 }

@@ -48,25 +48,27 @@ CountRecord RecordCount(const TimerState &state, const Clocks &now) {
 Restoration RestoreCount(std::string_view file, int opMode, const Clocks &now) {
     const std::optional<CountRecord> record = ParseCountRecord(file);
     if (!record)
-        return {std::nullopt, "the kept count cannot be read"};
+        return {std::nullopt, std::nullopt, "the kept count cannot be read"};
     if (record->mode != opMode)
-        return {std::nullopt, std::string("the kept count belongs to the ") +
-                                  FunctionName(record->mode) + ", not the " + FunctionName(opMode)};
+        return {std::nullopt, std::nullopt,
+                std::string("the kept count belongs to the ") + FunctionName(record->mode) +
+                    ", not the " + FunctionName(opMode)};
     if (opMode == ClockMode)
         return {};
     if (!IsConsistent(*record))
-        return {std::nullopt, "the kept count is out of range"};
+        return {std::nullopt, std::nullopt, "the kept count is out of range"};
     if (record->anchor.wallMs - now.wallMs > DaySeconds * SecondMs)
-        return {std::nullopt, "the kept count is anchored more than a day ahead"};
+        return {std::nullopt, std::nullopt, "the kept count is anchored more than a day ahead"};
     if (record->anchor.bootId == now.bootId && record->anchor.bootMs > now.bootMs)
-        return {std::nullopt, "the kept count is anchored ahead of this boot's clock"};
+        return {std::nullopt, std::nullopt,
+                "the kept count is anchored ahead of this boot's clock"};
 
     TimerState count;
     count.RunFlag = record->running ? Running : Stopped;
     count.Minutes = record->minutes;
     count.Seconds = record->seconds;
     count.StopwatchHours = record->hours;
-    RestoredCount restored;
+    std::optional<std::int64_t> endedAtWallMs;
     if (record->running) {
         const std::int64_t seconds = SecondsSince(record->anchor, now);
         if (opMode == StopwatchMode) {
@@ -75,16 +77,12 @@ Restoration RestoreCount(std::string_view file, int opMode, const Clocks &now) {
             // 00 00 comes after as many steps as the countdown has seconds.
             const int toEnd = count.Minutes * 60 + count.Seconds;
             if (CountDownBy(count, static_cast<int>(std::min<std::int64_t>(seconds, toEnd))))
-                restored.endedAtWallMs = (record->anchor.wallMs / SecondMs + toEnd) * SecondMs;
+                endedAtWallMs = (record->anchor.wallMs / SecondMs + toEnd) * SecondMs;
         }
     }
-    restored.RunFlag = count.RunFlag;
-    restored.Minutes = count.Minutes;
-    restored.Seconds = count.Seconds;
-    restored.StopwatchHours = count.StopwatchHours;
-    restored.KeyedMinutes = record->keyedMinutes;
-    restored.KeyedSeconds = record->keyedSeconds;
-    return {restored, {}};
+    count.KeyedMinutes = record->keyedMinutes;
+    count.KeyedSeconds = record->keyedSeconds;
+    return {RecordCount(count, now), endedAtWallMs, {}};
 }
 
 } // namespace pomelo

@@ -12,21 +12,12 @@ namespace pomelo {
 // The count as it stands now, anchored at `now`.
 CountRecord RecordCount(const TimerState &state, const Clocks &now);
 
-// A count taken up again at start-up.
-struct RestoredCount {
-    int RunFlag = Stopped;
-    int Minutes = 0;
-    int Seconds = 0;
-    int StopwatchHours = 0;
-    int KeyedMinutes = 0;
-    int KeyedSeconds = 0;
+struct Restoration {
+    // The count taken up, moved on to now.
+    std::optional<CountRecord> count;
     // A countdown that reached 00 00 while the program was not running:
     // when, on the wall clock (UTC milliseconds).
     std::optional<std::int64_t> endedAtWallMs;
-};
-
-struct Restoration {
-    std::optional<RestoredCount> count;
     // Why a kept count was not taken up; empty when there was none to take.
     std::string problem;
 };

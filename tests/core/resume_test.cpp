@@ -62,16 +62,14 @@ TEST(Resume, TakesUpTheKeptCountWhereItWouldStandNow) {
         const Restoration restoration = RestoreCount(row.file, row.opMode, row.now);
         EXPECT_EQ(restoration.problem, "");
         std::string count = "-";
-        if (const auto &taken = restoration.count; taken) {
-            if (taken->endedAtWallMs)
-                count = "ended at " + std::to_string(*taken->endedAtWallMs - AnchorWall);
-            else
-                count = std::string(taken->RunFlag == Running ? "run " : "stop ") +
-                        std::to_string(taken->Minutes) + ":" + std::to_string(taken->Seconds) +
-                        "/" + std::to_string(taken->StopwatchHours);
-        }
+        if (restoration.endedAtWallMs)
+            count = "ended at " + std::to_string(*restoration.endedAtWallMs - AnchorWall);
+        else if (const auto &taken = restoration.count)
+            count = std::string(taken->running ? "run " : "stop ") +
+                    std::to_string(taken->minutes) + ":" + std::to_string(taken->seconds) + "/" +
+                    std::to_string(taken->hours);
         EXPECT_EQ(count, row.count);
-        EXPECT_EQ(restoration.count ? restoration.count->KeyedMinutes : 20, 20);
+        EXPECT_EQ(restoration.count ? restoration.count->keyedMinutes : 20, 20);
     }
 }
 
