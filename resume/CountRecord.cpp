@@ -40,7 +40,10 @@ bool ReadKeyed(std::string_view text, CountRecord &record) {
 }
 
 std::string TwoDigits(int value) {
-    return value >= 0 && value < 10 ? "0" + std::to_string(value) : std::to_string(value);
+    std::string text = std::to_string(value);
+    if (text.size() < 2)
+        text.insert(text.begin(), '0');
+    return text;
 }
 
 } // namespace
@@ -56,7 +59,8 @@ std::string FormatCountRecord(const CountRecord &record) {
     line("MINUTES", std::to_string(record.minutes));
     line("SECONDS", std::to_string(record.seconds));
     line("HOURS", std::to_string(record.hours));
-    line("KEYED", TwoDigits(record.keyedMinutes) + ":" + TwoDigits(record.keyedSeconds));
+    line("KEYED",
+         TwoDigits(record.keyedMinutes).append(":").append(TwoDigits(record.keyedSeconds)));
     line("WALLCLOCK", std::to_string(record.anchor.wallMs));
     line("BOOTCLOCK", std::to_string(record.anchor.bootMs));
     line("BOOTID", record.anchor.bootId);
