@@ -3,6 +3,7 @@
 #include "remote/Escape.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace pomelo {
@@ -13,7 +14,10 @@ QString Latin1(std::string_view text) {
 }
 
 Invocation BadUsage(const QString &complaint) {
-    return {Invocation::Outcome::BadUsage, std::nullopt, QStringLiteral("pomelo: ") + complaint};
+    return {Invocation::Outcome::BadUsage, std::nullopt,
+            QStringLiteral("pomelo: ") +
+                //: %1 says what is wrong with the command line.
+                QCoreApplication::translate("CommandLine", "%1 See pomelo --help.").arg(complaint)};
 }
 
 // The parser reads each byte as one character (the options are ASCII), so
@@ -32,15 +36,16 @@ QString Named(const QString &argument) {
 
 // How --help and the usage line name a command.
 QString Synopsis(const CommandEntry &entry) {
-    return entry.option.empty() ? QStringLiteral("DURATION")
-                                : QStringLiteral("--") + Latin1(entry.option);
+    return entry.option.empty()
+               //: Stands for the duration the user gives, in --help.
+               ? QCoreApplication::translate("CommandLine", "DURATION")
+               : QStringLiteral("--") + Latin1(entry.option);
 }
 
 // "  NAME           what it does", continued lines under the text.
-QString HelpItem(const QString &name, std::string_view help) {
+QString HelpItem(const QString &name, QString text) {
     constexpr int NameWidth = 15;
     const QString indent(2 + NameWidth, QLatin1Char(' '));
-    QString text = Latin1(help);
     text.replace(QLatin1Char('\n'), QLatin1Char('\n') + indent);
     return QStringLiteral("  ") + name.leftJustified(NameWidth - 1) + QLatin1Char(' ') + text +
            QLatin1Char('\n');
@@ -64,10 +69,11 @@ Invocation ParseCommandLine(const QByteArrayList &arguments) {
     if (!parser.parse(ByteForByte(arguments))) {
         const QStringList unknown = parser.unknownOptionNames();
         // Qt's other complaints name only options of ours.
-        const QString complaint = unknown.isEmpty()
-                                      ? parser.errorText()
-                                      : QStringLiteral("Unknown option %1.").arg(Named(unknown[0]));
-        return BadUsage(complaint + QStringLiteral(" See pomelo --help."));
+        const QString complaint =
+            unknown.isEmpty() ? parser.errorText()
+                              : QCoreApplication::translate("CommandLine", "Unknown option %1.")
+                                    .arg(Named(unknown[0]));
+        return BadUsage(complaint);
     }
     if (parser.isSet(help))
         return {Invocation::Outcome::Help, std::nullopt, {}};
@@ -89,14 +95,16 @@ Invocation ParseCommandLine(const QByteArrayList &arguments) {
         given << Named(argument);
         const auto duration = ParseDuration(argument.toLatin1().toStdString());
         if (!duration)
-            return BadUsage(QStringLiteral("%1 is no duration: give one like 5:00, 5m, 90s or "
-                                           "1m30s, from 0:01 to 99:59.")
+            return BadUsage(QCoreApplication::translate(
+                                "CommandLine", "%1 is no duration: give one like 5:00, 5m, 90s or "
+                                               "1m30s, from 0:01 to 99:59.")
                                 .arg(given.last()));
         command = {Command::Kind::Countdown, *duration};
     }
     if (given.size() > 1)
         return BadUsage(
-            QStringLiteral("one command at a time, not %1 and %2.").arg(given[0], given[1]));
+            QCoreApplication::translate("CommandLine", "one command at a time, not %1 and %2.")
+                .arg(given[0], given[1]));
     if (given.isEmpty())
         return {};
     return {Invocation::Outcome::Run, command, {}};
@@ -107,26 +115,30 @@ QString UsageText() {
     QString items;
     for (const CommandEntry &entry : Commands()) {
         synopses << Synopsis(entry);
-        items += HelpItem(Synopsis(entry), entry.help);
+        items += HelpItem(Synopsis(entry), QCoreApplication::translate(HelpContext, entry.help));
     }
-    return QStringLiteral("Usage: pomelo [%1]\n"
-                          "\n"
-                          "A kitchen timer on the desktop. Without a command it starts the "
-                          "gadget. A\n"
-                          "command goes to the copy that runs; when none runs, the gadget starts "
-                          "and\n"
-                          "carries it out (but for --status and --quit).\n"
-                          "\n")
+    //: The lines of --help: keep each under 80 columns (40 full-width characters).
+    return QCoreApplication::translate("CommandLine", "Usage: pomelo [%1]")
                .arg(synopses.join(QStringLiteral(" | "))) +
-           items + HelpItem(QStringLiteral("-h, --help"), "print this help") +
-           HelpItem(QStringLiteral("-v, --version"), "print the version") +
-           QStringLiteral("\n"
-                          "Each option may also be written with one dash (-status); one command "
-                          "at a time.\n"
-                          "\n"
-                          "Exit status: 0 done; 1 the running copy could not be reached, or none "
-                          "runs\n"
-                          "(--status, --quit); 2 bad usage.\n");
+           QStringLiteral("\n\n") +
+           QCoreApplication::translate(
+               "CommandLine",
+               "A kitchen timer on the desktop. Without a command it starts the gadget. A\n"
+               "command goes to the copy that runs; when none runs, the gadget starts and\n"
+               "carries it out (but for --status and --quit).") +
+           QStringLiteral("\n\n") + items +
+           HelpItem(QStringLiteral("-h, --help"),
+                    QCoreApplication::translate("CommandLine", "print this help")) +
+           HelpItem(QStringLiteral("-v, --version"),
+                    QCoreApplication::translate("CommandLine", "print the version")) +
+           QLatin1Char('\n') +
+           QCoreApplication::translate(
+               "CommandLine",
+               "Each option may also be written with one dash (-status); one command at a time.\n"
+               "\n"
+               "Exit status: 0 done; 1 the running copy could not be reached, or none runs\n"
+               "(--status, --quit); 2 bad usage.") +
+           QLatin1Char('\n');
 }
 
 } // namespace pomelo

@@ -7,8 +7,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QTime>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -119,6 +121,20 @@ std::string DesktopEffects::programFolder() const {
 
 void DesktopEffects::playSound(const std::string &path) {
     alarmSound_.play(QString::fromStdString(path));
+}
+
+std::string DesktopEffects::translate(const char *context, const char *text) const {
+    return QCoreApplication::translate(context, text).toStdString();
+}
+
+std::string DesktopEffects::timeOfDay(const LocalTime &time) const {
+    const QTime hoursAndMinutes(time.hour, time.minute);
+    const QLocale locale;
+    // The C locale's short form has seconds; without a language's customs
+    // the time reads 21:07.
+    if (locale.language() == QLocale::C)
+        return hoursAndMinutes.toString(QStringLiteral("HH:mm")).toStdString();
+    return locale.toString(hoursAndMinutes, QLocale::ShortFormat).toStdString();
 }
 
 void DesktopEffects::postAlarmNotice(const std::string &text) {

@@ -12,8 +12,8 @@ class QWidget;
 namespace pomelo {
 
 // The world outside the timer logic, as the desktop gives it: the gadget's
-// window, the clocks, the sound, the notification centre and the settings
-// file.
+// window, the clocks, the sound, the user's language, the notification
+// centre and the settings file.
 class DesktopEffects : public Effects {
 public:
     DesktopEffects(QWidget &window, SettingsFile settingsFile, CountFile countFile);
@@ -36,6 +36,8 @@ public:
     double random() override;
     std::string programFolder() const override;
     void playSound(const std::string &path) override;
+    std::string translate(const char *context, const char *text) const override;
+    std::string timeOfDay(const LocalTime &time) const override;
     void postAlarmNotice(const std::string &text) override;
     void withdrawAlarmNotice() override;
     std::optional<std::string> readSettingsFile() const override;

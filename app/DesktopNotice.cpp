@@ -2,6 +2,7 @@
 
 #include "app/Logging.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -74,8 +75,11 @@ void DesktopNotice::post(const QString &text) {
         {QStringLiteral("desktop-entry"), QStringLiteral(POMELO_APP_ID)},
     };
     QDBusMessage notify = NotificationsCall(QStringLiteral("Notify"));
-    notify << QStringLiteral("pomelo") << id_ << QStringLiteral(POMELO_APP_ID)
-           << QStringLiteral("pomelo") << text << QStringList() << hints << NeverExpires;
+    notify << QStringLiteral("pomelo") << id_
+           << QStringLiteral(POMELO_APP_ID)
+           //: The notice's heading: the program's name, as the desktop entry gives it.
+           << QCoreApplication::translate("DesktopNotice", "pomelo") << text << QStringList()
+           << hints << NeverExpires;
     wanted_ = watch(bus.asyncCall(notify), posts_);
     connect(wanted_, &QDBusPendingCallWatcher::finished, this, &DesktopNotice::answered);
 }

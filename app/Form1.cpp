@@ -9,6 +9,7 @@
 #include "gadget/Gadget.h"
 #include "resources/Pictures.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -28,6 +29,15 @@ void LogDisplayChange() {
     clock_gettime(CLOCK_REALTIME, &now);
     qCDebug(lcDisplay, "display changed at %lld.%03ld", static_cast<long long>(now.tv_sec),
             now.tv_nsec / 1000000);
+}
+
+// The key's tooltip in the user's language; OFF's names where the newest
+// version is published.
+QString ToolTip(const KeyControl &key) {
+    if (*key.toolTip == '\0')
+        return {};
+    const QString text = QCoreApplication::translate(ToolTipContext, key.toolTip);
+    return key.key == Key::Off ? text.arg(QStringLiteral(POMELO_HOME_URL)) : text;
 }
 
 } // namespace
@@ -67,7 +77,7 @@ void Form1::createKeyAreas() {
         auto *area = new ClickArea(QString::fromUtf8(key.label), this);
         area->setObjectName(QString::fromUtf8(key.control));
         area->setGeometry(TwipsToPixels(key.area));
-        area->setToolTip(QString::fromUtf8(key.toolTip));
+        area->setToolTip(ToolTip(key));
         area->setAccessibleDescription(area->toolTip());
         keyAreas_[static_cast<std::size_t>(key.key) - 1] = area;
     }

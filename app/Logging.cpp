@@ -8,3 +8,6 @@ Q_LOGGING_CATEGORY(lcRemote, "pomelo.remote")
 Q_LOGGING_CATEGORY(lcNotice, "pomelo.notice")
 // Off unless asked for: QT_LOGGING_RULES="pomelo.display.debug=true"
 Q_LOGGING_CATEGORY(lcDisplay, "pomelo.display", QtWarningMsg)
+// Which translations were loaded; off unless asked for, since the command
+// line's output goes to scripts too.
+Q_LOGGING_CATEGORY(lcTranslation, "pomelo.translation", QtWarningMsg)

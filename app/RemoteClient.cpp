@@ -35,6 +35,11 @@ void Print(std::FILE *stream, const QString &text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
+// A line on the standard error that names the program.
+void Complain(const QString &message) {
+    Print(stderr, QStringLiteral("pomelo: %1\n").arg(message));
+}
+
 bool IsQuery(const std::optional<Command> &command) {
     return command &&
            (command->kind == Command::Kind::Status || command->kind == Command::Kind::Quit);
@@ -51,7 +56,9 @@ RemoteClient::~RemoteClient() {
 }
 
 Delivery RemoteClient::fail(const QString &problem) {
-    Print(stderr, QStringLiteral("pomelo: cannot reach the running copy: %1\n").arg(problem));
+    //: %1 says why.
+    Complain(QCoreApplication::translate("RemoteClient", "cannot reach the running copy: %1")
+                 .arg(problem));
     return Delivery::Failed;
 }
 
@@ -65,7 +72,9 @@ Delivery RemoteClient::send(const std::optional<Command> &command, qint64 holder
         // Without a bus the lock alone tells that a copy runs.
         if (!command)
             return Delivery::Done;
-        return fail(QStringLiteral("no session bus (%1)").arg(bus_.lastError().message()));
+        //: %1 is the bus library's own message.
+        return fail(QCoreApplication::translate("RemoteClient", "no session bus (%1)")
+                        .arg(bus_.lastError().message()));
     }
     // The call goes to the owner's own connection, which no other process can
     // take over in between, once the bus has told whose it is.
@@ -73,19 +82,25 @@ Delivery RemoteClient::send(const std::optional<Command> &command, qint64 holder
     QDBusConnectionInterface *busDaemon = bus_.interface();
     const QDBusReply<QString> owner = busDaemon->serviceOwner(name);
     if (!owner.isValid())
-        return notTaken(owner.error(), QStringLiteral("the session bus cannot tell who owns %1: %2")
-                                           .arg(name, owner.error().message()));
+        //: %1 is the name on the bus, %2 the bus's own message.
+        return notTaken(owner.error(),
+                        QCoreApplication::translate("RemoteClient",
+                                                    "the session bus cannot tell who owns %1: %2")
+                            .arg(name, owner.error().message()));
     const QDBusReply<uint> ownerPid = busDaemon->servicePid(owner.value());
     if (!ownerPid.isValid())
+        //: %1 is the name on the bus, %2 the bus's own message.
         return notTaken(ownerPid.error(),
-                        QStringLiteral("the session bus cannot tell which process owns %1: %2")
+                        QCoreApplication::translate(
+                            "RemoteClient", "the session bus cannot tell which process owns %1: %2")
                             .arg(name, ownerPid.error().message()));
     if (ownerPid.value() != holder)
-        return fail(QStringLiteral("%1 on the session bus belongs to process %2, not to the "
-                                   "running copy (process %3)")
-                        .arg(name)
-                        .arg(ownerPid.value())
-                        .arg(holder));
+        //: %1 is the name on the bus, %2 and %3 are process numbers.
+        return fail(QCoreApplication::translate(
+                        "RemoteClient",
+                        "%1 on the session bus belongs to process %2, not to the running copy "
+                        "(process %3)")
+                        .arg(name, QString::number(ownerPid.value()), QString::number(holder)));
 
     const Command::Kind kind = command ? command->kind : Command::Kind::Status;
     const std::string_view method = EntryOf(kind).method;
@@ -104,14 +119,11 @@ Delivery RemoteClient::send(const std::optional<Command> &command, qint64 holder
     return Delivery::Done;
 }
 
-std::optional<int> HandToRunningCopy(int &argc, char *argv[], SingleInstance &instance,
+std::optional<int> HandToRunningCopy(SingleInstance &instance,
                                      const std::optional<Command> &command) {
     const bool query = IsQuery(command);
     if (!query && instance.take())
         return std::nullopt;
-    // The client's bus connection needs an application, which has to be gone
-    // again before the gadget's own starts.
-    const QCoreApplication app(argc, argv);
     RemoteClient client;
     const QDeadlineTimer handOver(HandOverMs);
     for (;;) {
@@ -127,16 +139,22 @@ std::optional<int> HandToRunningCopy(int &argc, char *argv[], SingleInstance &in
             }
         } else if (query) {
             Print(command->kind == Command::Kind::Status ? stdout : stderr,
-                  QStringLiteral("pomelo is not running\n"));
+                  QCoreApplication::translate("RemoteClient", "pomelo is not running") +
+                      QLatin1Char('\n'));
             return 1;
         }
         if (handOver.hasExpired()) {
-            Print(stderr, holder ? QStringLiteral("pomelo: cannot reach the running copy (process "
-                                                  "%1): it does not answer (%2)\n")
-                                       .arg(*holder)
-                                       .arg(client.lastProblem())
-                                 : QStringLiteral("pomelo: cannot take the instance lock %1\n")
-                                       .arg(SingleInstance::lockPath()));
+            if (holder)
+                //: %1 is a process number, %2 the last answer from the bus.
+                Complain(QCoreApplication::translate("RemoteClient",
+                                                     "cannot reach the running copy (process %1): "
+                                                     "it does not answer (%2)")
+                             .arg(QString::number(*holder), client.lastProblem()));
+            else
+                //: %1 is the path of the lock file.
+                Complain(
+                    QCoreApplication::translate("RemoteClient", "cannot take the instance lock %1")
+                        .arg(SingleInstance::lockPath()));
             return 1;
         }
         QThread::msleep(RetryPauseMs);

@@ -47,8 +47,9 @@ private:
 // when no copy holds it, waiting a few seconds for a copy that is starting or
 // ending. Returns the exit status, or nothing when this process is to become
 // the gadget. --status and --quit never take the lock, so that they never
-// keep a copy from starting.
-std::optional<int> HandToRunningCopy(int &argc, char *argv[], SingleInstance &instance,
+// keep a copy from starting. The bus connection needs an application
+// (QCoreApplication), which has to be gone again before the gadget's starts.
+std::optional<int> HandToRunningCopy(SingleInstance &instance,
                                      const std::optional<Command> &command);
 
 } // namespace pomelo

@@ -4,6 +4,7 @@
 #include "gadget/Gadget.h"
 #include "remote/Escape.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -99,20 +100,25 @@ bool RemoteControl::handleMessage(const QDBusMessage &message, const QDBusConnec
 
 QDBusMessage RemoteControl::answer(const CommandEntry &entry, const QDBusMessage &message) {
     if (gadget_.hasEnded())
-        return message.createErrorReply(QString::fromLatin1(EndedError),
-                                        QStringLiteral("pomelo has ended"));
+        return message.createErrorReply(
+            QString::fromLatin1(EndedError),
+            QCoreApplication::translate("RemoteControl", "pomelo has ended"));
     if (message.signature() != Signature(entry.kind))
         return message.createErrorReply(
             QDBusError::InvalidArgs,
-            QStringLiteral("%1 takes (%2)").arg(Latin1(entry.method), Signature(entry.kind)));
+            //: %1 is a method's name, %2 the D-Bus types of its arguments.
+            QCoreApplication::translate("RemoteControl", "%1 takes (%2)")
+                .arg(Latin1(entry.method), Signature(entry.kind)));
     Command command{entry.kind, {}};
     if (entry.kind == Command::Kind::Countdown) {
         const std::string text = message.arguments().value(0).toString().toStdString();
         const auto parsed = ParseDuration(text);
         if (!parsed)
-            return message.createErrorReply(QDBusError::InvalidArgs,
-                                            QStringLiteral("'%1' is no duration from 0:01 to 99:59")
-                                                .arg(QString::fromStdString(EscapeArgument(text))));
+            return message.createErrorReply(
+                QDBusError::InvalidArgs,
+                QCoreApplication::translate("RemoteControl",
+                                            "'%1' is no duration from 0:01 to 99:59")
+                    .arg(QString::fromStdString(EscapeArgument(text))));
         command.duration = *parsed;
     }
     if (entry.kind == Command::Kind::Status)

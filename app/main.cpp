@@ -3,10 +3,13 @@
 #include "app/RemoteClient.h"
 #include "app/RemoteControl.h"
 #include "app/SingleInstance.h"
+#include "app/Translation.h"
 
 #include <QApplication>
 #include <QThreadPool>
 #include <cstdio>
+#include <optional>
+#include <variant>
 
 namespace {
 
@@ -40,9 +43,13 @@ QString MissingDisplay() {
     const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
     const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     if (platform.isEmpty() && !x11 && !wayland)
-        return QStringLiteral("pomelo: no display: neither DISPLAY nor WAYLAND_DISPLAY is set\n");
+        //: %1 and %2 name environment variables.
+        return QCoreApplication::translate("main", "no display: neither %1 nor %2 is set")
+            .arg(QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"));
     if (platform == "xcb" && !x11)
-        return QStringLiteral("pomelo: no X display: DISPLAY is not set (QT_QPA_PLATFORM=xcb)\n");
+        //: %1 names an environment variable, %2 the setting that asks for X.
+        return QCoreApplication::translate("main", "no X display: %1 is not set (%2)")
+            .arg(QStringLiteral("DISPLAY"), QStringLiteral("QT_QPA_PLATFORM=xcb"));
     return {};
 }
 
@@ -57,15 +64,17 @@ void Print(std::FILE *stream, const QString &text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
-} // namespace
-
-int main(int argc, char *argv[]) {
+// Until the gadget starts, the program reads its command line and may hand
+// a command to the copy that runs. An application of its own lets those
+// texts be translated and the bus be reached; it is gone again before the
+// gadget's starts. Returns the exit status, or the command for the gadget
+// (none: it just starts) with the lock taken in `instance`.
+std::variant<int, std::optional<pomelo::Command>>
+BeforeTheGadget(int argc, char *argv[], pomelo::Translation &translation,
+                std::optional<pomelo::SingleInstance> &instance) {
     using pomelo::Invocation;
-
-    PreferX11OnWayland();
-    PreferPlainImageTransfers();
-    QCoreApplication::setApplicationName(QStringLiteral("pomelo"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(POMELO_VERSION));
+    const QCoreApplication commandLine(argc, argv);
+    translation.install();
 
     // Read before any connection to the display or the bus, so that a bad
     // argument touches nothing.
@@ -84,16 +93,33 @@ int main(int argc, char *argv[]) {
         break;
     }
 
-    pomelo::SingleInstance instance;
-    const std::optional<pomelo::Command> &command = invocation.command;
-    if (const std::optional<int> status = pomelo::HandToRunningCopy(argc, argv, instance, command))
+    if (const std::optional<int> status =
+            pomelo::HandToRunningCopy(instance.emplace(), invocation.command))
         return *status;
-
     if (const QString missing = MissingDisplay(); !missing.isEmpty()) {
-        Print(stderr, missing);
+        Print(stderr, QStringLiteral("pomelo: %1\n").arg(missing));
         return 1;
     }
+    return invocation.command;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    PreferX11OnWayland();
+    PreferPlainImageTransfers();
+    QCoreApplication::setApplicationName(QStringLiteral("pomelo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(POMELO_VERSION));
+
+    pomelo::Translation translation;
+    std::optional<pomelo::SingleInstance> instance;
+    const auto before = BeforeTheGadget(argc, argv, translation, instance);
+    if (const int *status = std::get_if<int>(&before))
+        return *status;
+    const std::optional<pomelo::Command> &command = std::get<1>(before);
+
     QApplication app(argc, argv);
+    translation.install();
     QGuiApplication::setDesktopFileName(QStringLiteral(POMELO_APP_ID));
     EndIdlePoolThreadsAtOnce();
     pomelo::GadgetWindow window;
@@ -106,6 +132,6 @@ int main(int argc, char *argv[]) {
     // The gadget has ended: the next copy may start while this one withdraws
     // its notices.
     remote.leaveSessionBus();
-    instance.release();
+    instance->release();
     return status;
 }

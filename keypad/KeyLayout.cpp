@@ -4,6 +4,7 @@
 #include "keypad/DigitKeys.h"
 #include "keypad/ModeKeys.h"
 #include "keypad/StartKey.h"
+#include "state/Translatable.h"
 
 namespace pomelo {
 
@@ -23,25 +24,26 @@ const std::array<KeyControl, KeyCount> &Keys() {
          "Image11",
          "OFF",
          {180, 1815, 420, 330},
-         "終了（最新版は、" POMELO_HOME_URL "にあります。）",
+         //: %1 is the web address of the newest version.
+         QT_TRANSLATE_NOOP("Keys", "終了（最新版は、%1にあります。）"),
          Image11_Click},
         {Key::Mod,
          "Image12",
          "MOD",
          {645, 1815, 480, 345},
-         "モード切替（タイマー計測時には停止します。）",
+         QT_TRANSLATE_NOOP("Keys", "モード切替（タイマー計測時には停止します。）"),
          Image12_Click},
         {Key::Clear,
          "Image13",
          "CLR",
          {1170, 1830, 450, 330},
-         "クリア（タイマー計測時には停止します。）",
+         QT_TRANSLATE_NOOP("Keys", "クリア（タイマー計測時には停止します。）"),
          Image13_Click},
         {Key::Start,
          "Image14",
          "START",
          {1635, 1815, 990, 375},
-         "スタート／一時停止（現在時刻表示時は 12←→24Ｈ切り替え）",
+         QT_TRANSLATE_NOOP("Keys", "スタート／一時停止（現在時刻表示時は 12←→24Ｈ切り替え）"),
          Image14_Click},
     }};
     return keys;

@@ -32,9 +32,14 @@ struct KeyControl {
     const char *control; // "Image1" .. "Image14"
     const char *label;   // what the face shows on the key
     TwipsRect area;
-    const char *toolTip; // UTF-8; empty for the digit keys
+    // UTF-8, marked for translation in ToolTipContext; empty for the digit
+    // keys. OFF's %1 stands for where the newest version is published.
+    const char *toolTip;
     Handler click;
 };
+
+// What the tooltips are marked in for translation (state/Translatable.h).
+inline constexpr char ToolTipContext[] = "Keys";
 
 inline constexpr int KeyCount = 14;
 

@@ -1,6 +1,7 @@
 #include "remote/Command.h"
 
 #include "keypad/KeyLayout.h"
+#include "state/Translatable.h"
 
 namespace pomelo {
 namespace {
@@ -49,20 +50,30 @@ const std::array<CommandEntry, CommandCount> &Commands() {
     using Kind = Command::Kind;
     static const std::array<CommandEntry, CommandCount> commands{{
         {Kind::Countdown, "", "Countdown",
-         "count down that long, starting at once: 5:00, 5m, 90s, 1m30s\n(0:01 to 99:59)",
+         //: In --help; a line break goes on under the text, lines of 62 columns at most.
+         QT_TRANSLATE_NOOP(
+             "Commands",
+             "count down that long, starting at once: 5:00, 5m, 90s, 1m30s\n(0:01 to 99:59)"),
          CountDown},
-        {Kind::Clock, "clock", "Clock", "show the clock", ShowClock},
-        {Kind::Stopwatch, "stopwatch", "Stopwatch", "show the stopwatch, stopped at 00 00",
-         ShowStopwatch},
+        {Kind::Clock, "clock", "Clock", QT_TRANSLATE_NOOP("Commands", "show the clock"), ShowClock},
+        {Kind::Stopwatch, "stopwatch", "Stopwatch",
+         QT_TRANSLATE_NOOP("Commands", "show the stopwatch, stopped at 00 00"), ShowStopwatch},
         {Kind::Start, "start", "Start",
-         "what the START key does: start, pause, resume; in the clock,\nswitch between the "
-         "24-hour and the 12-hour display",
+         //: In --help; a line break goes on under the text, lines of 62 columns at most.
+         QT_TRANSLATE_NOOP(
+             "Commands",
+             "what the START key does: start, pause, resume; in the clock,\nswitch between the "
+             "24-hour and the 12-hour display"),
          PressOne<Key::Start>},
-        {Kind::Clear, "clear", "Clear", "what the CLR key does", PressOne<Key::Clear>},
-        {Kind::Quit, "quit", "Quit", "what the OFF key does: save the settings and end",
+        {Kind::Clear, "clear", "Clear", QT_TRANSLATE_NOOP("Commands", "what the CLR key does"),
+         PressOne<Key::Clear>},
+        {Kind::Quit, "quit", "Quit",
+         QT_TRANSLATE_NOOP("Commands", "what the OFF key does: save the settings and end"),
          PressOne<Key::Off>},
         {Kind::Status, "status", "Status",
-         "print the mode, running or stopped, and what the LCD shows", nullptr},
+         QT_TRANSLATE_NOOP("Commands",
+                           "print the mode, running or stopped, and what the LCD shows"),
+         nullptr},
     }};
     return commands;
 }

@@ -24,11 +24,15 @@ struct CommandEntry {
     // which is given as a duration alone.
     std::string_view option;
     std::string_view method; // on the session bus
-    std::string_view help;   // what --help says it does
+    // What --help says it does, marked for translation in HelpContext.
+    const char *help;
     // The key presses it amounts to, through the keys' own handlers; none
     // for the status, which only reads.
     void (*pressKeys)(const Duration &, TimerState &, LcdPictures &, Effects &);
 };
+
+// What the help texts are marked in for translation (state/Translatable.h).
+inline constexpr char HelpContext[] = "Commands";
 
 inline constexpr std::size_t CommandCount = 7;
 const std::array<CommandEntry, CommandCount> &Commands();

@@ -10,9 +10,9 @@
 namespace pomelo {
 
 // Everything the handlers do to the world outside the timer state and the
-// LCD: the window's place and stacking, time, chance, sound, the desktop's
-// notices and the settings file. The desktop shell implements it; tests fake
-// it and record what the handlers asked for.
+// LCD: the window's place and stacking, time, chance, sound, the user's
+// language, the desktop's notices and the settings file. The desktop shell
+// implements it; tests fake it and record what the handlers asked for.
 class Effects {
 public:
     virtual ~Effects() = default;
@@ -48,6 +48,12 @@ public:
     // Starts the sound file playing and returns at once; a sound still playing
     // is not cut off, and a missing or broken file is silence.
     virtual void playSound(const std::string &path) = 0;
+    // The user's language and customs, for the texts the handlers make:
+    // `text`, marked for translation in `context` (state/Translatable.h), in
+    // the user's language, and a time of day (hours and minutes) as the
+    // user's locale writes it.
+    virtual std::string translate(const char *context, const char *text) const = 0;
+    virtual std::string timeOfDay(const LocalTime &time) const = 0;
     // A notice in the desktop's notification centre that stays until it is
     // withdrawn. Both return at once; without a notification service they
     // do nothing.

@@ -92,6 +92,15 @@ TEST(AlarmNotice, IsPostedAtTheAlarmWithTheKeyedLengthAndTheTime) {
     EXPECT_EQ(gadget.effects.notices.size(), 1U);
 }
 
+TEST(AlarmNotice, IsInTheUsersLanguageWhichMayNameTheTimeFirst) {
+    TestGadget gadget;
+    gadget.effects.translations["The countdown of %1 ended at %2."] = "%2: %1 zu Ende.";
+    gadget.effects.setWallClock(21, 7, 0);
+    gadget.press("1 0 START");
+    gadget.seconds(10);
+    EXPECT_EQ(gadget.effects.notices, std::vector<std::string>{"post 21:07: 00:10 zu Ende."});
+}
+
 TEST(AlarmNotice, TheFirstKeyPressAfterTheAlarmWithdrawsIt) {
     for (const KeyControl &key : Keys()) {
         SCOPED_TRACE(key.label);

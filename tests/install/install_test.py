@@ -198,11 +198,17 @@ class InstalledTree(unittest.TestCase):
             self.assertIn(word, entry.get("Keywords", "").split(";"))
         self.assertTrue(entry.get("GenericName"))
         self.assertTrue(entry.get("Comment"))
+        # In each language the program speaks too.
+        for language in ARGS.languages:
+            for key in ("Name", "GenericName", "Comment", "Keywords"):
+                self.assertTrue(entry.get(f"{key}[{language}]"), f"{key}[{language}]")
         # A launcher's right-click actions: the program with one command each.
         commands = {}
         for action in entry.get("Actions", "").split(";")[:-1]:
             group = read_desktop_entry(self.paths["desktop"], f"Desktop Action {action}")
             self.assertTrue(group.get("Name"), action)
+            for language in ARGS.languages:
+                self.assertTrue(group.get(f"Name[{language}]"), f"{action} in {language}")
             program, *arguments = exec_words(self.paths["desktop"], f"Desktop Action {action}")
             self.assertEqual(program, self.paths["link"])
             commands[action] = " ".join(arguments)
@@ -306,6 +312,13 @@ class InstalledTree(unittest.TestCase):
         )
         # The newest release is the one being built.
         self.assertEqual(component.find("releases/release").get("version"), ARGS.version)
+        # The languages the program speaks, and its name and summary in each.
+        self.assertEqual(sorted(lang.text for lang in component.iterfind("languages/lang")),
+                         sorted(ARGS.languages))
+        lang_attribute = "{http://www.w3.org/XML/1998/namespace}lang"
+        for tag in ("name", "summary"):
+            translated = {element.get(lang_attribute) for element in component.iterfind(tag)}
+            self.assertEqual(translated, {None, *ARGS.languages}, tag)
 
     def test_bitmap_icon_is_48_px_and_drawn(self):
         icon = read_png(self.paths["png"])
@@ -540,6 +553,7 @@ def main():
     prefix.add_argument("--home-url", required=True)
     prefix.add_argument("--svg", required=True)
     prefix.add_argument("--license", required=True)
+    prefix.add_argument("--languages", nargs="+", required=True)
     commands.choices["deb"].add_argument("--cpack", required=True)
     commands.choices["deb"].add_argument("--release", required=True)
     screenshot = commands.add_parser("screenshot")

@@ -1,5 +1,7 @@
 #include "FakeEffects.h"
 
+#include <cstdio>
+
 namespace pomelo::test {
 namespace {
 
@@ -16,6 +18,17 @@ void FakeEffects::advance(std::int64_t ms) {
     wallMs = (wallMs + ms) % MsPerDay;
     utcMs += ms;
     elapsedMs += ms;
+}
+
+std::string FakeEffects::translate(const char *, const char *text) const {
+    const auto translation = translations.find(text);
+    return translation != translations.end() ? translation->second : text;
+}
+
+std::string FakeEffects::timeOfDay(const LocalTime &time) const {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", time.hour, time.minute);
+    return text;
 }
 
 void FakeEffects::setWindowTop(float twips) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,6 +44,7 @@ public:
     bool refusesStacking = false; // the window stays in its layer whatever is asked
     std::pair<float, float> primaryScreenTopLeft{0, 0};
     std::string folder = "/opt/pomelo";
+    std::map<std::string, std::string> translations; // text -> its translation
 
     void setWallClock(int hour, int minute, int second, int millisecond = 0);
     // Moves both clocks on without any tick, as a suspend or a stall does.
@@ -66,6 +68,10 @@ public:
     double random() override;
     std::string programFolder() const override { return folder; }
     void playSound(const std::string &path) override { soundsPlayed.push_back(path); }
+    // The texts as they are made, in English, but for those given a
+    // translation here; the time of day as 21:07.
+    std::string translate(const char *context, const char *text) const override;
+    std::string timeOfDay(const LocalTime &time) const override;
     void postAlarmNotice(const std::string &text) override { notices.push_back("post " + text); }
     void withdrawAlarmNotice() override { notices.emplace_back("withdraw"); }
     std::optional<std::string> readSettingsFile() const override;

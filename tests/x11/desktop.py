@@ -59,10 +59,11 @@ Exec={program}
 APP_ID = "io.github.pomelo_timer.Pomelo"
 _NOTIFICATIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "notifications.py")
 
-# Variables of the caller's own session that must not leak into the private one.
+# Variables of the caller's own session that must not leak into the private
+# one; its language is LANG's alone.
 _SESSION_VARIABLES = re.compile(
     r"^(DISPLAY|WAYLAND_.*|XAUTHORITY|DBUS_.*|PULSE_.*|XDG_.*|QT_.*|SESSION_MANAGER|"
-    r"DESKTOP_SESSION|GDK_.*|FAKETIME.*|LD_PRELOAD|HOME)$")
+    r"DESKTOP_SESSION|GDK_.*|FAKETIME.*|LD_PRELOAD|HOME|LANGUAGE|LC_.*)$")
 
 
 class WaitTimeout(AssertionError):

@@ -1,0 +1,25 @@
+// Prints the tooltips of the program's keys as its window has them in the
+// language of the environment (LANG), its translations loaded as the program
+// loads them: one "LABEL<tab>tooltip" line for each key that has one. The
+// language test reads the tooltips here, which no X tool can read off the
+// screen.
+
+#include "app/ClickArea.h"
+#include "app/Form1.h"
+#include "app/Translation.h"
+#include "keypad/KeyLayout.h"
+
+#include <QApplication>
+#include <cstdio>
+
+int main(int argc, char *argv[]) {
+    pomelo::Translation translation;
+    const QApplication app(argc, argv);
+    translation.install();
+    const pomelo::Form1 window;
+    for (const pomelo::KeyControl &key : pomelo::Keys()) {
+        const QString toolTip = window.keyArea(key.key)->toolTip();
+        if (!toolTip.isEmpty())
+            std::printf("%s\t%s\n", key.label, toolTip.toUtf8().constData());
+    }
+}

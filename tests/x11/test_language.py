@@ -1,0 +1,96 @@
+"""The program in the user's language, taken from LANG, on a real X server
+with a session bus of its own: the START key's tooltip, the first line of
+--help, a bad duration's message and one of Qt's own, and the alarm's notice.
+Without a translation (C.UTF-8) the texts are the program's own: English,
+the tooltips Japanese; English has the tooltips in English.
+
+Qt takes the language from LANG itself: the C library's locales need not be
+generated for it, and the program prints the same with or without them."""
+
+import os
+import subprocess
+import unittest
+
+from desktop import DEFAULT_TIMEOUT, faketime_env, wait_until
+from gadget import Gadget, GadgetTest
+
+# The countdown of 0:01 started then ends at 21:07:11.
+EVENING = "@2026-12-08 21:07:10"
+OPTIONS = "--clock | --stopwatch | --start | --clear | --quit | --status"
+
+# LANG: the START tooltip, the first line of --help, the message for
+# `pomelo 100:00`, the message for `pomelo --clock=5` (Qt's parser's, where
+# Qt's translations are installed), and the notice of a countdown of 0:01.
+LANGUAGES = {
+    "C.UTF-8": (
+        "スタート／一時停止（現在時刻表示時は 12←→24Ｈ切り替え）",
+        f"Usage: pomelo [DURATION | {OPTIONS}]",
+        "pomelo: '100:00' is no duration: give one like 5:00, 5m, 90s or 1m30s, "
+        "from 0:01 to 99:59. See pomelo --help.",
+        "pomelo: Unexpected value after '--clock'. See pomelo --help.",
+        "The countdown of 00:01 ended at 21:07.",
+    ),
+    "en_US.UTF-8": (
+        "Start/pause (in the clock: switch between 12 and 24 hours)",
+        f"Usage: pomelo [DURATION | {OPTIONS}]",
+        "pomelo: '100:00' is no duration: give one like 5:00, 5m, 90s or 1m30s, "
+        "from 0:01 to 99:59. See pomelo --help.",
+        "pomelo: Unexpected value after '--clock'. See pomelo --help.",
+        "The countdown of 00:01 ended at 9:07 PM.",
+    ),
+    "de_DE.UTF-8": (
+        "Start/Pause (in der Uhrzeit: Wechsel zwischen 12 und 24 Stunden)",
+        f"Aufruf: pomelo [DAUER | {OPTIONS}]",
+        "pomelo: '100:00' ist keine Dauer: erwartet wird etwa 5:00, 5m, 90s oder 1m30s, "
+        "von 0:01 bis 99:59. Siehe pomelo --help.",
+        "pomelo: Wert unerwartet nach '--clock'. Siehe pomelo --help.",
+        "Der Countdown von 00:01 ist um 21:07 Uhr abgelaufen.",
+    ),
+    "ja_JP.UTF-8": (
+        "スタート／一時停止（現在時刻表示時は 12←→24Ｈ切り替え）",
+        f"使い方: pomelo [DURATION | {OPTIONS}]",
+        "pomelo: '100:00' は時間の指定ではありません。5:00、5m、90s、1m30s のように、"
+        "0:01 から 99:59 までで指定してください。（pomelo --help を参照）",
+        "pomelo: '--clock' の後が予期せぬ値です。（pomelo --help を参照）",
+        "00:01のカウントダウンが21:07に終了しました。",
+    ),
+}
+
+
+class LanguageTest(GadgetTest):
+    def test_texts_in_the_language_of_lang(self):
+        self.open_desktop(session_bus=True)
+        notices = self.desktop.serve_notifications()
+        for lang, (tooltip, usage, bad_duration, bad_option, notice) in LANGUAGES.items():
+            with self.subTest(lang=lang):
+                language = {"LANG": lang}
+                self.assertEqual(self.tooltips(language).get("START"), tooltip)
+
+                shown = self.desktop.command("--help", extra_env=language)
+                self.assertEqual(shown.returncode, 0, shown.stderr)
+                self.assertEqual(shown.stdout.splitlines()[0], usage)
+                for argument, message in (("100:00", bad_duration), ("--clock=5", bad_option)):
+                    refused = self.desktop.command(argument, extra_env=language)
+                    self.assertEqual((refused.returncode, refused.stdout, refused.stderr),
+                                     (2, "", message + "\n"))
+
+                posted = len(notices.calls())
+                gadget = Gadget.start(self.desktop, dict(language, **faketime_env(EVENING)),
+                                      args=("0:01",))
+                calls = wait_until(lambda: notices.calls()[posted:], message="the notice")
+                self.assertEqual(calls[0][5], notice)
+                self.assertEqual(self.desktop.command("--quit").returncode, 0)
+                self.assertEqual(gadget.wait_exit(), 0)
+
+    def tooltips(self, extra_env):
+        """The keys' tooltips, by key label, as the program's window has them."""
+        printed = subprocess.run(
+            [os.environ["POMELO_TOOLTIPS"]],
+            env=dict(self.desktop.env, QT_QPA_PLATFORM="offscreen", **extra_env),
+            stdin=subprocess.DEVNULL, capture_output=True, text=True, check=True,
+            timeout=DEFAULT_TIMEOUT)
+        return dict(line.split("\t", 1) for line in printed.stdout.splitlines())
+
+
+if __name__ == "__main__":
+    unittest.main()

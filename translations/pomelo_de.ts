@@ -1,0 +1,210 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AlarmNotice</name>
+    <message>
+        <source>The countdown of %1 ended at %2.</source>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
+        <translation>Der Countdown von %1 ist um %2 Uhr abgelaufen.</translation>
+    </message>
+    <message>
+        <source>The countdown of %1 ended at %2, while pomelo was not running.</source>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
+        <translation>Der Countdown von %1 ist um %2 Uhr abgelaufen, während pomelo nicht lief.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 See pomelo --help.</source>
+        <extracomment>%1 says what is wrong with the command line.</extracomment>
+        <translation>%1 Siehe pomelo --help.</translation>
+    </message>
+    <message>
+        <source>DURATION</source>
+        <extracomment>Stands for the duration the user gives, in --help.</extracomment>
+        <translation>DAUER</translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>Unbekannte Option %1.</translation>
+    </message>
+    <message>
+        <source>%1 is no duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
+        <translation>%1 ist keine Dauer: erwartet wird etwa 5:00, 5m, 90s oder 1m30s, von 0:01 bis 99:59.</translation>
+    </message>
+    <message>
+        <source>one command at a time, not %1 and %2.</source>
+        <translation>nur ein Befehl auf einmal, nicht %1 und %2.</translation>
+    </message>
+    <message>
+        <source>Usage: pomelo [%1]</source>
+        <extracomment>The lines of --help: keep each under 80 columns (40 full-width characters).</extracomment>
+        <translation>Aufruf: pomelo [%1]</translation>
+    </message>
+    <message>
+        <source>A kitchen timer on the desktop. Without a command it starts the gadget. A
+command goes to the copy that runs; when none runs, the gadget starts and
+carries it out (but for --status and --quit).</source>
+        <translation>Ein Küchentimer für den Desktop. Ohne Befehl startet er das Gadget. Ein
+Befehl geht an die laufende Instanz; läuft keine, startet das Gadget und
+führt ihn aus (außer bei --status und --quit).</translation>
+    </message>
+    <message>
+        <source>print this help</source>
+        <translation>diese Hilfe ausgeben</translation>
+    </message>
+    <message>
+        <source>print the version</source>
+        <translation>die Version ausgeben</translation>
+    </message>
+    <message>
+        <source>Each option may also be written with one dash (-status); one command at a time.
+
+Exit status: 0 done; 1 the running copy could not be reached, or none runs
+(--status, --quit); 2 bad usage.</source>
+        <translation>Jede Option lässt sich auch mit einem Bindestrich schreiben (-status); nur ein
+Befehl auf einmal.
+
+Rückgabewert: 0 erledigt; 1 die laufende Instanz war nicht erreichbar, oder
+keine läuft (--status, --quit); 2 falscher Aufruf.</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>count down that long, starting at once: 5:00, 5m, 90s, 1m30s
+(0:01 to 99:59)</source>
+        <extracomment>In --help; a line break goes on under the text, lines of 62 columns at most.</extracomment>
+        <translation>so lange herunterzählen, sofort beginnend:
+5:00, 5m, 90s, 1m30s (0:01 bis 99:59)</translation>
+    </message>
+    <message>
+        <source>show the clock</source>
+        <translation>die Uhr zeigen</translation>
+    </message>
+    <message>
+        <source>show the stopwatch, stopped at 00 00</source>
+        <translation>die Stoppuhr zeigen, angehalten bei 00 00</translation>
+    </message>
+    <message>
+        <source>what the START key does: start, pause, resume; in the clock,
+switch between the 24-hour and the 12-hour display</source>
+        <extracomment>In --help; a line break goes on under the text, lines of 62 columns at most.</extracomment>
+        <translation>was die START-Taste tut: starten, anhalten, fortsetzen;
+in der Uhr zwischen 24- und 12-Stunden-Anzeige wechseln</translation>
+    </message>
+    <message>
+        <source>what the CLR key does</source>
+        <translation>was die CLR-Taste tut</translation>
+    </message>
+    <message>
+        <source>what the OFF key does: save the settings and end</source>
+        <translation>was die OFF-Taste tut: Einstellungen speichern und beenden</translation>
+    </message>
+    <message>
+        <source>print the mode, running or stopped, and what the LCD shows</source>
+        <translation>Modus, läuft oder angehalten, und die LCD-Anzeige ausgeben</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotice</name>
+    <message>
+        <source>pomelo</source>
+        <extracomment>The notice&apos;s heading: the program&apos;s name, as the desktop entry gives it.</extracomment>
+        <translation>pomelo</translation>
+    </message>
+</context>
+<context>
+    <name>Keys</name>
+    <message>
+        <source>終了（最新版は、%1にあります。）</source>
+        <extracomment>%1 is the web address of the newest version.</extracomment>
+        <translation>Beenden (die neueste Version gibt es unter %1)</translation>
+    </message>
+    <message>
+        <source>モード切替（タイマー計測時には停止します。）</source>
+        <translation>Modus wechseln (hält einen laufenden Timer an)</translation>
+    </message>
+    <message>
+        <source>クリア（タイマー計測時には停止します。）</source>
+        <translation>Löschen (hält einen laufenden Timer an)</translation>
+    </message>
+    <message>
+        <source>スタート／一時停止（現在時刻表示時は 12←→24Ｈ切り替え）</source>
+        <translation>Start/Pause (in der Uhrzeit: Wechsel zwischen 12 und 24 Stunden)</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteClient</name>
+    <message>
+        <source>cannot reach the running copy: %1</source>
+        <extracomment>%1 says why.</extracomment>
+        <translation>die laufende Instanz ist nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>no session bus (%1)</source>
+        <extracomment>%1 is the bus library&apos;s own message.</extracomment>
+        <translation>kein Sitzungsbus (%1)</translation>
+    </message>
+    <message>
+        <source>the session bus cannot tell who owns %1: %2</source>
+        <extracomment>%1 is the name on the bus, %2 the bus&apos;s own message.</extracomment>
+        <translation>der Sitzungsbus kann nicht sagen, wem %1 gehört: %2</translation>
+    </message>
+    <message>
+        <source>the session bus cannot tell which process owns %1: %2</source>
+        <extracomment>%1 is the name on the bus, %2 the bus&apos;s own message.</extracomment>
+        <translation>der Sitzungsbus kann nicht sagen, welchem Prozess %1 gehört: %2</translation>
+    </message>
+    <message>
+        <source>%1 on the session bus belongs to process %2, not to the running copy (process %3)</source>
+        <extracomment>%1 is the name on the bus, %2 and %3 are process numbers.</extracomment>
+        <translation>%1 auf dem Sitzungsbus gehört Prozess %2, nicht der laufenden Instanz (Prozess %3)</translation>
+    </message>
+    <message>
+        <source>pomelo is not running</source>
+        <translation>pomelo läuft nicht</translation>
+    </message>
+    <message>
+        <source>cannot reach the running copy (process %1): it does not answer (%2)</source>
+        <extracomment>%1 is a process number, %2 the last answer from the bus.</extracomment>
+        <translation>die laufende Instanz (Prozess %1) ist nicht erreichbar: sie antwortet nicht (%2)</translation>
+    </message>
+    <message>
+        <source>cannot take the instance lock %1</source>
+        <extracomment>%1 is the path of the lock file.</extracomment>
+        <translation>die Instanzsperre %1 lässt sich nicht setzen</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>pomelo has ended</source>
+        <translation>pomelo ist beendet</translation>
+    </message>
+    <message>
+        <source>%1 takes (%2)</source>
+        <extracomment>%1 is a method&apos;s name, %2 the D-Bus types of its arguments.</extracomment>
+        <translation>%1 erwartet (%2)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no duration from 0:01 to 99:59</source>
+        <translation>&apos;%1&apos; ist keine Dauer von 0:01 bis 99:59</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>no display: neither %1 nor %2 is set</source>
+        <extracomment>%1 and %2 name environment variables.</extracomment>
+        <translation>kein Display: weder %1 noch %2 ist gesetzt</translation>
+    </message>
+    <message>
+        <source>no X display: %1 is not set (%2)</source>
+        <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
+        <translation>kein X-Display: %1 ist nicht gesetzt (%2)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,210 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>AlarmNotice</name>
+    <message>
+        <source>The countdown of %1 ended at %2.</source>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
+        <translation>%1のカウントダウンが%2に終了しました。</translation>
+    </message>
+    <message>
+        <source>The countdown of %1 ended at %2, while pomelo was not running.</source>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
+        <translation>pomeloが起動していない間に、%1のカウントダウンが%2に終了しました。</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 See pomelo --help.</source>
+        <extracomment>%1 says what is wrong with the command line.</extracomment>
+        <translation>%1（pomelo --help を参照）</translation>
+    </message>
+    <message>
+        <source>DURATION</source>
+        <extracomment>Stands for the duration the user gives, in --help.</extracomment>
+        <translation>DURATION</translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>%1 は不明なオプションです。</translation>
+    </message>
+    <message>
+        <source>%1 is no duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
+        <translation>%1 は時間の指定ではありません。5:00、5m、90s、1m30s のように、0:01 から 99:59 までで指定してください。</translation>
+    </message>
+    <message>
+        <source>one command at a time, not %1 and %2.</source>
+        <translation>コマンドは一度に一つです。%1 と %2 を同時には指定できません。</translation>
+    </message>
+    <message>
+        <source>Usage: pomelo [%1]</source>
+        <extracomment>The lines of --help: keep each under 80 columns (40 full-width characters).</extracomment>
+        <translation>使い方: pomelo [%1]</translation>
+    </message>
+    <message>
+        <source>A kitchen timer on the desktop. Without a command it starts the gadget. A
+command goes to the copy that runs; when none runs, the gadget starts and
+carries it out (but for --status and --quit).</source>
+        <translation>デスクトップのキッチンタイマーです。コマンドなしで実行すると
+ガジェットを起動します。コマンドは起動中の pomelo に送られ、
+起動していなければガジェットが起動して実行します
+（--status と --quit を除く）。</translation>
+    </message>
+    <message>
+        <source>print this help</source>
+        <translation>このヘルプを表示する</translation>
+    </message>
+    <message>
+        <source>print the version</source>
+        <translation>バージョンを表示する</translation>
+    </message>
+    <message>
+        <source>Each option may also be written with one dash (-status); one command at a time.
+
+Exit status: 0 done; 1 the running copy could not be reached, or none runs
+(--status, --quit); 2 bad usage.</source>
+        <translation>オプションはダッシュ一つでも書けます（-status）。コマンドは一度に一つです。
+
+終了ステータス: 0 成功、1 起動中の pomelo に届かなかった、または
+起動していない（--status、--quit）、2 使い方の誤り。</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>count down that long, starting at once: 5:00, 5m, 90s, 1m30s
+(0:01 to 99:59)</source>
+        <extracomment>In --help; a line break goes on under the text, lines of 62 columns at most.</extracomment>
+        <translation>その長さのカウントダウンをすぐに始める:
+5:00、5m、90s、1m30s（0:01 から 99:59 まで）</translation>
+    </message>
+    <message>
+        <source>show the clock</source>
+        <translation>時計を表示する</translation>
+    </message>
+    <message>
+        <source>show the stopwatch, stopped at 00 00</source>
+        <translation>ストップウォッチを 00 00 で止めて表示する</translation>
+    </message>
+    <message>
+        <source>what the START key does: start, pause, resume; in the clock,
+switch between the 24-hour and the 12-hour display</source>
+        <extracomment>In --help; a line break goes on under the text, lines of 62 columns at most.</extracomment>
+        <translation>START キーと同じ: スタート、一時停止、再開。
+時計では 24 時間表示と 12 時間表示を切り替える</translation>
+    </message>
+    <message>
+        <source>what the CLR key does</source>
+        <translation>CLR キーと同じ</translation>
+    </message>
+    <message>
+        <source>what the OFF key does: save the settings and end</source>
+        <translation>OFF キーと同じ: 設定を保存して終了する</translation>
+    </message>
+    <message>
+        <source>print the mode, running or stopped, and what the LCD shows</source>
+        <translation>モード、動作中か停止中か、LCD の表示を出力する</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotice</name>
+    <message>
+        <source>pomelo</source>
+        <extracomment>The notice&apos;s heading: the program&apos;s name, as the desktop entry gives it.</extracomment>
+        <translation>pomelo</translation>
+    </message>
+</context>
+<context>
+    <name>Keys</name>
+    <message>
+        <source>終了（最新版は、%1にあります。）</source>
+        <extracomment>%1 is the web address of the newest version.</extracomment>
+        <translation>終了（最新版は、%1にあります。）</translation>
+    </message>
+    <message>
+        <source>モード切替（タイマー計測時には停止します。）</source>
+        <translation>モード切替（タイマー計測時には停止します。）</translation>
+    </message>
+    <message>
+        <source>クリア（タイマー計測時には停止します。）</source>
+        <translation>クリア（タイマー計測時には停止します。）</translation>
+    </message>
+    <message>
+        <source>スタート／一時停止（現在時刻表示時は 12←→24Ｈ切り替え）</source>
+        <translation>スタート／一時停止（現在時刻表示時は 12←→24Ｈ切り替え）</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteClient</name>
+    <message>
+        <source>cannot reach the running copy: %1</source>
+        <extracomment>%1 says why.</extracomment>
+        <translation>起動中の pomelo に届きません: %1</translation>
+    </message>
+    <message>
+        <source>no session bus (%1)</source>
+        <extracomment>%1 is the bus library&apos;s own message.</extracomment>
+        <translation>セッションバスがありません（%1）</translation>
+    </message>
+    <message>
+        <source>the session bus cannot tell who owns %1: %2</source>
+        <extracomment>%1 is the name on the bus, %2 the bus&apos;s own message.</extracomment>
+        <translation>セッションバスから %1 の所有者がわかりません: %2</translation>
+    </message>
+    <message>
+        <source>the session bus cannot tell which process owns %1: %2</source>
+        <extracomment>%1 is the name on the bus, %2 the bus&apos;s own message.</extracomment>
+        <translation>セッションバスから %1 を所有するプロセスがわかりません: %2</translation>
+    </message>
+    <message>
+        <source>%1 on the session bus belongs to process %2, not to the running copy (process %3)</source>
+        <extracomment>%1 is the name on the bus, %2 and %3 are process numbers.</extracomment>
+        <translation>セッションバスの %1 は起動中の pomelo（プロセス %3）ではなく、プロセス %2 のものです</translation>
+    </message>
+    <message>
+        <source>pomelo is not running</source>
+        <translation>pomelo は起動していません</translation>
+    </message>
+    <message>
+        <source>cannot reach the running copy (process %1): it does not answer (%2)</source>
+        <extracomment>%1 is a process number, %2 the last answer from the bus.</extracomment>
+        <translation>起動中の pomelo（プロセス %1）に届きません: 応答がありません（%2）</translation>
+    </message>
+    <message>
+        <source>cannot take the instance lock %1</source>
+        <extracomment>%1 is the path of the lock file.</extracomment>
+        <translation>インスタンスのロック %1 を取得できません</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>pomelo has ended</source>
+        <translation>pomelo は終了しました</translation>
+    </message>
+    <message>
+        <source>%1 takes (%2)</source>
+        <extracomment>%1 is a method&apos;s name, %2 the D-Bus types of its arguments.</extracomment>
+        <translation>%1 の引数は (%2) です</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no duration from 0:01 to 99:59</source>
+        <translation>&apos;%1&apos; は 0:01 から 99:59 までの時間ではありません</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>no display: neither %1 nor %2 is set</source>
+        <extracomment>%1 and %2 name environment variables.</extracomment>
+        <translation>ディスプレイがありません: %1 も %2 も設定されていません</translation>
+    </message>
+    <message>
+        <source>no X display: %1 is not set (%2)</source>
+        <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
+        <translation>X ディスプレイがありません: %1 が設定されていません（%2）</translation>
+    </message>
+</context>
+</TS>
