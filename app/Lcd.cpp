@@ -83,11 +83,17 @@ PictureBox &Lcd::box(PictureArray array, int index) {
 }
 
 bool Lcd::show(const LcdPictures &lcd) {
+    // A tick changes a few pictures of fifty: only those are looked at again.
     for (const PictureArray array :
          {PictureArray::Picture1, PictureArray::Picture2, PictureArray::Picture3,
           PictureArray::Picture4, PictureArray::Picture5}) {
-        for (int index = 0; index < PicturesPerArray; ++index)
-            follow(box(array, index), lcd[array][index]);
+        for (int index = 0; index < PicturesPerArray; ++index) {
+            Picture &drawn = drawn_[array][index];
+            if (drawn == lcd[array][index])
+                continue;
+            drawn = lcd[array][index];
+            follow(box(array, index), drawn);
+        }
     }
     if (changed_.isEmpty())
         return false;

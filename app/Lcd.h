@@ -52,6 +52,7 @@ private:
     Reading reading_;
     QString announced_;
     std::vector<PictureBox> pictures_; // Picture1(0..9), ..., Picture5(0..9)
+    LcdPictures drawn_;                // what the pictures were last brought in line with
     QRect changed_;                    // bounds the changes, in window pixels
     LcdImage image_;
 };
