@@ -49,11 +49,11 @@ const std::array<CommandEntry, CommandCount> &Commands() {
     using Kind = Command::Kind;
     static const std::array<CommandEntry, CommandCount> commands{{
         {Kind::Countdown, "", "Countdown",
-         "count down that long, starting at once: 5:00, 5m, 90s, 1m30s\n(0:01 to 99:59)",
-         CountDown},
-        {Kind::Clock, "clock", "Clock", "show the clock", ShowClock},
+         "count down that long, starting at once: 5:00, 5m, 90s, 1m30s\n(0:01 to 99:59)", CountDown,
+         Forward::Comes},
+        {Kind::Clock, "clock", "Clock", "show the clock", ShowClock, Forward::Comes},
         {Kind::Stopwatch, "stopwatch", "Stopwatch", "show the stopwatch, stopped at 00 00",
-         ShowStopwatch},
+         ShowStopwatch, Forward::Comes},
         {Kind::Start, "start", "Start",
          "what the START key does: start, pause, resume; in the clock,\nswitch between the "
          "24-hour and the 12-hour display",
@@ -69,6 +69,10 @@ const std::array<CommandEntry, CommandCount> &Commands() {
 
 const CommandEntry &EntryOf(Command::Kind kind) {
     return Commands().at(static_cast<std::size_t>(kind));
+}
+
+bool BringsForward(const std::optional<Command> &command) {
+    return !command || EntryOf(command->kind).forward == Forward::Comes;
 }
 
 void CarryOut(const Command &command, TimerState &state, LcdPictures &lcd, Effects &effects) {

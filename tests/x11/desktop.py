@@ -357,6 +357,20 @@ class Desktop:
         return Geometry(values["Absolute upper-left X"], values["Absolute upper-left Y"],
                         values["Width"], values["Height"])
 
+    def stacking(self):
+        """The window manager's client windows, bottom first."""
+        out = self.x("xprop", "-root", "_NET_CLIENT_LIST_STACKING")
+        return [int(word, 16) for word in re.findall(r"0x[0-9a-f]+", out)]
+
+    def active_window(self):
+        """The client window the window manager has activated, 0 for none."""
+        found = re.findall(r"0x[0-9a-f]+", self.x("xprop", "-root", "_NET_ACTIVE_WINDOW"))
+        return int(found[0], 16) if found else 0
+
+    def root_window(self):
+        return int(re.search(r"Window id: (0x[0-9a-f]+)", self.x("xwininfo", "-root")).group(1),
+                   16)
+
     def visible_windows(self, name="pomelo"):
         """Ids of the mapped windows whose title is exactly name."""
         result = self.run(["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"],
@@ -444,6 +458,9 @@ class Event:
     # manager sent the event (its x, y are then on the root window).
     position: tuple = None
     synthetic: bool = None
+    # The X server's time of the event, where it has one; ClientMessage: its type.
+    time: int = None
+    message_type: str = None
 
 
 class EventSpy:
@@ -489,12 +506,20 @@ class EventSpy:
             mode = re.search(r"mode (\w+)", block)
             position = re.search(r"\((-?\d+),(-?\d+)\), width", block)
             synthetic = re.search(r"synthetic (YES|NO)", block)
+            stamp = re.search(r"time (\d+)", block)
+            message_type = re.search(r"message_type 0x[0-9a-f]+ \((\w+)\)", block)
             event = Event(name.group(1), atom and atom.group(1), mode and mode.group(1),
                           position and (int(position.group(1)), int(position.group(2))),
-                          synthetic and synthetic.group(1) == "YES")
+                          synthetic and synthetic.group(1) == "YES",
+                          stamp and int(stamp.group(1)), message_type and message_type.group(1))
             if include_syncs or not (event.atom or "").startswith(self._SYNC_PROPERTY):
                 found.append(event)
         return found
+
+    def server_time(self):
+        """The X server's time now, as the window's next event tells it."""
+        self.sync()
+        return [event.time for event in self.events(include_syncs=True) if event.time][-1]
 
     def count(self, name, atom=None, mode=None):
         return sum(1 for event in self.events(include_syncs=True)
