@@ -7,8 +7,8 @@ XDG_CONFIG_HOME and XDG_RUNTIME_DIR, so tests can run side by side. It
 watches a window's events with xev, records the null sink with parec and
 stands in for a desktop's notification service. In place of the X server
 and its window manager it may start weston, headless, whose screen it can
-take pictures of. Everything is ended and
-removed when the desktop closes, also when a test fails half-way.
+take pictures of. Everything is ended and removed when the desktop closes,
+also when a test fails half-way.
 """
 
 import array
@@ -481,7 +481,9 @@ class Desktop:
     # -- events ---------------------------------------------------------------
 
     def watch(self, window):
-        """Starts recording the structure, property and focus events of a window."""
+        """Starts recording the structure, property and focus events of a
+        window, and the messages sent to the clients that take them (on the
+        root window: the window manager's requests, startup notification)."""
         return EventSpy(self, window)
 
     # -- notifications --------------------------------------------------------
