@@ -2,6 +2,7 @@
 
 #include "app/FaceGeometry.h"
 #include "app/Logging.h"
+#include "app/WindowPlatform.h"
 #include "app/WindowShape.h"
 
 #include <QCoreApplication>
@@ -15,14 +16,28 @@
 #include <QWindow>
 #include <algorithm>
 #include <ctime>
+#include <utility>
 
 namespace pomelo {
 
 DesktopEffects::DesktopEffects(QWidget &window, SettingsFile settingsFile, CountFile countFile)
     : window_(window)
+    , placesItself_(CurrentWindowPlatform() != WindowPlatform::Wayland)
     , settingsFile_(std::move(settingsFile))
     , countFile_(std::move(countFile))
     , drag_(window) {}
+
+void DesktopEffects::refuse(bool &told, const char *what) {
+    if (std::exchange(told, true))
+        return;
+    qCInfo(lcWindow).noquote() << QStringLiteral("the desktop (%1) places and stacks the window "
+                                                 "itself: the window cannot %2")
+                                      .arg(QGuiApplication::platformName(), QLatin1String(what));
+}
+
+bool DesktopEffects::isWindowPlaceKnown() const {
+    return placesItself_;
+}
 
 float DesktopEffects::windowTop() const {
     return static_cast<float>(window_.pos().y() * TwipsPerPixel);
@@ -32,12 +47,20 @@ float DesktopEffects::windowLeft() const {
     return static_cast<float>(window_.pos().x() * TwipsPerPixel);
 }
 
+bool DesktopEffects::mayMove() {
+    if (!placesItself_)
+        refuse(toldMoveRefused_, "move itself (the alarm does not shake it)");
+    return placesItself_;
+}
+
 void DesktopEffects::setWindowTop(float twips) {
-    window_.move(window_.pos().x(), TwipsToPixels(twips));
+    if (mayMove())
+        window_.move(window_.pos().x(), TwipsToPixels(twips));
 }
 
 void DesktopEffects::setWindowLeft(float twips) {
-    window_.move(TwipsToPixels(twips), window_.pos().y());
+    if (mayMove())
+        window_.move(TwipsToPixels(twips), window_.pos().y());
 }
 
 bool DesktopEffects::isWindowOnAnyScreen() const {
@@ -55,6 +78,10 @@ void DesktopEffects::moveWindowToPrimaryScreen() {
 
 void DesktopEffects::applyWindowShape() {
     window_.setMask(GadgetShape());
+    // Where the shape bounds only the input, the corners outside it are left
+    // unpainted and show what lies behind the window.
+    if (CurrentWindowPlatform() == WindowPlatform::Wayland)
+        window_.setAttribute(Qt::WA_TranslucentBackground);
 }
 
 void DesktopEffects::beginWindowDrag() {
@@ -62,6 +89,12 @@ void DesktopEffects::beginWindowDrag() {
 }
 
 int DesktopEffects::setWindowStaysOnTop(bool onTop) {
+    if (!placesItself_) {
+        if (!onTop)
+            return 1;
+        refuse(toldStayOnTopRefused_, "stay above other windows");
+        return 0;
+    }
     // Changing the flag on the live window only updates its stacking state;
     // QWidget::setWindowFlag would destroy and re-create the native window.
     QWindow *window = window_.windowHandle();

@@ -13,11 +13,14 @@ namespace pomelo {
 
 // The world outside the timer logic, as the desktop gives it: the gadget's
 // window, the clocks, the sound, the user's language, the notification
-// centre and the settings file.
+// centre and the settings file. Where the compositor alone places and stacks
+// windows (Wayland), the window's place is unknown, and a move or a stay on
+// top is refused with one line in the log the first time.
 class DesktopEffects : public Effects {
 public:
     DesktopEffects(QWidget &window, SettingsFile settingsFile, CountFile countFile);
 
+    bool isWindowPlaceKnown() const override;
     float windowTop() const override;
     float windowLeft() const override;
     void setWindowTop(float twips) override;
@@ -47,7 +50,16 @@ public:
     void note(std::string_view line) override;
 
 private:
+    // Logs why the window cannot do `what`, the first time it is asked.
+    void refuse(bool &told, const char *what);
+    // Whether the window may move itself; refuses where it may not.
+    bool mayMove();
+
     QWidget &window_;
+    // Whether the window places and stacks itself, or the compositor does.
+    const bool placesItself_;
+    bool toldMoveRefused_ = false;
+    bool toldStayOnTopRefused_ = false;
     SettingsFile settingsFile_;
     CountFile countFile_;
     AlarmSound alarmSound_;

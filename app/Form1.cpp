@@ -115,6 +115,10 @@ const PictureBox *Form1::picture(PictureArray array, int index) const {
 
 void Form1::paintEvent(QPaintEvent *) {
     QPainter painter(this);
+    // A window that cannot cut its shape (see DesktopEffects) is see-through
+    // outside it, as a shaped one is.
+    if (testAttribute(Qt::WA_TranslucentBackground))
+        painter.setClipRegion(mask());
     painter.drawPixmap(0, 0, face_.at(devicePixelRatioF()));
 }
 

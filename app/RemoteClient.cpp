@@ -1,5 +1,6 @@
 #include "app/RemoteClient.h"
 
+#include "app/ActivationTokens.h"
 #include "app/RemoteControl.h"
 
 #include <QCoreApplication>
@@ -38,6 +39,28 @@ void Print(std::FILE *stream, const QString &text) {
 // A line on the standard error that names the program.
 void Complain(const QString &message) {
     Print(stderr, QStringLiteral("pomelo: %1\n").arg(message));
+}
+
+// The command, for the copy whose connection on the bus is `owner`.
+QDBusMessage CommandCall(const QString &owner, const Command &command) {
+    const std::string_view method = EntryOf(command.kind).method;
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        owner, QString::fromLatin1(RemotePath), QString::fromLatin1(RemoteInterface),
+        QString::fromLatin1(method.data(), static_cast<qsizetype>(method.size())));
+    if (command.kind == Command::Kind::Countdown)
+        call << QStringLiteral("%1:%2")
+                    .arg(command.duration.minutes)
+                    .arg(command.duration.seconds, 2, 10, QLatin1Char('0'));
+    return call;
+}
+
+// Brings that copy's window forward for the launch of this process.
+QDBusMessage ActivateCall(const QString &owner) {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        owner, QString::fromLatin1(RemotePath), QString::fromLatin1(ApplicationInterfaceName),
+        QStringLiteral("Activate"));
+    call << ActivationTokens::fromEnvironment().platformData();
+    return call;
 }
 
 bool IsQuery(const std::optional<Command> &command) {
@@ -102,20 +125,26 @@ Delivery RemoteClient::send(const std::optional<Command> &command, qint64 holder
                         "(process %3)")
                         .arg(name, QString::number(ownerPid.value()), QString::number(holder)));
 
-    const Command::Kind kind = command ? command->kind : Command::Kind::Status;
-    const std::string_view method = EntryOf(kind).method;
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        owner.value(), QString::fromLatin1(RemotePath), QString::fromLatin1(RemoteInterface),
-        QString::fromLatin1(method.data(), static_cast<qsizetype>(method.size())));
-    if (kind == Command::Kind::Countdown)
-        call << QStringLiteral("%1:%2")
-                    .arg(command->duration.minutes)
-                    .arg(command->duration.seconds, 2, 10, QLatin1Char('0'));
-    const QDBusMessage reply = bus_.call(call, QDBus::Block, CallTimeoutMs);
+    if (!command)
+        return call(ActivateCall(owner.value()));
+    QDBusMessage reply;
+    const Delivery delivery = call(CommandCall(owner.value(), *command), &reply);
+    if (delivery == Delivery::Done && command->kind == Command::Kind::Status)
+        Print(stdout, reply.arguments().value(0).toString() + QLatin1Char('\n'));
+    if (delivery == Delivery::Done && BringsForward(command)) {
+        // The command is carried out: a copy that ends before its window
+        // comes forward has nothing left to show, so the answer is not asked.
+        bus_.call(ActivateCall(owner.value()), QDBus::Block, CallTimeoutMs);
+    }
+    return delivery;
+}
+
+Delivery RemoteClient::call(const QDBusMessage &message, QDBusMessage *answer) {
+    const QDBusMessage reply = bus_.call(message, QDBus::Block, CallTimeoutMs);
     if (reply.type() == QDBusMessage::ErrorMessage)
         return notTaken(QDBusError(reply), reply.errorMessage());
-    if (command && kind == Command::Kind::Status)
-        Print(stdout, reply.arguments().value(0).toString() + QLatin1Char('\n'));
+    if (answer != nullptr)
+        *answer = reply;
     return Delivery::Done;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QDBusConnection>
 #include <QDBusError>
+#include <QDBusMessage>
 #include <QString>
 #include <optional>
 
@@ -26,14 +27,17 @@ public:
     RemoteClient(const RemoteClient &) = delete;
     RemoteClient &operator=(const RemoteClient &) = delete;
 
-    // Sends the command (none: asks only whether the copy answers) to the
-    // copy that holds the instance lock, process `holder`, and to no other
-    // process, whatever owns the gadget's name.
+    // Sends the command to the copy that holds the instance lock, process
+    // `holder`, and to no other process, whatever owns the gadget's name;
+    // brings its window forward after the commands that call for it and
+    // for a plain start (no command).
     Delivery send(const std::optional<Command> &command, qint64 holder);
     // Why the last send found nobody answering.
     QString lastProblem() const { return problem_; }
 
 private:
+    // Makes the call; what it answered goes to `answer`, if given.
+    Delivery call(const QDBusMessage &message, QDBusMessage *answer = nullptr);
     Delivery fail(const QString &problem);
     // NotAnswering when the error tells that no copy took the command, or
     // else a failure for the problem given.

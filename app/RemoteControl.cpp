@@ -32,9 +32,10 @@ QString Signature(Command::Kind kind) {
 
 } // namespace
 
-RemoteControl::RemoteControl(Gadget &gadget, QObject *parent)
+RemoteControl::RemoteControl(Gadget &gadget, QWidget &window, QObject *parent)
     : QDBusVirtualObject(parent)
-    , gadget_(gadget) {}
+    , gadget_(gadget)
+    , application_(gadget, window) {}
 
 bool RemoteControl::registerOnSessionBus() {
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -84,25 +85,34 @@ QString RemoteControl::introspect(const QString &) const {
             xml += QStringLiteral("    <arg type=\"s\" direction=\"out\"/>\n");
         xml += QStringLiteral("  </method>\n");
     }
-    return xml + QStringLiteral("</interface>\n");
+    return xml + QStringLiteral("</interface>\n") + ApplicationInterface::introspection();
 }
 
 bool RemoteControl::handleMessage(const QDBusMessage &message, const QDBusConnection &connection) {
-    if (message.type() != QDBusMessage::MethodCallMessage ||
-        (!message.interface().isEmpty() && message.interface() != QLatin1String(RemoteInterface)))
+    if (message.type() != QDBusMessage::MethodCallMessage)
         return false;
-    const CommandEntry *entry = EntryForMethod(message.member());
-    if (entry == nullptr)
+    // A call that names no interface goes to the method of its name, which
+    // the two interfaces do not share.
+    const QString interface = message.interface();
+    const CommandEntry *entry = interface.isEmpty() || interface == QLatin1String(RemoteInterface)
+                                    ? EntryForMethod(message.member())
+                                    : nullptr;
+    const bool application =
+        entry == nullptr &&
+        (interface.isEmpty() || interface == QLatin1String(ApplicationInterfaceName)) &&
+        ApplicationInterface::hasMethod(message.member());
+    if (entry == nullptr && !application)
         return false;
-    connection.send(answer(*entry, message));
+    if (gadget_.hasEnded())
+        connection.send(message.createErrorReply(
+            QString::fromLatin1(EndedError),
+            QCoreApplication::translate("RemoteControl", "pomelo has ended")));
+    else
+        connection.send(entry != nullptr ? answer(*entry, message) : application_.answer(message));
     return true;
 }
 
 QDBusMessage RemoteControl::answer(const CommandEntry &entry, const QDBusMessage &message) {
-    if (gadget_.hasEnded())
-        return message.createErrorReply(
-            QString::fromLatin1(EndedError),
-            QCoreApplication::translate("RemoteControl", "pomelo has ended"));
     if (message.signature() != Signature(entry.kind))
         return message.createErrorReply(
             QDBusError::InvalidArgs,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ApplicationInterface.h"
 #include "remote/Command.h"
 
 #include <QDBusVirtualObject>
@@ -15,14 +16,15 @@ inline constexpr const char *RemoteInterface = POMELO_APP_ID;
 // The answer of a copy that OFF has ended: the command was not carried out.
 inline constexpr const char *EndedError = POMELO_APP_ID ".Error.Ended";
 
-// The gadget's interface on the session bus: one method per command of the
-// command table, each carried out by the gadget as its key presses;
-// Countdown takes the duration as text, Status answers the status line.
-// Once OFF has ended the gadget, every method is refused, so that the sender
-// knows its command was not carried out.
+// The gadget's object on the session bus. Its own interface has one method
+// per command of the command table, each carried out by the gadget as its
+// key presses; Countdown takes the duration as text, Status answers the
+// status line. Beside it, org.freedesktop.Application serves launchers (see
+// ApplicationInterface). Once OFF has ended the gadget, every method is
+// refused, so that the sender knows its call was not carried out.
 class RemoteControl : public QDBusVirtualObject {
 public:
-    explicit RemoteControl(Gadget &gadget, QObject *parent = nullptr);
+    RemoteControl(Gadget &gadget, QWidget &window, QObject *parent = nullptr);
 
     // Exports the interface and asks for the service name, queueing behind a
     // process that holds it; false (and the gadget runs on, not reachable
@@ -39,6 +41,7 @@ private:
     QDBusMessage answer(const CommandEntry &entry, const QDBusMessage &message);
 
     Gadget &gadget_;
+    ApplicationInterface application_;
 };
 
 } // namespace pomelo

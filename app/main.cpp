@@ -123,7 +123,7 @@ int main(int argc, char *argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(POMELO_APP_ID));
     EndIdlePoolThreadsAtOnce();
     pomelo::GadgetWindow window;
-    pomelo::RemoteControl remote(window.gadget());
+    pomelo::RemoteControl remote(window.gadget(), window.form());
     remote.registerOnSessionBus();
     if (command)
         window.gadget().carryOut(*command);

@@ -2,22 +2,33 @@
 
 #include "settings/Settings.h"
 #include "state/AlarmNotice.h"
+#include "state/WindowHome.h"
 
 namespace pomelo {
 
-void Form_Load(TimerState &state, LcdPictures &lcd, Effects &effects) {
-    state.IniSection = SettingsSection;
-    LoadSettings(state, effects);
+namespace {
 
+void PlaceWindowAtHome(TimerState &state, Effects &effects) {
     effects.setWindowTop(state.PosX);
     effects.setWindowLeft(state.PosY);
     // A gadget without a title bar that opens off every screen (a monitor
     // unplugged, a hand-edited file) could never be dragged back.
     if (!effects.isWindowOnAnyScreen()) {
         effects.moveWindowToPrimaryScreen();
-        state.PosX = effects.windowTop();
-        state.PosY = effects.windowLeft();
+        TakeWindowPlaceAsHome(state, effects);
     }
+}
+
+} // namespace
+
+void Form_Load(TimerState &state, LcdPictures &lcd, Effects &effects) {
+    state.IniSection = SettingsSection;
+    LoadSettings(state, effects);
+
+    // Where the platform places windows itself, it does so, and the home
+    // stays as loaded.
+    if (effects.isWindowPlaceKnown())
+        PlaceWindowAtHome(state, effects);
     effects.applyWindowShape();
 
     for (int index = 0; index < 10; ++index) {
@@ -39,8 +50,7 @@ void Form_MouseDown(Effects &effects, int button) {
 }
 
 void RememberHomeAndSaveSettings(TimerState &state, Effects &effects) {
-    state.PosX = effects.windowTop();
-    state.PosY = effects.windowLeft();
+    TakeWindowPlaceAsHome(state, effects);
     state.IniSection = SettingsSection;
     SaveSettings(state, effects);
 }

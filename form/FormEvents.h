@@ -19,7 +19,8 @@ void Form_MouseDown(Effects &effects, int button);
 // The OFF key: remember the window's place, save the settings and end.
 void Image11_Click(TimerState &state, LcdPictures &lcd, Effects &effects);
 
-// Takes the window's current place as its home and writes the settings file.
+// Takes the window's current place as its home, where the platform tells
+// it, and writes the settings file.
 void RememberHomeAndSaveSettings(TimerState &state, Effects &effects);
 
 } // namespace pomelo

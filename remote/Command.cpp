@@ -54,10 +54,12 @@ const std::array<CommandEntry, CommandCount> &Commands() {
          QT_TRANSLATE_NOOP(
              "Commands",
              "count down that long, starting at once: 5:00, 5m, 90s, 1m30s\n(0:01 to 99:59)"),
-         CountDown},
-        {Kind::Clock, "clock", "Clock", QT_TRANSLATE_NOOP("Commands", "show the clock"), ShowClock},
+         CountDown, Forward::Comes},
+        {Kind::Clock, "clock", "Clock", QT_TRANSLATE_NOOP("Commands", "show the clock"), ShowClock,
+         Forward::Comes},
         {Kind::Stopwatch, "stopwatch", "Stopwatch",
-         QT_TRANSLATE_NOOP("Commands", "show the stopwatch, stopped at 00 00"), ShowStopwatch},
+         QT_TRANSLATE_NOOP("Commands", "show the stopwatch, stopped at 00 00"), ShowStopwatch,
+         Forward::Comes},
         {Kind::Start, "start", "Start",
          //: In --help; a line break goes on under the text, lines of 62 columns at most.
          QT_TRANSLATE_NOOP(
@@ -80,6 +82,10 @@ const std::array<CommandEntry, CommandCount> &Commands() {
 
 const CommandEntry &EntryOf(Command::Kind kind) {
     return Commands().at(static_cast<std::size_t>(kind));
+}
+
+bool BringsForward(const std::optional<Command> &command) {
+    return !command || EntryOf(command->kind).forward == Forward::Comes;
 }
 
 void CarryOut(const Command &command, TimerState &state, LcdPictures &lcd, Effects &effects) {

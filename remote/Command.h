@@ -6,6 +6,7 @@
 #include "state/TimerState.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace pomelo {
@@ -16,6 +17,12 @@ struct Command {
     Kind kind = Kind::Status;
     Duration duration; // of a countdown
 };
+
+// Whether a command handed to the copy that runs brings its window forward,
+// as a relaunch does: those that show a count or a mode, which a launcher's
+// actions are. The keys' own (START, CLR), which a shortcut may send to a
+// window left behind others, stay where they are, as do the status and OFF.
+enum class Forward : bool { Stays, Comes };
 
 // A command as the command line, the session bus and --help know it.
 struct CommandEntry {
@@ -29,6 +36,7 @@ struct CommandEntry {
     // The key presses it amounts to, through the keys' own handlers; none
     // for the status, which only reads.
     void (*pressKeys)(const Duration &, TimerState &, LcdPictures &, Effects &);
+    Forward forward = Forward::Stays;
 };
 
 // What the help texts are marked in for translation (state/Translatable.h).
@@ -37,6 +45,10 @@ inline constexpr char HelpContext[] = "Commands";
 inline constexpr std::size_t CommandCount = 7;
 const std::array<CommandEntry, CommandCount> &Commands();
 const CommandEntry &EntryOf(Command::Kind kind);
+
+// Whether a start with this command (none: a plain start) hands over to the
+// copy that runs with its window brought forward.
+bool BringsForward(const std::optional<Command> &command);
 
 // Carries a command out as the key presses that do the same thing.
 void CarryOut(const Command &command, TimerState &state, LcdPictures &lcd, Effects &effects);

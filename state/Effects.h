@@ -17,6 +17,10 @@ class Effects {
 public:
     virtual ~Effects() = default;
 
+    // Whether the platform tells the window where it stands and lets it place
+    // itself; where it does not (Wayland: the compositor alone places
+    // windows), the window's place reads as nothing the user ever saw.
+    virtual bool isWindowPlaceKnown() const = 0;
     // The window, positioned in twips; the top edge comes first, as stored.
     virtual float windowTop() const = 0;
     virtual float windowLeft() const = 0;

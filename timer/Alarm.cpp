@@ -2,14 +2,14 @@
 
 #include "state/AlarmNotice.h"
 #include "state/Topmost.h"
+#include "state/WindowHome.h"
 
 namespace pomelo {
 
 void RingAlarm(TimerState &state, Effects &effects) {
     // The shake comes home to where the window stands now: a window dragged
     // while the countdown ran stays where the user put it.
-    state.PosX = effects.windowTop();
-    state.PosY = effects.windowLeft();
+    TakeWindowPlaceAsHome(state, effects);
     state.ShakeCount = ShakeSteps;
     SetTopmost(effects, 1);
     effects.playSound(effects.programFolder() + "/" + AlarmSoundName);

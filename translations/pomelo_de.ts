@@ -15,6 +15,22 @@
     </message>
 </context>
 <context>
+    <name>ApplicationInterface</name>
+    <message>
+        <source>pomelo opens no files</source>
+        <translation>pomelo öffnet keine Dateien</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no action of pomelo</source>
+        <extracomment>%1 is the action&apos;s name as it was asked for.</extracomment>
+        <translation>&apos;%1&apos; ist keine Aktion von pomelo</translation>
+    </message>
+    <message>
+        <source>pomelo&apos;s actions take no parameter</source>
+        <translation>Die Aktionen von pomelo nehmen keinen Parameter</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1 See pomelo --help.</source>

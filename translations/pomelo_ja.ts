@@ -15,6 +15,22 @@
     </message>
 </context>
 <context>
+    <name>ApplicationInterface</name>
+    <message>
+        <source>pomelo opens no files</source>
+        <translation>pomelo はファイルを開きません</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no action of pomelo</source>
+        <extracomment>%1 is the action&apos;s name as it was asked for.</extracomment>
+        <translation>&apos;%1&apos; は pomelo のアクションではありません</translation>
+    </message>
+    <message>
+        <source>pomelo&apos;s actions take no parameter</source>
+        <translation>pomelo のアクションは引数を取りません</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1 See pomelo --help.</source>

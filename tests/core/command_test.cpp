@@ -79,6 +79,24 @@ TEST(Command, IsCarriedOutAsTheKeyPressesThatDoTheSame) {
     }
 }
 
+TEST(Command, ARelaunchBringsTheWindowForwardTheKeysAndQueriesDoNot) {
+    using Kind = Command::Kind;
+    const std::pair<std::optional<Command>, bool> rows[] = {
+        {std::nullopt, true},
+        {Command{Kind::Countdown, {3, 0}}, true},
+        {Command{Kind::Clock, {}}, true},
+        {Command{Kind::Stopwatch, {}}, true},
+        {Command{Kind::Start, {}}, false},
+        {Command{Kind::Clear, {}}, false},
+        {Command{Kind::Quit, {}}, false},
+        {Command{Kind::Status, {}}, false},
+    };
+    for (const auto &[command, forward] : rows) {
+        SCOPED_TRACE(command ? std::string(EntryOf(command->kind).method) : "plain start");
+        EXPECT_EQ(BringsForward(command), forward);
+    }
+}
+
 TEST(Command, ACountdownRunsFromTheGivenTimeAndRings) {
     Pressed gadget("MOD 1 2");
     gadget.gadget.carryOut({Command::Kind::Countdown, {1, 5}});

@@ -89,6 +89,32 @@ TEST(OffKey, StoresTheWindowsPlaceSavesAndEnds) {
     EXPECT_TRUE(gadget.gadget.hasEnded());
 }
 
+TEST(WindowPlace, WhereThePlatformCannotTellItTheLoadedHomeIsKept) {
+    const std::string stored = "[FORM1]\nMODE= 0\nSTRATF= 0\nPOJIX= 1500\nPOJIY= 3000\nMEMORI= 0\n";
+    TestGadget gadget;
+    gadget.effects.placeKnown = false;
+    gadget.effects.onScreen = false; // the place reads as nothing on any screen
+    gadget.effects.setWallClock(10, 0, 5);
+    gadget.effects.settingsFile = stored;
+    gadget.gadget.load();
+    EXPECT_TRUE(gadget.effects.moves.empty()) << "the platform places the window";
+    EXPECT_EQ(gadget.state.PosX, 1500);
+    EXPECT_EQ(gadget.state.PosY, 3000);
+
+    // START saves, the alarm takes the home, OFF saves: all keep the place loaded.
+    gadget.press("1 START");
+    EXPECT_EQ(gadget.effects.settingsWrites, 1);
+    EXPECT_EQ(gadget.effects.settingsFile, stored);
+    gadget.seconds(2);
+    ASSERT_EQ(gadget.effects.soundsPlayed.size(), 1U);
+    EXPECT_EQ(gadget.state.PosX, 1500);
+    EXPECT_EQ(gadget.state.PosY, 3000);
+    gadget.press("OFF");
+    EXPECT_EQ(gadget.effects.settingsWrites, 2);
+    EXPECT_EQ(gadget.effects.settingsFile, stored);
+    EXPECT_TRUE(gadget.effects.ended);
+}
+
 TEST(FormMouseDown, OnlyTheLeftButtonDrags) {
     struct Row {
         const char *scenario;

@@ -41,6 +41,7 @@ public:
     std::string boot = "first boot";
     std::deque<double> randoms; // next random numbers; 0.5 when empty
     bool onScreen = true;
+    bool placeKnown = true;       // false: the platform places the window and tells nothing
     bool refusesStacking = false; // the window stays in its layer whatever is asked
     std::pair<float, float> primaryScreenTopLeft{0, 0};
     std::string folder = "/opt/pomelo";
@@ -50,6 +51,7 @@ public:
     // Moves both clocks on without any tick, as a suspend or a stall does.
     void advance(std::int64_t ms);
 
+    bool isWindowPlaceKnown() const override { return placeKnown; }
     float windowTop() const override { return top; }
     float windowLeft() const override { return left; }
     void setWindowTop(float twips) override;

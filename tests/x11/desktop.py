@@ -1,11 +1,14 @@
-"""A private desktop for driving pomelo through a real X server.
+"""A private desktop for driving pomelo through a real X server, or a real
+Wayland compositor.
 
 Desktop starts its own Xvfb, optionally openbox, a PulseAudio server with a
 null sink and a session bus, and gives every run a private HOME,
 XDG_CONFIG_HOME and XDG_RUNTIME_DIR, so tests can run side by side. It
 watches a window's events with xev, records the null sink with parec and
-stands in for a desktop's notification service. Everything is ended and
-removed when the desktop closes, also when a test fails half-way.
+stands in for a desktop's notification service. In place of the X server
+and its window manager it may start weston, headless, whose screen it can
+take pictures of. Everything is ended and removed when the desktop closes,
+also when a test fails half-way.
 """
 
 import array
@@ -27,6 +30,20 @@ DEFAULT_TIMEOUT = 10.0
 POLL_INTERVAL = 0.01
 
 _SCREEN = "1280x800x24"
+
+# Weston paints its screen one colour, so that what else shows is a window,
+# and takes pictures of it for weston-screenshooter, which its debugging
+# protocol lets in.
+WESTON_BACKGROUND = (32, 64, 96)
+_WESTON_CONFIG = """[core]
+idle-time=0
+
+[shell]
+background-color=0xff{:02x}{:02x}{:02x}
+panel-position=none
+locking=false
+""".format(*WESTON_BACKGROUND)
+_WESTON_SCREEN = ("--width=1024", "--height=768")
 
 _OPENBOX_CONFIG = """<?xml version="1.0" encoding="UTF-8"?>
 <openbox_config xmlns="http://openbox.org/3.4/rc">
@@ -128,21 +145,23 @@ class Geometry:
 
 class Desktop:
     """An X server of its own, with optional window manager, sound server and
-    session bus.
+    session bus; with wayland=True, a Wayland compositor instead of the X
+    server and its window manager, on which Qt runs natively.
 
     Use as a context manager (or call start() and close()).
     """
 
     def __init__(self, window_manager=True, sound=False, program=None, session_bus=False,
-                 activation=False):
-        self.window_manager = window_manager
+                 activation=False, wayland=False):
+        self.wayland = wayland
+        self.window_manager = window_manager and not wayland
         self.sound = sound
         self.session_bus = session_bus or activation
         self.activation = activation
         self.program = program or os.environ.get("POMELO_BIN")
         if not self.program:
             raise RuntimeError("POMELO_BIN must name the pomelo executable")
-        self.display = None
+        self.display = self.wayland_display = None
         self.root = None
         self.home = self.config_home = self.runtime_dir = None
         self._processes = []
@@ -176,7 +195,10 @@ class Desktop:
         os.chmod(self.runtime_dir, 0o700)
         with open(os.path.join(self.root, "pulse-client.conf"), "w") as file:
             file.write("autospawn = no\n")
-        self._start_xvfb()
+        if self.wayland:
+            self._start_weston()
+        else:
+            self._start_xvfb()
         if self.window_manager:
             self._start_openbox()
         if self.sound:
@@ -218,6 +240,37 @@ class Desktop:
         if not number:
             raise RuntimeError(f"Xvfb ended early: {self.log('xvfb.log')}")
         self.display = ":" + number
+
+    def _start_weston(self):
+        config = os.path.join(self.root, "weston.ini")
+        with open(config, "w") as file:
+            file.write(_WESTON_CONFIG)
+        self.wayland_display = "wayland-pomelo"
+        weston = self._spawn(["weston", "--backend=headless-backend.so", "--use-pixman",
+                              f"--socket={self.wayland_display}", f"--config={config}", "--debug",
+                              *_WESTON_SCREEN], "weston.log")
+
+        # Once it serves, its shell paints the background.
+        def serving():
+            if weston.poll() is not None:
+                raise RuntimeError(f"weston ended early: {self.log('weston.log')}")
+            if not os.path.exists(os.path.join(self.runtime_dir, self.wayland_display)):
+                return False
+            try:
+                return self.screen_picture().getpixel((0, 0)) == WESTON_BACKGROUND
+            except subprocess.CalledProcessError:
+                return False
+
+        wait_until(serving, message="weston to show its background", interval=0.1)
+
+    def screen_picture(self):
+        """The compositor's screen, a PIL image."""
+        from PIL import Image
+        folder = tempfile.mkdtemp(dir=self.root)
+        self.run(["weston-screenshooter"], cwd=folder)
+        [name] = os.listdir(folder)
+        with Image.open(os.path.join(folder, name)) as picture:
+            return picture.convert("RGB")
 
     def _start_openbox(self):
         # New windows that ask for no place of their own go under the pointer
@@ -295,10 +348,12 @@ class Desktop:
             "XDG_CONFIG_HOME": self.config_home,
             "XDG_RUNTIME_DIR": self.runtime_dir,
             "LANG": "C.UTF-8",
-            "QT_QPA_PLATFORM": "xcb",
+            "QT_QPA_PLATFORM": "wayland" if self.wayland else "xcb",
         })
         if self.display:
             env["DISPLAY"] = self.display
+        if self.wayland:
+            env["WAYLAND_DISPLAY"] = self.wayland_display
         if self.root is not None:
             # Without a bus of our own, none: not even one started on demand.
             socket = "bus" if self.session_bus else "no-bus"
@@ -308,8 +363,8 @@ class Desktop:
             env["PULSE_CLIENTCONFIG"] = os.path.join(self.root, "pulse-client.conf")
         return env
 
-    def run(self, args, check=True, timeout=DEFAULT_TIMEOUT):
-        return subprocess.run(args, env=self.env, stdin=subprocess.DEVNULL,
+    def run(self, args, check=True, timeout=DEFAULT_TIMEOUT, cwd=None):
+        return subprocess.run(args, env=self.env, stdin=subprocess.DEVNULL, cwd=cwd,
                               capture_output=True, text=True, check=check, timeout=timeout)
 
     def x(self, *args):
@@ -357,6 +412,20 @@ class Desktop:
             r"^\s*(Absolute upper-left [XY]|Width|Height):\s*(-?\d+)", out, re.MULTILINE)}
         return Geometry(values["Absolute upper-left X"], values["Absolute upper-left Y"],
                         values["Width"], values["Height"])
+
+    def stacking(self):
+        """The window manager's client windows, bottom first."""
+        out = self.x("xprop", "-root", "_NET_CLIENT_LIST_STACKING")
+        return [int(word, 16) for word in re.findall(r"0x[0-9a-f]+", out)]
+
+    def active_window(self):
+        """The client window the window manager has activated, 0 for none."""
+        found = re.findall(r"0x[0-9a-f]+", self.x("xprop", "-root", "_NET_ACTIVE_WINDOW"))
+        return int(found[0], 16) if found else 0
+
+    def root_window(self):
+        return int(re.search(r"Window id: (0x[0-9a-f]+)", self.x("xwininfo", "-root")).group(1),
+                   16)
 
     def visible_windows(self, name="pomelo"):
         """Ids of the mapped windows whose title is exactly name."""
@@ -413,7 +482,9 @@ class Desktop:
     # -- events ---------------------------------------------------------------
 
     def watch(self, window):
-        """Starts recording the structure, property and focus events of a window."""
+        """Starts recording the structure, property and focus events of a
+        window, and the messages sent to the clients that take them (on the
+        root window: the window manager's requests, startup notification)."""
         return EventSpy(self, window)
 
     # -- notifications --------------------------------------------------------
@@ -445,6 +516,9 @@ class Event:
     # manager sent the event (its x, y are then on the root window).
     position: tuple = None
     synthetic: bool = None
+    # The X server's time of the event, where it has one; ClientMessage: its type.
+    time: int = None
+    message_type: str = None
 
 
 class EventSpy:
@@ -490,12 +564,20 @@ class EventSpy:
             mode = re.search(r"mode (\w+)", block)
             position = re.search(r"\((-?\d+),(-?\d+)\), width", block)
             synthetic = re.search(r"synthetic (YES|NO)", block)
+            stamp = re.search(r"time (\d+)", block)
+            message_type = re.search(r"message_type 0x[0-9a-f]+ \((\w+)\)", block)
             event = Event(name.group(1), atom and atom.group(1), mode and mode.group(1),
                           position and (int(position.group(1)), int(position.group(2))),
-                          synthetic and synthetic.group(1) == "YES")
+                          synthetic and synthetic.group(1) == "YES",
+                          stamp and int(stamp.group(1)), message_type and message_type.group(1))
             if include_syncs or not (event.atom or "").startswith(self._SYNC_PROPERTY):
                 found.append(event)
         return found
+
+    def server_time(self):
+        """The X server's time now, as the window's next event tells it."""
+        self.sync()
+        return [event.time for event in self.events(include_syncs=True) if event.time][-1]
 
     def count(self, name, atom=None, mode=None):
         return sum(1 for event in self.events(include_syncs=True)

@@ -2,8 +2,11 @@
 its own: the command line hands them to the running copy, or starts the
 gadget with one; they act as their keys; the alarm posts a desktop notice
 that the next key press withdraws; a call on the bus with no copy running
-starts one."""
+starts one, and launchers that start programs over the bus reach the one
+window."""
 
+import configparser
+import json
 import os
 import re
 import socket
@@ -17,6 +20,21 @@ from test_alarm import AlarmTestCase
 EVENING = "@2026-12-08 21:07:10"
 SEND = ["dbus-send", "--session", "--print-reply", f"--dest={APP_ID}",
         "/io/github/pomelo_timer/Pomelo"]
+# A launcher's call of org.freedesktop.Application on the object its spec
+# derives from the name: name, method, then the arguments as JSON.
+APPLICATION_CALL = """
+import dbus, json, sys
+name, method, arguments = sys.argv[1], sys.argv[2], json.loads(sys.argv[3])
+signatures = {"Activate": "a{sv}", "ActivateAction": "sava{sv}", "Open": "asa{sv}"}
+try:
+    dbus.SessionBus().call_blocking(name, "/" + name.replace(".", "/"),
+                                    "org.freedesktop.Application", method, signatures[method],
+                                    arguments)
+except dbus.DBusException as error:
+    sys.exit(f"{error.get_dbus_name()}: {error.get_dbus_message()}")
+"""
+DESKTOP_ENTRY = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "resources",
+                             "pomelo.desktop.in")
 # A process that takes the gadget's name on the bus and answers nothing.
 SQUATTER = ("import dbus, sys, time; dbus.SessionBus().request_name(sys.argv[1]); "
             "print('ready', flush=True); time.sleep(600)")
@@ -232,6 +250,69 @@ class ActivationTest(Commands, GadgetTest):
         self.assertEqual(self.activations(), 1)
         self.command("--quit")
         self.desktop.wait_for_no_window()
+
+    def application(self, method, *arguments):
+        """Calls org.freedesktop.Application as a launcher does: the
+        CompletedProcess, with the error's name and message in stderr."""
+        return self.desktop.run([sys.executable, "-c", APPLICATION_CALL, APP_ID, method,
+                                 json.dumps(arguments)], check=False)
+
+    def assert_one_window(self):
+        windows = self.desktop.visible_windows()
+        self.assertEqual(len(windows), 1, windows)
+        return windows[0]
+
+    def test_launchers_reach_the_one_window_whichever_way_it_started(self):
+        entry = configparser.ConfigParser(interpolation=None)
+        entry.optionxform = str
+        entry.read(DESKTOP_ENTRY)
+        self.assertEqual(entry["Desktop Entry"]["DBusActivatable"], "true")
+        actions = {section.removeprefix("Desktop Action "): entry[section]["Exec"].split()[1:]
+                   for section in entry.sections() if section.startswith("Desktop Action ")}
+        self.assertEqual(sorted(actions),
+                         sorted(entry["Desktop Entry"]["Actions"].rstrip(";").split(";")))
+
+        def status_of(args):
+            """What the status says after the entry's command line args."""
+            if args == ["--clock"]:
+                return "clock [0-9:]+( [AP]M)?"
+            if args == ["--stopwatch"]:
+                return "stopwatch stopped 00 00"
+            minutes = int(re.fullmatch(r"(\d+)m", args[0]).group(1))
+            return f"countdown running ({minutes - 1:02d}|{minutes:02d}) [0-5][0-9]"
+
+        self.open_desktop(activation=True)
+        # Started by the entry's Exec, then by the bus once it has ended.
+        for started_by_exec in (True, False):
+            with self.subTest(started_by_exec=started_by_exec):
+                if started_by_exec:
+                    window = Gadget.start(self.desktop).window
+                self.assertEqual(self.application("Activate", {}).returncode, 0)
+                if not started_by_exec:
+                    window = self.desktop.wait_for_window_named("pomelo")
+                # Each of the entry's actions acts as its command line does.
+                for name, args in actions.items():
+                    result = self.application("ActivateAction", name, [],
+                                              {"desktop-startup-id": f"launcher-{name}"})
+                    self.assertEqual(result.returncode, 0, result.stderr)
+                    self.assert_status(status_of(args))
+                self.command()
+                self.command("--stopwatch")
+                self.assertEqual(self.assert_one_window(), window)
+                # Refused, each with an error that says why on one line.
+                for call, error in ((("Open", ["file:///etc/hostname"], {}),
+                                     "NotSupported: pomelo opens no files"),
+                                    (("ActivateAction", "bogus\n", [], {}),
+                                     "InvalidArgs: 'bogus\\n'"),
+                                    (("ActivateAction", "clock", [1], {}), "InvalidArgs: ")):
+                    result = self.application(*call)
+                    self.assertEqual(result.returncode, 1, call)
+                    self.assertRegex(result.stderr, rf"^org\.freedesktop\.DBus\.Error\."
+                                                    rf"{re.escape(error)}[^\n]*\n$")
+                self.assertEqual(self.assert_one_window(), window)
+                self.assertEqual(self.activations(), 0 if started_by_exec else 1)
+                self.command("--quit")
+                self.desktop.wait_for_no_window()
 
     def test_a_command_for_a_copy_still_starting_starts_no_other(self):
         self.open_desktop(activation=True)

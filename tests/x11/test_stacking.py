@@ -1,8 +1,11 @@
 """The always-on-top state that the keys switch, seen as _NET_WM_STATE_ABOVE
-through a window manager, on one window that stays where it is."""
+through a window manager, on one window that stays where it is; and a
+relaunch that brings the running window forward, seen in the window
+manager's stacking order."""
 
 import unittest
 
+from desktop import wait_until
 from gadget import HOME, GadgetTest, settings_text
 
 # Events that would mean the window was hidden, re-shown or made anew.
@@ -63,6 +66,60 @@ class StackingTest(GadgetTest):
         self.assert_never_remapped()
         self.assertEqual(self.desktop.read_settings().decode(),
                          settings_text(mode=1, left=HOME[0], top=HOME[1], hour12=1))
+
+
+class RelaunchTest(GadgetTest):
+    def setUp(self):
+        self.open(session_bus=True)
+        self.window = self.gadget.window
+        # Another window over the gadget, which has the focus.
+        self.desktop.start_client(["xmessage", "-geometry", f"+{HOME[0] - 20}+{HOME[1] - 20}",
+                                   "a window over the gadget\n" * 10])
+        self.other = self.desktop.wait_for_window_named("xmessage")
+        self.cover()
+
+    def cover(self):
+        self.desktop.x("xdotool", "windowactivate", "--sync", str(self.other))
+        self.assert_forward(False)
+
+    def assert_forward(self, forward):
+        wanted = [self.other, self.window] if forward else [self.window, self.other]
+        wait_until(lambda: (self.desktop.stacking(), self.desktop.active_window()) ==
+                   (wanted, wanted[1]),
+                   message=lambda: f"the stacking {wanted} and {wanted[1]} active (they are "
+                                   f"{self.desktop.stacking()}, {self.desktop.active_window()})")
+
+    def relaunch(self, *args, extra_env=None):
+        result = self.desktop.command(*args, extra_env=extra_env)
+        self.assertEqual(result.returncode, 0, result.stderr)
+
+    def test_a_start_or_a_launchers_command_brings_the_window_forward(self):
+        # The queries and the keys' own commands leave it where it is; each
+        # has been carried out once the command returns.
+        for args in (("--status",), ("--clear",), ("--start",), ("--start",)):
+            with self.subTest(args=args):
+                self.relaunch(*args)
+                self.assertEqual(self.desktop.stacking(), [self.window, self.other])
+                self.assertEqual(self.desktop.active_window(), self.other)
+        for args in ((), ("--stopwatch",), ("5m",)):
+            with self.subTest(args=args):
+                self.relaunch(*args)
+                self.assert_forward(True)
+                self.cover()
+        self.assertEqual(self.desktop.visible_windows(), [self.window])
+        self.assertIsNone(self.gadget.process.poll())
+
+    def test_the_launchers_startup_id_is_taken_up_and_its_launch_completed(self):
+        root = self.desktop.watch(self.desktop.root_window())
+        # A launcher's id tells the time of the click that started it.
+        startup_id = f"launcher-1 pomelo_TIME{root.server_time()}"
+        self.relaunch(extra_env={"DESKTOP_STARTUP_ID": startup_id})
+        self.assert_forward(True)
+        self.assertEqual(self.desktop.x("xprop", "-id", str(self.window), "_NET_STARTUP_ID"),
+                         f'_NET_STARTUP_ID(UTF8_STRING) = "{startup_id}"\n')
+        root.sync()
+        messages = [event.message_type for event in root.events() if event.message_type]
+        self.assertEqual(messages.count("_NET_STARTUP_INFO_BEGIN"), 1, messages)
 
 
 if __name__ == "__main__":

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QVariantMap>
+
+namespace pomelo {
+
+// What a launcher hands on so that the window it brings forward may take the
+// focus: its startup notification id (X) and its activation token (Wayland),
+// either of them empty when not given. A new process finds them in its
+// environment; on the session bus they travel as the platform data of
+// org.freedesktop.Application's methods.
+struct ActivationTokens {
+    QByteArray startupId;
+    QByteArray activationToken;
+
+    static ActivationTokens fromEnvironment();
+    static ActivationTokens fromPlatformData(const QVariantMap &platformData);
+    QVariantMap platformData() const;
+};
+
+} // namespace pomelo

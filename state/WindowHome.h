@@ -1,0 +1,13 @@
+#pragma once
+
+#include "state/Effects.h"
+#include "state/TimerState.h"
+
+namespace pomelo {
+
+// Takes the window's place as its home, PosX and PosY: where the platform
+// cannot tell the place, the home stays as it was loaded, so that the saved
+// place is never overwritten with one the window never had.
+void TakeWindowPlaceAsHome(TimerState &state, const Effects &effects);
+
+} // namespace pomelo
