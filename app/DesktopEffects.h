@@ -35,7 +35,8 @@ public:
     std::string bootId() const override;
     double random() override;
     std::string programFolder() const override;
-    void playSound(const std::string &path) override;
+    SoundOutcome playSound(const std::string &path) override;
+    void stopSound() override;
     void postAlarmNotice(const std::string &text) override;
     void withdrawAlarmNotice() override;
     std::optional<std::string> readSettingsFile() const override;
@@ -43,6 +44,9 @@ public:
     std::optional<std::string> readCountFile() const override;
     void writeCountFile(std::string_view contents) override;
     void note(std::string_view line) override;
+
+    // The alarm's notice, whose actions and dismissal the window hands on.
+    DesktopNotice &alarmNotice() { return alarmNotice_; }
 
 private:
     QWidget &window_;

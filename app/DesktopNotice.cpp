@@ -14,16 +14,24 @@
 namespace pomelo {
 namespace {
 
+constexpr QLatin1String NotificationsService("org.freedesktop.Notifications");
+constexpr QLatin1String NotificationsPath("/org/freedesktop/Notifications");
+constexpr QLatin1String NotificationsInterface("org.freedesktop.Notifications");
+
 constexpr quint8 CriticalUrgency = 2;
 constexpr qint32 NeverExpires = 0;
+// Why a notice was closed: the user dismissed it (not expired, nor closed
+// by a call).
+constexpr quint32 DismissedByTheUser = 2;
+constexpr QLatin1String StopAction("stop");
+constexpr QLatin1String AgainAction("again");
 // How long the program, ending, waits for the service's answers still owed.
 constexpr int LastAnswersMs = 5000;
 constexpr int AnswerPollMs = 10;
 
 QDBusMessage NotificationsCall(const QString &method) {
-    return QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
-                                          QStringLiteral("/org/freedesktop/Notifications"),
-                                          QStringLiteral("org.freedesktop.Notifications"), method);
+    return QDBusMessage::createMethodCall(NotificationsService, NotificationsPath,
+                                          NotificationsInterface, method);
 }
 
 // The bus delivers answers on a thread of its own, so they arrive while
@@ -37,7 +45,16 @@ bool AnsweredBy(const QDBusPendingCall &call, const QDeadlineTimer &deadline) {
 } // namespace
 
 DesktopNotice::DesktopNotice(QObject *parent)
-    : QObject(parent) {}
+    : QObject(parent) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    bus.connect(NotificationsService, NotificationsPath, NotificationsInterface,
+                QStringLiteral("ActionInvoked"), this, SLOT(actionInvoked(quint32, QString)));
+    bus.connect(NotificationsService, NotificationsPath, NotificationsInterface,
+                QStringLiteral("NotificationClosed"), this,
+                SLOT(notificationClosed(quint32, quint32)));
+}
 
 DesktopNotice::~DesktopNotice() {
     withdraw();
@@ -69,13 +86,18 @@ void DesktopNotice::post(const QString &text) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
+    // It stays after an action is chosen, until the gadget withdraws it, and
+    // the gadget rings itself.
     const QVariantMap hints{
         {QStringLiteral("urgency"), QVariant::fromValue(CriticalUrgency)},
         {QStringLiteral("desktop-entry"), QStringLiteral(POMELO_APP_ID)},
+        {QStringLiteral("resident"), true},
+        {QStringLiteral("suppress-sound"), true},
     };
+    const QStringList actions{StopAction, tr("Stop"), AgainAction, tr("Again")};
     QDBusMessage notify = NotificationsCall(QStringLiteral("Notify"));
     notify << QStringLiteral("pomelo") << id_ << QStringLiteral(POMELO_APP_ID)
-           << QStringLiteral("pomelo") << text << QStringList() << hints << NeverExpires;
+           << QStringLiteral("pomelo") << text << actions << hints << NeverExpires;
     wanted_ = watch(bus.asyncCall(notify), posts_);
     connect(wanted_, &QDBusPendingCallWatcher::finished, this, &DesktopNotice::answered);
 }
@@ -91,6 +113,24 @@ void DesktopNotice::close(quint32 id) {
     QDBusMessage close = NotificationsCall(QStringLiteral("CloseNotification"));
     close << id;
     watch(QDBusConnection::sessionBus().asyncCall(close), closes_);
+}
+
+void DesktopNotice::actionInvoked(quint32 id, const QString &action) {
+    if (id_ == 0 || id != id_)
+        return;
+    if (action == StopAction)
+        Q_EMIT stopChosen();
+    else if (action == AgainAction)
+        Q_EMIT againChosen();
+}
+
+void DesktopNotice::notificationClosed(quint32 id, quint32 reason) {
+    if (id_ == 0 || id != id_)
+        return;
+    // Gone, whoever closed it: there is nothing left to withdraw.
+    id_ = 0;
+    if (reason == DismissedByTheUser)
+        Q_EMIT dismissed();
 }
 
 void DesktopNotice::answered(QDBusPendingCallWatcher *post) {

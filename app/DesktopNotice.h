@@ -15,7 +15,9 @@ namespace pomelo {
 // notice outlives the gadget's interest in it: one withdrawn or replaced
 // before the service answered its post is closed when the answer comes, and
 // the program, ending, waits a little for the answers still owed and closes
-// what they name.
+// what they name. The notice carries the actions Stop and Again; what the
+// user does with our notice is told by the signals below, and what is done
+// with other notices is none of ours.
 class DesktopNotice : public QObject {
     Q_OBJECT
 public:
@@ -27,6 +29,16 @@ public:
     void post(const QString &text);
     // Withdraws our notice, also one whose post is still unanswered.
     void withdraw();
+
+Q_SIGNALS:
+    void stopChosen();
+    void againChosen();
+    // The user closed the notice; it is gone.
+    void dismissed();
+
+private Q_SLOTS:
+    void actionInvoked(quint32 id, const QString &action);
+    void notificationClosed(quint32 id, quint32 reason);
 
 private:
     void answered(QDBusPendingCallWatcher *post);

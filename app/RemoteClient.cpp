@@ -97,6 +97,10 @@ Delivery RemoteClient::send(const std::optional<Command> &command, qint64 holder
                     .arg(command->duration.minutes)
                     .arg(command->duration.seconds, 2, 10, QLatin1Char('0'));
     const QDBusMessage reply = bus_.call(call, QDBus::Block, CallTimeoutMs);
+    if (reply.errorName() == QLatin1String(NothingKeyedError)) {
+        Print(stderr, QStringLiteral("pomelo: %1\n").arg(NothingKeyedMessage()));
+        return Delivery::Failed;
+    }
     if (reply.type() == QDBusMessage::ErrorMessage)
         return notTaken(QDBusError(reply), reply.errorMessage());
     if (command && kind == Command::Kind::Status)

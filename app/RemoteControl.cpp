@@ -4,6 +4,7 @@
 #include "gadget/Gadget.h"
 #include "remote/Escape.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -30,6 +31,11 @@ QString Signature(Command::Kind kind) {
 }
 
 } // namespace
+
+QString NothingKeyedMessage() {
+    return QCoreApplication::translate("pomelo",
+                                       "no countdown to start again: none has been keyed in");
+}
 
 RemoteControl::RemoteControl(Gadget &gadget, QObject *parent)
     : QDBusVirtualObject(parent)
@@ -117,7 +123,9 @@ QDBusMessage RemoteControl::answer(const CommandEntry &entry, const QDBusMessage
     }
     if (entry.kind == Command::Kind::Status)
         return message.createReply(QString::fromStdString(gadget_.status()));
-    gadget_.carryOut(command);
+    if (!gadget_.carryOut(command))
+        return message.createErrorReply(QString::fromLatin1(NothingKeyedError),
+                                        NothingKeyedMessage());
     return message.createReply();
 }
 

@@ -25,6 +25,11 @@ void CountDown(const Duration &duration, TimerState &state, LcdPictures &lcd, Ef
     Press(Key::Start, state, lcd, effects);
 }
 
+// The countdown last keyed in, as the countdown of that length.
+void CountDownAgain(const Duration &, TimerState &state, LcdPictures &lcd, Effects &effects) {
+    CountDown({state.KeyedMinutes, state.KeyedSeconds}, state, lcd, effects);
+}
+
 // MOD until the clock; none when it shows.
 void ShowClock(const Duration &, TimerState &state, LcdPictures &lcd, Effects &effects) {
     PressModeUntil(ClockMode, state, lcd, effects);
@@ -51,6 +56,8 @@ const std::array<CommandEntry, CommandCount> &Commands() {
         {Kind::Countdown, "", "Countdown",
          "count down that long, starting at once: 5:00, 5m, 90s, 1m30s\n(0:01 to 99:59)",
          CountDown},
+        {Kind::Again, "again", "Again", "count down the length last keyed in again, from the start",
+         CountDownAgain},
         {Kind::Clock, "clock", "Clock", "show the clock", ShowClock},
         {Kind::Stopwatch, "stopwatch", "Stopwatch", "show the stopwatch, stopped at 00 00",
          ShowStopwatch},
@@ -69,6 +76,11 @@ const std::array<CommandEntry, CommandCount> &Commands() {
 
 const CommandEntry &EntryOf(Command::Kind kind) {
     return Commands().at(static_cast<std::size_t>(kind));
+}
+
+bool CanCarryOut(const Command &command, const TimerState &state) {
+    return command.kind != Command::Kind::Again || state.KeyedMinutes != 0 ||
+           state.KeyedSeconds != 0;
 }
 
 void CarryOut(const Command &command, TimerState &state, LcdPictures &lcd, Effects &effects) {

@@ -12,7 +12,7 @@ namespace pomelo {
 
 // What the gadget can be told from outside its window.
 struct Command {
-    enum class Kind { Countdown, Clock, Stopwatch, Start, Clear, Quit, Status };
+    enum class Kind { Countdown, Again, Clock, Stopwatch, Start, Clear, Quit, Status };
     Kind kind = Kind::Status;
     Duration duration; // of a countdown
 };
@@ -30,10 +30,13 @@ struct CommandEntry {
     void (*pressKeys)(const Duration &, TimerState &, LcdPictures &, Effects &);
 };
 
-inline constexpr std::size_t CommandCount = 7;
+inline constexpr std::size_t CommandCount = 8;
 const std::array<CommandEntry, CommandCount> &Commands();
 const CommandEntry &EntryOf(Command::Kind kind);
 
+// Whether the command can be carried out now: Again only once a countdown
+// has been keyed in.
+bool CanCarryOut(const Command &command, const TimerState &state);
 // Carries a command out as the key presses that do the same thing.
 void CarryOut(const Command &command, TimerState &state, LcdPictures &lcd, Effects &effects);
 

@@ -22,6 +22,7 @@ public:
     bool onTop = false;
     std::vector<int> topmostCalls; // 1 or 0 per stacking change asked for
     std::vector<std::string> soundsPlayed;
+    int soundStops = 0;
     std::vector<std::string> notices; // "post <text>" or "withdraw", in order
     bool shaped = false;
     int dragsBegun = 0;
@@ -43,6 +44,7 @@ public:
     bool refusesStacking = false; // the window stays in its layer whatever is asked
     std::pair<float, float> primaryScreenTopLeft{0, 0};
     std::string folder = "/opt/pomelo";
+    SoundOutcome sound = SoundOutcome::Playing; // what playing a sound comes to
 
     void setWallClock(int hour, int minute, int second, int millisecond = 0);
     // Moves both clocks on without any tick, as a suspend or a stall does.
@@ -65,7 +67,8 @@ public:
     std::string bootId() const override { return boot; }
     double random() override;
     std::string programFolder() const override { return folder; }
-    void playSound(const std::string &path) override { soundsPlayed.push_back(path); }
+    SoundOutcome playSound(const std::string &path) override;
+    void stopSound() override { ++soundStops; }
     void postAlarmNotice(const std::string &text) override { notices.push_back("post " + text); }
     void withdrawAlarmNotice() override { notices.emplace_back("withdraw"); }
     std::optional<std::string> readSettingsFile() const override;
