@@ -126,7 +126,8 @@ QString UsageText() {
                           "\n"
                           "Exit status: 0 done; 1 the running copy could not be reached, or none "
                           "runs\n"
-                          "(--status, --quit); 2 bad usage.\n");
+                          "(--status, --quit), or --again has no countdown to start again; 2 bad "
+                          "usage.\n");
 }
 
 } // namespace pomelo

@@ -56,7 +56,7 @@ const std::array<CommandEntry, CommandCount> &Commands() {
         {Kind::Countdown, "", "Countdown",
          "count down that long, starting at once: 5:00, 5m, 90s, 1m30s\n(0:01 to 99:59)",
          CountDown},
-        {Kind::Again, "again", "Again", "count down the length last keyed in again, from the start",
+        {Kind::Again, "again", "Again", "count down again the time last keyed in or given",
          CountDownAgain},
         {Kind::Clock, "clock", "Clock", "show the clock", ShowClock},
         {Kind::Stopwatch, "stopwatch", "Stopwatch", "show the stopwatch, stopped at 00 00",
