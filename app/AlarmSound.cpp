@@ -97,6 +97,8 @@ SoundOutcome AlarmSound::play(const QString &path) {
     }
     if (error != CA_SUCCESS)
         qCWarning(lcSound) << "cannot play" << path << ca_strerror(error);
+    else
+        qCDebug(lcSound) << "playing" << path;
     return OutcomeOf(error);
 }
 
@@ -105,6 +107,8 @@ void AlarmSound::stop() {
         return;
     if (const int error = ca_context_cancel(context_, AlarmSoundId); error != CA_SUCCESS)
         qCInfo(lcSound) << "cannot stop the sound:" << ca_strerror(error);
+    else
+        qCDebug(lcSound) << "stopped the sound";
 }
 
 } // namespace pomelo
