@@ -45,15 +45,28 @@ bool AnsweredBy(const QDBusPendingCall &call, const QDeadlineTimer &deadline) {
 } // namespace
 
 DesktopNotice::DesktopNotice(QObject *parent)
-    : QObject(parent) {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
+    : QObject(parent) {}
+
+void DesktopNotice::listen(bool on) {
+    if (listening_ == on)
         return;
-    bus.connect(NotificationsService, NotificationsPath, NotificationsInterface,
-                QStringLiteral("ActionInvoked"), this, SLOT(actionInvoked(quint32, QString)));
-    bus.connect(NotificationsService, NotificationsPath, NotificationsInterface,
-                QStringLiteral("NotificationClosed"), this,
-                SLOT(notificationClosed(quint32, quint32)));
+    listening_ = on;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    const QString actionInvoked = QStringLiteral("ActionInvoked");
+    const QString notificationClosed = QStringLiteral("NotificationClosed");
+    const char *const actionSlot = SLOT(actionInvoked(quint32, QString));
+    const char *const closedSlot = SLOT(notificationClosed(quint32, quint32));
+    if (on) {
+        bus.connect(NotificationsService, NotificationsPath, NotificationsInterface, actionInvoked,
+                    this, actionSlot);
+        bus.connect(NotificationsService, NotificationsPath, NotificationsInterface,
+                    notificationClosed, this, closedSlot);
+    } else {
+        bus.disconnect(NotificationsService, NotificationsPath, NotificationsInterface,
+                       actionInvoked, this, actionSlot);
+        bus.disconnect(NotificationsService, NotificationsPath, NotificationsInterface,
+                       notificationClosed, this, closedSlot);
+    }
 }
 
 DesktopNotice::~DesktopNotice() {
@@ -86,6 +99,7 @@ void DesktopNotice::post(const QString &text) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
+    listen(true);
     // It stays after an action is chosen, until the gadget withdraws it, and
     // the gadget rings itself.
     const QVariantMap hints{
@@ -105,6 +119,7 @@ void DesktopNotice::post(const QString &text) {
 void DesktopNotice::withdraw() {
     // A post still unanswered is closed when its answer comes.
     wanted_ = nullptr;
+    listen(false);
     if (id_ != 0)
         close(std::exchange(id_, 0));
 }
@@ -129,6 +144,7 @@ void DesktopNotice::notificationClosed(quint32 id, quint32 reason) {
         return;
     // Gone, whoever closed it: there is nothing left to withdraw.
     id_ = 0;
+    listen(false);
     if (reason == DismissedByTheUser)
         Q_EMIT dismissed();
 }
@@ -140,6 +156,8 @@ void DesktopNotice::answered(QDBusPendingCallWatcher *post) {
     const QDBusPendingReply<quint32> reply = *post;
     if (reply.isError()) {
         qCInfo(lcNotice) << "no alarm notice:" << reply.error().message();
+        if (wanted && id_ == 0)
+            listen(false);
         return;
     }
     if (wanted)

@@ -41,6 +41,9 @@ private Q_SLOTS:
     void notificationClosed(quint32 id, quint32 reason);
 
 private:
+    // Hears the service's signals only while a notice of ours is up or on
+    // its way, so that other programs' notices never wake the gadget.
+    void listen(bool on);
     void answered(QDBusPendingCallWatcher *post);
     void close(quint32 id);
     // Keeps the call among `calls` until it is answered.
@@ -48,6 +51,7 @@ private:
                                    QList<QDBusPendingCallWatcher *> &calls);
 
     quint32 id_ = 0; // the service's id of our notice that is up, 0 for none
+    bool listening_ = false;
     QDBusPendingCallWatcher *wanted_ = nullptr; // the post whose notice is to stay up
     QList<QDBusPendingCallWatcher *> posts_;    // not answered yet
     QList<QDBusPendingCallWatcher *> closes_;   // not answered yet
