@@ -47,6 +47,15 @@ RemoteClient::RemoteClient()
                                          QString::fromLatin1(ClientConnection))) {}
 
 RemoteClient::~RemoteClient() {
+    // Qt's bus thread goes on handling an error reply for a moment after the
+    // call that waited for it has returned; a round trip to the bus lets it
+    // finish before the process ends under it.
+    if (hadErrorReply_)
+        bus_.call(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                                 QStringLiteral("/org/freedesktop/DBus"),
+                                                 QStringLiteral("org.freedesktop.DBus.Peer"),
+                                                 QStringLiteral("Ping")),
+                  QDBus::Block, CallTimeoutMs);
     QDBusConnection::disconnectFromBus(QString::fromLatin1(ClientConnection));
 }
 
@@ -97,6 +106,7 @@ Delivery RemoteClient::send(const std::optional<Command> &command, qint64 holder
                     .arg(command->duration.minutes)
                     .arg(command->duration.seconds, 2, 10, QLatin1Char('0'));
     const QDBusMessage reply = bus_.call(call, QDBus::Block, CallTimeoutMs);
+    hadErrorReply_ = hadErrorReply_ || reply.type() == QDBusMessage::ErrorMessage;
     if (reply.errorName() == QLatin1String(NothingKeyedError)) {
         Print(stderr, QStringLiteral("pomelo: %1\n").arg(NothingKeyedMessage()));
         return Delivery::Failed;
