@@ -137,7 +137,7 @@ QString UsageText() {
                "Each option may also be written with one dash (-status); one command at a time.\n"
                "\n"
                "Exit status: 0 done; 1 the running copy could not be reached, or none runs\n"
-               "(--status, --quit); 2 bad usage.") +
+               "(--status, --quit), or --again has no countdown to start again; 2 bad usage.") +
            QLatin1Char('\n');
 }
 

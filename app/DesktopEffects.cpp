@@ -152,8 +152,12 @@ std::string DesktopEffects::programFolder() const {
     return QCoreApplication::applicationDirPath().toStdString();
 }
 
-void DesktopEffects::playSound(const std::string &path) {
-    alarmSound_.play(QString::fromStdString(path));
+SoundOutcome DesktopEffects::playSound(const std::string &path) {
+    return alarmSound_.play(QString::fromStdString(path));
+}
+
+void DesktopEffects::stopSound() {
+    alarmSound_.stop();
 }
 
 std::string DesktopEffects::translate(const char *context, const char *text) const {

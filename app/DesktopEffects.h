@@ -38,7 +38,8 @@ public:
     std::string bootId() const override;
     double random() override;
     std::string programFolder() const override;
-    void playSound(const std::string &path) override;
+    SoundOutcome playSound(const std::string &path) override;
+    void stopSound() override;
     std::string translate(const char *context, const char *text) const override;
     std::string timeOfDay(const LocalTime &time) const override;
     void postAlarmNotice(const std::string &text) override;
@@ -48,6 +49,9 @@ public:
     std::optional<std::string> readCountFile() const override;
     void writeCountFile(std::string_view contents) override;
     void note(std::string_view line) override;
+
+    // The alarm's notice, whose actions and dismissal the window hands on.
+    DesktopNotice &alarmNotice() { return alarmNotice_; }
 
 private:
     // Logs why the window cannot do `what`, the first time it is asked.

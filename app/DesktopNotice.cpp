@@ -15,16 +15,24 @@
 namespace pomelo {
 namespace {
 
+constexpr QLatin1String NotificationsService("org.freedesktop.Notifications");
+constexpr QLatin1String NotificationsPath("/org/freedesktop/Notifications");
+constexpr QLatin1String NotificationsInterface("org.freedesktop.Notifications");
+
 constexpr quint8 CriticalUrgency = 2;
 constexpr qint32 NeverExpires = 0;
+// Why a notice was closed: the user dismissed it (not expired, nor closed
+// by a call).
+constexpr quint32 DismissedByTheUser = 2;
+constexpr QLatin1String StopAction("stop");
+constexpr QLatin1String AgainAction("again");
 // How long the program, ending, waits for the service's answers still owed.
 constexpr int LastAnswersMs = 5000;
 constexpr int AnswerPollMs = 10;
 
 QDBusMessage NotificationsCall(const QString &method) {
-    return QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
-                                          QStringLiteral("/org/freedesktop/Notifications"),
-                                          QStringLiteral("org.freedesktop.Notifications"), method);
+    return QDBusMessage::createMethodCall(NotificationsService, NotificationsPath,
+                                          NotificationsInterface, method);
 }
 
 // The bus delivers answers on a thread of its own, so they arrive while
@@ -39,6 +47,28 @@ bool AnsweredBy(const QDBusPendingCall &call, const QDeadlineTimer &deadline) {
 
 DesktopNotice::DesktopNotice(QObject *parent)
     : QObject(parent) {}
+
+void DesktopNotice::listen(bool on) {
+    if (listening_ == on)
+        return;
+    listening_ = on;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    const QString actionInvoked = QStringLiteral("ActionInvoked");
+    const QString notificationClosed = QStringLiteral("NotificationClosed");
+    const char *const actionSlot = SLOT(actionInvoked(quint32, QString));
+    const char *const closedSlot = SLOT(notificationClosed(quint32, quint32));
+    if (on) {
+        bus.connect(NotificationsService, NotificationsPath, NotificationsInterface, actionInvoked,
+                    this, actionSlot);
+        bus.connect(NotificationsService, NotificationsPath, NotificationsInterface,
+                    notificationClosed, this, closedSlot);
+    } else {
+        bus.disconnect(NotificationsService, NotificationsPath, NotificationsInterface,
+                       actionInvoked, this, actionSlot);
+        bus.disconnect(NotificationsService, NotificationsPath, NotificationsInterface,
+                       notificationClosed, this, closedSlot);
+    }
+}
 
 DesktopNotice::~DesktopNotice() {
     withdraw();
@@ -70,16 +100,23 @@ void DesktopNotice::post(const QString &text) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
+    listen(true);
+    // It stays after an action is chosen, until the gadget withdraws it, and
+    // the gadget rings itself.
     const QVariantMap hints{
         {QStringLiteral("urgency"), QVariant::fromValue(CriticalUrgency)},
         {QStringLiteral("desktop-entry"), QStringLiteral(POMELO_APP_ID)},
+        {QStringLiteral("resident"), true},
+        {QStringLiteral("suppress-sound"), true},
     };
+    const QStringList actions{StopAction, QCoreApplication::translate("DesktopNotice", "Stop"),
+                              AgainAction, QCoreApplication::translate("DesktopNotice", "Again")};
     QDBusMessage notify = NotificationsCall(QStringLiteral("Notify"));
     notify << QStringLiteral("pomelo") << id_
            << QStringLiteral(POMELO_APP_ID)
            //: The notice's heading: the program's name, as the desktop entry gives it.
-           << QCoreApplication::translate("DesktopNotice", "pomelo") << text << QStringList()
-           << hints << NeverExpires;
+           << QCoreApplication::translate("DesktopNotice", "pomelo") << text << actions << hints
+           << NeverExpires;
     wanted_ = watch(bus.asyncCall(notify), posts_);
     connect(wanted_, &QDBusPendingCallWatcher::finished, this, &DesktopNotice::answered);
 }
@@ -87,6 +124,7 @@ void DesktopNotice::post(const QString &text) {
 void DesktopNotice::withdraw() {
     // A post still unanswered is closed when its answer comes.
     wanted_ = nullptr;
+    listen(false);
     if (id_ != 0)
         close(std::exchange(id_, 0));
 }
@@ -97,6 +135,25 @@ void DesktopNotice::close(quint32 id) {
     watch(QDBusConnection::sessionBus().asyncCall(close), closes_);
 }
 
+void DesktopNotice::actionInvoked(quint32 id, const QString &action) {
+    if (id_ == 0 || id != id_)
+        return;
+    if (action == StopAction)
+        Q_EMIT stopChosen();
+    else if (action == AgainAction)
+        Q_EMIT againChosen();
+}
+
+void DesktopNotice::notificationClosed(quint32 id, quint32 reason) {
+    if (id_ == 0 || id != id_)
+        return;
+    // Gone, whoever closed it: there is nothing left to withdraw.
+    id_ = 0;
+    listen(false);
+    if (reason == DismissedByTheUser)
+        Q_EMIT dismissed();
+}
+
 void DesktopNotice::answered(QDBusPendingCallWatcher *post) {
     const bool wanted = post == wanted_;
     if (wanted)
@@ -104,6 +161,8 @@ void DesktopNotice::answered(QDBusPendingCallWatcher *post) {
     const QDBusPendingReply<quint32> reply = *post;
     if (reply.isError()) {
         qCInfo(lcNotice) << "no alarm notice:" << reply.error().message();
+        if (wanted && id_ == 0)
+            listen(false);
         return;
     }
     if (wanted)

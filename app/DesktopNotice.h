@@ -15,7 +15,9 @@ namespace pomelo {
 // notice outlives the gadget's interest in it: one withdrawn or replaced
 // before the service answered its post is closed when the answer comes, and
 // the program, ending, waits a little for the answers still owed and closes
-// what they name.
+// what they name. The notice carries the actions Stop and Again; what the
+// user does with our notice is told by the signals below, and what is done
+// with other notices is none of ours.
 class DesktopNotice : public QObject {
     Q_OBJECT
 public:
@@ -28,7 +30,20 @@ public:
     // Withdraws our notice, also one whose post is still unanswered.
     void withdraw();
 
+Q_SIGNALS:
+    void stopChosen();
+    void againChosen();
+    // The user closed the notice; it is gone.
+    void dismissed();
+
+private Q_SLOTS:
+    void actionInvoked(quint32 id, const QString &action);
+    void notificationClosed(quint32 id, quint32 reason);
+
 private:
+    // Hears the service's signals only while a notice of ours is up or on
+    // its way, so that other programs' notices never wake the gadget.
+    void listen(bool on);
     void answered(QDBusPendingCallWatcher *post);
     void close(quint32 id);
     // Keeps the call among `calls` until it is answered.
@@ -36,6 +51,7 @@ private:
                                    QList<QDBusPendingCallWatcher *> &calls);
 
     quint32 id_ = 0; // the service's id of our notice that is up, 0 for none
+    bool listening_ = false;
     QDBusPendingCallWatcher *wanted_ = nullptr; // the post whose notice is to stay up
     QList<QDBusPendingCallWatcher *> posts_;    // not answered yet
     QList<QDBusPendingCallWatcher *> closes_;   // not answered yet

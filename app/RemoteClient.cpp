@@ -75,6 +75,15 @@ RemoteClient::RemoteClient()
                                          QString::fromLatin1(ClientConnection))) {}
 
 RemoteClient::~RemoteClient() {
+    // Qt's bus thread goes on handling an error reply for a moment after the
+    // call that waited for it has returned; a round trip to the bus lets it
+    // finish before the process ends under it.
+    if (hadErrorReply_)
+        bus_.call(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                                 QStringLiteral("/org/freedesktop/DBus"),
+                                                 QStringLiteral("org.freedesktop.DBus.Peer"),
+                                                 QStringLiteral("Ping")),
+                  QDBus::Block, CallTimeoutMs);
     QDBusConnection::disconnectFromBus(QString::fromLatin1(ClientConnection));
 }
 
@@ -141,6 +150,11 @@ Delivery RemoteClient::send(const std::optional<Command> &command, qint64 holder
 
 Delivery RemoteClient::call(const QDBusMessage &message, QDBusMessage *answer) {
     const QDBusMessage reply = bus_.call(message, QDBus::Block, CallTimeoutMs);
+    hadErrorReply_ = hadErrorReply_ || reply.type() == QDBusMessage::ErrorMessage;
+    if (reply.errorName() == QLatin1String(NothingKeyedError)) {
+        Complain(NothingKeyedMessage());
+        return Delivery::Failed;
+    }
     if (reply.type() == QDBusMessage::ErrorMessage)
         return notTaken(QDBusError(reply), reply.errorMessage());
     if (answer != nullptr)

@@ -45,6 +45,7 @@ private:
 
     QDBusConnection bus_;
     QString problem_;
+    bool hadErrorReply_ = false; // see the destructor
 };
 
 // Hands the command to the running copy, or, for a start, takes the lock

@@ -32,6 +32,11 @@ QString Signature(Command::Kind kind) {
 
 } // namespace
 
+QString NothingKeyedMessage() {
+    return QCoreApplication::translate("pomelo",
+                                       "no countdown to start again: none has been keyed in");
+}
+
 RemoteControl::RemoteControl(Gadget &gadget, QWidget &window, QObject *parent)
     : QDBusVirtualObject(parent)
     , gadget_(gadget)
@@ -133,7 +138,9 @@ QDBusMessage RemoteControl::answer(const CommandEntry &entry, const QDBusMessage
     }
     if (entry.kind == Command::Kind::Status)
         return message.createReply(QString::fromStdString(gadget_.status()));
-    gadget_.carryOut(command);
+    if (!gadget_.carryOut(command))
+        return message.createErrorReply(QString::fromLatin1(NothingKeyedError),
+                                        NothingKeyedMessage());
     return message.createReply();
 }
 

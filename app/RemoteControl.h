@@ -15,11 +15,16 @@ inline constexpr const char *RemotePath = "/io/github/pomelo_timer/Pomelo";
 inline constexpr const char *RemoteInterface = POMELO_APP_ID;
 // The answer of a copy that OFF has ended: the command was not carried out.
 inline constexpr const char *EndedError = POMELO_APP_ID ".Error.Ended";
+// The answer to Again before any countdown was keyed in: nothing was done.
+inline constexpr const char *NothingKeyedError = POMELO_APP_ID ".Error.NothingKeyed";
+// What the user is told then, after "pomelo: ".
+QString NothingKeyedMessage();
 
 // The gadget's object on the session bus. Its own interface has one method
 // per command of the command table, each carried out by the gadget as its
 // key presses; Countdown takes the duration as text, Status answers the
-// status line. Beside it, org.freedesktop.Application serves launchers (see
+// status line, and Again is refused before a countdown was keyed in. Beside
+// it, org.freedesktop.Application serves launchers (see
 // ApplicationInterface). Once OFF has ended the gadget, every method is
 // refused, so that the sender knows its call was not carried out.
 class RemoteControl : public QDBusVirtualObject {

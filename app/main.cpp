@@ -123,10 +123,14 @@ int main(int argc, char *argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(POMELO_APP_ID));
     EndIdlePoolThreadsAtOnce();
     pomelo::GadgetWindow window;
+    // Again with nothing to start again leaves no gadget behind, not even
+    // for a moment on the bus.
+    if (command && !window.gadget().carryOut(*command)) {
+        Print(stderr, QStringLiteral("pomelo: %1\n").arg(pomelo::NothingKeyedMessage()));
+        return 1;
+    }
     pomelo::RemoteControl remote(window.gadget(), window.form());
     remote.registerOnSessionBus();
-    if (command)
-        window.gadget().carryOut(*command);
     window.form().show();
     const int status = QApplication::exec();
     // The gadget has ended: the next copy may start while this one withdraws

@@ -240,7 +240,7 @@ def measure_memory(desktop):
     gadget.click_key("1")
     gadget.click_key("START")
     gadget.wait_for_above(True, timeout=5)
-    time.sleep(2)  # the sound plays out
+    time.sleep(2)  # two seconds into the ring
     rang = memory_kib(gadget.pid)
     gadget.end()
     return started, rang, theirs

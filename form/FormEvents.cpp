@@ -1,7 +1,7 @@
 #include "form/FormEvents.h"
 
 #include "settings/Settings.h"
-#include "state/AlarmNotice.h"
+#include "state/AlarmAnswer.h"
 #include "state/WindowHome.h"
 
 namespace pomelo {
@@ -56,7 +56,7 @@ void RememberHomeAndSaveSettings(TimerState &state, Effects &effects) {
 }
 
 void Image11_Click(TimerState &state, LcdPictures &, Effects &effects) {
-    WithdrawAlarmNotice(state, effects);
+    AnswerAlarm(state, effects);
     RememberHomeAndSaveSettings(state, effects);
     state.Ended = true;
     effects.endProgram();

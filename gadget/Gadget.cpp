@@ -3,6 +3,7 @@
 #include "form/FormEvents.h"
 #include "remote/Status.h"
 #include "resume/Resume.h"
+#include "state/AlarmAnswer.h"
 #include "state/AlarmNotice.h"
 #include "timer/Alarm.h"
 #include "timer/Tick.h"
@@ -44,8 +45,9 @@ void Gadget::takeUpKeptCount() {
     state_.KeyedSeconds = count.keyedSeconds;
     CountFromNow(state_, effects_);
     if (restoration.endedAtWallMs) {
-        RingAlarm(state_, effects_);
-        PostMissedAlarmNotice(state_, effects_, effects_.localTimeAt(*restoration.endedAtWallMs));
+        const SoundOutcome sound = RingAlarm(state_, effects_);
+        PostMissedAlarmNotice(state_, effects_, effects_.localTimeAt(*restoration.endedAtWallMs),
+                              sound);
         keepCount();
     }
 }
@@ -67,10 +69,30 @@ void Gadget::press(Key key) {
     runInput([this, key] { KeyOf(key).click(state_, lcd_, effects_); });
 }
 
-void Gadget::carryOut(const Command &command) {
-    if (command.kind == Command::Kind::Status)
-        return;
-    runInput([this, &command] { CarryOut(command, state_, lcd_, effects_); });
+bool Gadget::carryOut(const Command &command) {
+    if (!CanCarryOut(command, state_))
+        return false;
+    if (command.kind != Command::Kind::Status)
+        runInput([this, &command] { CarryOut(command, state_, lcd_, effects_); });
+    return true;
+}
+
+void Gadget::answerAlarm() {
+    runInput([this] { AnswerAlarm(state_, effects_); });
+}
+
+void Gadget::again() {
+    runInput([this] {
+        // Answered even when there is no countdown to start again.
+        AnswerAlarm(state_, effects_);
+        const Command again{Command::Kind::Again, {}};
+        if (CanCarryOut(again, state_))
+            CarryOut(again, state_, lcd_, effects_);
+    });
+}
+
+void Gadget::alarmNoticeDismissed() {
+    runInput([this] { AlarmNoticeDismissed(state_, effects_); });
 }
 
 void Gadget::mouseDown(int button) {

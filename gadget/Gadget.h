@@ -38,8 +38,15 @@ public:
     void tick();
     // Timer2, every 100 ms while wantsShakeSteps().
     void shakeTick();
-    // A command from outside, carried out as its key presses.
-    void carryOut(const Command &command);
+    // A command from outside, carried out as its key presses; false, and
+    // nothing done, when it cannot be carried out now (CanCarryOut).
+    bool carryOut(const Command &command);
+    // The alarm's notice on the desktop: its actions Stop and Again, and
+    // its dismissal by the user. Each stops the ring; Stop and Again also
+    // withdraw the notice, and Again then starts the countdown last keyed in.
+    void answerAlarm();
+    void again();
+    void alarmNoticeDismissed();
     // The line --status prints.
     std::string status() const;
 

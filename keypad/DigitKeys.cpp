@@ -1,13 +1,13 @@
 #include "keypad/DigitKeys.h"
 
 #include "display/Display.h"
-#include "state/AlarmNotice.h"
+#include "state/AlarmAnswer.h"
 #include "state/Topmost.h"
 
 namespace pomelo {
 
 void ShiftInDigit(TimerState &state, LcdPictures &lcd, Effects &effects, int d) {
-    WithdrawAlarmNotice(state, effects);
+    AnswerAlarm(state, effects);
     if (state.OpMode != CountdownMode)
         return;
     SetTopmost(effects, 0);

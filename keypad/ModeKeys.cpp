@@ -2,7 +2,7 @@
 
 #include "display/Display.h"
 #include "display/Indicators.h"
-#include "state/AlarmNotice.h"
+#include "state/AlarmAnswer.h"
 #include "state/Topmost.h"
 
 namespace pomelo {
@@ -23,7 +23,7 @@ constexpr IndicatorRow ClearedIndicators{Show::Hidden, Show::Hidden, Show::Hidde
 } // namespace
 
 void Image12_Click(TimerState &state, LcdPictures &lcd, Effects &effects) {
-    WithdrawAlarmNotice(state, effects);
+    AnswerAlarm(state, effects);
     ClearCount(state);
     state.OpMode += 1;
     if (state.OpMode > StopwatchMode)
@@ -42,7 +42,7 @@ void Image12_Click(TimerState &state, LcdPictures &lcd, Effects &effects) {
 }
 
 void Image13_Click(TimerState &state, LcdPictures &lcd, Effects &effects) {
-    WithdrawAlarmNotice(state, effects);
+    AnswerAlarm(state, effects);
     if (state.OpMode == ClockMode)
         return;
     SetTopmost(effects, 0);

@@ -2,13 +2,13 @@
 
 #include "display/Display.h"
 #include "form/FormEvents.h"
-#include "state/AlarmNotice.h"
+#include "state/AlarmAnswer.h"
 #include "state/Topmost.h"
 
 namespace pomelo {
 
 void Image14_Click(TimerState &state, LcdPictures &lcd, Effects &effects) {
-    WithdrawAlarmNotice(state, effects);
+    AnswerAlarm(state, effects);
     if (state.OpMode == ClockMode) {
         if (state.Hour12Flag == 0)
             state.Hour12Flag = 1;

@@ -26,6 +26,11 @@ void CountDown(const Duration &duration, TimerState &state, LcdPictures &lcd, Ef
     Press(Key::Start, state, lcd, effects);
 }
 
+// The countdown last keyed in, as the countdown of that length.
+void CountDownAgain(const Duration &, TimerState &state, LcdPictures &lcd, Effects &effects) {
+    CountDown({state.KeyedMinutes, state.KeyedSeconds}, state, lcd, effects);
+}
+
 // MOD until the clock; none when it shows.
 void ShowClock(const Duration &, TimerState &state, LcdPictures &lcd, Effects &effects) {
     PressModeUntil(ClockMode, state, lcd, effects);
@@ -55,6 +60,9 @@ const std::array<CommandEntry, CommandCount> &Commands() {
              "Commands",
              "count down that long, starting at once: 5:00, 5m, 90s, 1m30s\n(0:01 to 99:59)"),
          CountDown, Forward::Comes},
+        {Kind::Again, "again", "Again",
+         QT_TRANSLATE_NOOP("Commands", "count down again the time last keyed in or given"),
+         CountDownAgain, Forward::Comes},
         {Kind::Clock, "clock", "Clock", QT_TRANSLATE_NOOP("Commands", "show the clock"), ShowClock,
          Forward::Comes},
         {Kind::Stopwatch, "stopwatch", "Stopwatch",
@@ -86,6 +94,11 @@ const CommandEntry &EntryOf(Command::Kind kind) {
 
 bool BringsForward(const std::optional<Command> &command) {
     return !command || EntryOf(command->kind).forward == Forward::Comes;
+}
+
+bool CanCarryOut(const Command &command, const TimerState &state) {
+    return command.kind != Command::Kind::Again || state.KeyedMinutes != 0 ||
+           state.KeyedSeconds != 0;
 }
 
 void CarryOut(const Command &command, TimerState &state, LcdPictures &lcd, Effects &effects) {

@@ -13,7 +13,7 @@ namespace pomelo {
 
 // What the gadget can be told from outside its window.
 struct Command {
-    enum class Kind { Countdown, Clock, Stopwatch, Start, Clear, Quit, Status };
+    enum class Kind { Countdown, Again, Clock, Stopwatch, Start, Clear, Quit, Status };
     Kind kind = Kind::Status;
     Duration duration; // of a countdown
 };
@@ -42,7 +42,7 @@ struct CommandEntry {
 // What the help texts are marked in for translation (state/Translatable.h).
 inline constexpr char HelpContext[] = "Commands";
 
-inline constexpr std::size_t CommandCount = 7;
+inline constexpr std::size_t CommandCount = 8;
 const std::array<CommandEntry, CommandCount> &Commands();
 const CommandEntry &EntryOf(Command::Kind kind);
 
@@ -50,6 +50,9 @@ const CommandEntry &EntryOf(Command::Kind kind);
 // copy that runs with its window brought forward.
 bool BringsForward(const std::optional<Command> &command);
 
+// Whether the command can be carried out now: Again only once a countdown
+// has been keyed in.
+bool CanCarryOut(const Command &command, const TimerState &state);
 // Carries a command out as the key presses that do the same thing.
 void CarryOut(const Command &command, TimerState &state, LcdPictures &lcd, Effects &effects);
 

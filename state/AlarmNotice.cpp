@@ -3,9 +3,13 @@
 #include "state/Translatable.h"
 
 #include <cstdio>
+#include <string>
 
 namespace pomelo {
 namespace {
+
+//: The notice's second line; %1 is why no sound rings.
+constexpr const char *NoSoundLine = QT_TRANSLATE_NOOP("AlarmNotice", "No sound: %1.");
 
 // The length keyed in, as the LCD showed it: "05:00".
 std::string KeyedLength(const TimerState &state) {
@@ -14,26 +18,55 @@ std::string KeyedLength(const TimerState &state) {
     return length;
 }
 
+// Why no sound rings, as the notice's second line tells it; none while it
+// rings.
+const char *WhyNoSound(SoundOutcome sound) {
+    switch (sound) {
+    case SoundOutcome::Playing:
+        return nullptr;
+    case SoundOutcome::NoFile:
+        return QT_TRANSLATE_NOOP("AlarmNotice", "the sound file is missing");
+    case SoundOutcome::UnreadableFile:
+        return QT_TRANSLATE_NOOP("AlarmNotice", "the sound file cannot be read");
+    case SoundOutcome::BrokenFile:
+        return QT_TRANSLATE_NOOP("AlarmNotice", "the sound file is broken");
+    case SoundOutcome::NoServer:
+        return QT_TRANSLATE_NOOP("AlarmNotice", "no sound server");
+    case SoundOutcome::Failed:
+        return QT_TRANSLATE_NOOP("AlarmNotice", "the sound system failed");
+    }
+    return nullptr;
+}
+
 // `sentence` names the keyed length as %1 and the time it ended as %2.
-void Post(TimerState &state, Effects &effects, const LocalTime &endedAt, const char *sentence) {
-    effects.postAlarmNotice(FillIn(effects.translate("AlarmNotice", sentence),
-                                   {KeyedLength(state), effects.timeOfDay(endedAt)}));
+void Post(TimerState &state, Effects &effects, const LocalTime &endedAt, const char *sentence,
+          SoundOutcome sound) {
+    std::string text = FillIn(effects.translate("AlarmNotice", sentence),
+                              {KeyedLength(state), effects.timeOfDay(endedAt)});
+    if (const char *why = WhyNoSound(sound)) {
+        text += '\n';
+        text += FillIn(effects.translate("AlarmNotice", NoSoundLine),
+                       {effects.translate("AlarmNotice", why)});
+    }
+    effects.postAlarmNotice(text);
     state.AlarmNoticeUp = true;
 }
 
 } // namespace
 
-void PostAlarmNotice(TimerState &state, Effects &effects) {
+void PostAlarmNotice(TimerState &state, Effects &effects, SoundOutcome sound) {
     Post(state, effects, effects.localTime(),
          //: %1 is the length keyed in (05:00), %2 the time of day it ended.
-         QT_TRANSLATE_NOOP("AlarmNotice", "The countdown of %1 ended at %2."));
+         QT_TRANSLATE_NOOP("AlarmNotice", "The countdown of %1 ended at %2."), sound);
 }
 
-void PostMissedAlarmNotice(TimerState &state, Effects &effects, const LocalTime &endedAt) {
+void PostMissedAlarmNotice(TimerState &state, Effects &effects, const LocalTime &endedAt,
+                           SoundOutcome sound) {
     Post(state, effects, endedAt,
          //: %1 is the length keyed in (05:00), %2 the time of day it ended.
          QT_TRANSLATE_NOOP("AlarmNotice",
-                           "The countdown of %1 ended at %2, while pomelo was not running."));
+                           "The countdown of %1 ended at %2, while pomelo was not running."),
+         sound);
 }
 
 void WithdrawAlarmNotice(TimerState &state, Effects &effects) {

@@ -5,13 +5,14 @@
 
 namespace pomelo {
 
-// At the alarm: a notice on the desktop saying which countdown ended when.
-void PostAlarmNotice(TimerState &state, Effects &effects);
+// At the alarm: a notice on the desktop saying which countdown ended when,
+// and on a second line why no sound rings, when none does.
+void PostAlarmNotice(TimerState &state, Effects &effects, SoundOutcome sound);
 // At start-up, for a countdown that ended while the program was not running.
-void PostMissedAlarmNotice(TimerState &state, Effects &effects, const LocalTime &endedAt);
+void PostMissedAlarmNotice(TimerState &state, Effects &effects, const LocalTime &endedAt,
+                           SoundOutcome sound);
 
-// Every key press begins here: the first one after an alarm shows the user
-// is back, so the alarm's notice goes.
+// The alarm's notice goes, if it is still up.
 void WithdrawAlarmNotice(TimerState &state, Effects &effects);
 
 } // namespace pomelo

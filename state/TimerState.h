@@ -32,10 +32,13 @@ struct TimerState {
     int LastSecond = 0; // seconds field of the local time at the last acting tick
     int ShakeCount = 0; // shake steps of the alarm still to make
     // The countdown's length as the digit keys last left it, for the alarm's
-    // notice, and whether that notice is still up on the desktop.
+    // notice and for starting it again, and whether that notice is still up
+    // on the desktop.
     int KeyedMinutes = 0;
     int KeyedSeconds = 0;
     bool AlarmNoticeUp = false;
+    // The alarm's sound was started and nobody has answered it yet.
+    bool Ringing = false;
     std::string IniSection;
 
     // Where the last acting tick stood on the elapsed-time clock and within its

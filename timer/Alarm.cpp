@@ -6,18 +6,19 @@
 
 namespace pomelo {
 
-void RingAlarm(TimerState &state, Effects &effects) {
+SoundOutcome RingAlarm(TimerState &state, Effects &effects) {
     // The shake comes home to where the window stands now: a window dragged
     // while the countdown ran stays where the user put it.
     TakeWindowPlaceAsHome(state, effects);
     state.ShakeCount = ShakeSteps;
     SetTopmost(effects, 1);
-    effects.playSound(effects.programFolder() + "/" + AlarmSoundName);
+    const SoundOutcome sound = effects.playSound(effects.programFolder() + "/" + AlarmSoundName);
+    state.Ringing = sound == SoundOutcome::Playing;
+    return sound;
 }
 
 void StartAlarm(TimerState &state, Effects &effects) {
-    RingAlarm(state, effects);
-    PostAlarmNotice(state, effects);
+    PostAlarmNotice(state, effects, RingAlarm(state, effects));
 }
 
 void Timer2_Timer(TimerState &state, Effects &effects) {

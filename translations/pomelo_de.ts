@@ -13,6 +13,31 @@
         <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
         <translation>Der Countdown von %1 ist um %2 Uhr abgelaufen, während pomelo nicht lief.</translation>
     </message>
+    <message>
+        <source>the sound file is missing</source>
+        <translation>die Klangdatei fehlt</translation>
+    </message>
+    <message>
+        <source>the sound file cannot be read</source>
+        <translation>die Klangdatei ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>the sound file is broken</source>
+        <translation>die Klangdatei ist beschädigt</translation>
+    </message>
+    <message>
+        <source>no sound server</source>
+        <translation>kein Soundserver</translation>
+    </message>
+    <message>
+        <source>the sound system failed</source>
+        <translation>das Soundsystem hat versagt</translation>
+    </message>
+    <message>
+        <source>No sound: %1.</source>
+        <extracomment>The notice&apos;s second line; %1 is why no sound rings.</extracomment>
+        <translation>Kein Ton: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ApplicationInterface</name>
@@ -79,12 +104,13 @@ führt ihn aus (außer bei --status und --quit).</translation>
         <source>Each option may also be written with one dash (-status); one command at a time.
 
 Exit status: 0 done; 1 the running copy could not be reached, or none runs
-(--status, --quit); 2 bad usage.</source>
+(--status, --quit), or --again has no countdown to start again; 2 bad usage.</source>
         <translation>Jede Option lässt sich auch mit einem Bindestrich schreiben (-status); nur ein
 Befehl auf einmal.
 
 Rückgabewert: 0 erledigt; 1 die laufende Instanz war nicht erreichbar, oder
-keine läuft (--status, --quit); 2 falscher Aufruf.</translation>
+keine läuft (--status, --quit), oder --again hat keinen Countdown zum
+Neustarten; 2 falscher Aufruf.</translation>
     </message>
 </context>
 <context>
@@ -123,6 +149,11 @@ in der Uhr zwischen 24- und 12-Stunden-Anzeige wechseln</translation>
         <source>print the mode, running or stopped, and what the LCD shows</source>
         <translation>Modus, läuft oder angehalten, und die LCD-Anzeige ausgeben</translation>
     </message>
+    <message>
+        <source>count down again the time last keyed in or given</source>
+        <translation>die zuletzt eingegebene oder genannte Zeit
+noch einmal herunterzählen</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotice</name>
@@ -130,6 +161,14 @@ in der Uhr zwischen 24- und 12-Stunden-Anzeige wechseln</translation>
         <source>pomelo</source>
         <extracomment>The notice&apos;s heading: the program&apos;s name, as the desktop entry gives it.</extracomment>
         <translation>pomelo</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>Noch einmal</translation>
     </message>
 </context>
 <context>
@@ -221,6 +260,13 @@ in der Uhr zwischen 24- und 12-Stunden-Anzeige wechseln</translation>
         <source>no X display: %1 is not set (%2)</source>
         <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
         <translation>kein X-Display: %1 ist nicht gesetzt (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>pomelo</name>
+    <message>
+        <source>no countdown to start again: none has been keyed in</source>
+        <translation>kein Countdown zum Neustarten: keiner wurde eingegeben</translation>
     </message>
 </context>
 </TS>

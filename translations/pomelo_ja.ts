@@ -13,6 +13,31 @@
         <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
         <translation>pomeloが起動していない間に、%1のカウントダウンが%2に終了しました。</translation>
     </message>
+    <message>
+        <source>the sound file is missing</source>
+        <translation>サウンドファイルがありません</translation>
+    </message>
+    <message>
+        <source>the sound file cannot be read</source>
+        <translation>サウンドファイルを読めません</translation>
+    </message>
+    <message>
+        <source>the sound file is broken</source>
+        <translation>サウンドファイルが壊れています</translation>
+    </message>
+    <message>
+        <source>no sound server</source>
+        <translation>サウンドサーバーがありません</translation>
+    </message>
+    <message>
+        <source>the sound system failed</source>
+        <translation>サウンドシステムが失敗しました</translation>
+    </message>
+    <message>
+        <source>No sound: %1.</source>
+        <extracomment>The notice&apos;s second line; %1 is why no sound rings.</extracomment>
+        <translation>音が鳴りません: %1。</translation>
+    </message>
 </context>
 <context>
     <name>ApplicationInterface</name>
@@ -80,11 +105,12 @@ carries it out (but for --status and --quit).</source>
         <source>Each option may also be written with one dash (-status); one command at a time.
 
 Exit status: 0 done; 1 the running copy could not be reached, or none runs
-(--status, --quit); 2 bad usage.</source>
+(--status, --quit), or --again has no countdown to start again; 2 bad usage.</source>
         <translation>オプションはダッシュ一つでも書けます（-status）。コマンドは一度に一つです。
 
 終了ステータス: 0 成功、1 起動中の pomelo に届かなかった、または
-起動していない（--status、--quit）、2 使い方の誤り。</translation>
+起動していない（--status、--quit）、または --again でもう一度始める
+カウントダウンがない、2 使い方の誤り。</translation>
     </message>
 </context>
 <context>
@@ -123,6 +149,10 @@ switch between the 24-hour and the 12-hour display</source>
         <source>print the mode, running or stopped, and what the LCD shows</source>
         <translation>モード、動作中か停止中か、LCD の表示を出力する</translation>
     </message>
+    <message>
+        <source>count down again the time last keyed in or given</source>
+        <translation>最後に入力または指定した時間をもう一度カウントダウン</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotice</name>
@@ -130,6 +160,14 @@ switch between the 24-hour and the 12-hour display</source>
         <source>pomelo</source>
         <extracomment>The notice&apos;s heading: the program&apos;s name, as the desktop entry gives it.</extracomment>
         <translation>pomelo</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>もう一度</translation>
     </message>
 </context>
 <context>
@@ -221,6 +259,13 @@ switch between the 24-hour and the 12-hour display</source>
         <source>no X display: %1 is not set (%2)</source>
         <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
         <translation>X ディスプレイがありません: %1 が設定されていません（%2）</translation>
+    </message>
+</context>
+<context>
+    <name>pomelo</name>
+    <message>
+        <source>no countdown to start again: none has been keyed in</source>
+        <translation>もう一度始めるカウントダウンがありません: まだ入力されていません</translation>
     </message>
 </context>
 </TS>

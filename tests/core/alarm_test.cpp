@@ -1,5 +1,6 @@
 #include "TestGadget.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace pomelo {
@@ -101,19 +102,108 @@ TEST(AlarmNotice, IsInTheUsersLanguageWhichMayNameTheTimeFirst) {
     EXPECT_EQ(gadget.effects.notices, std::vector<std::string>{"post 21:07: 00:10 zu Ende."});
 }
 
-TEST(AlarmNotice, TheFirstKeyPressAfterTheAlarmWithdrawsIt) {
-    for (const KeyControl &key : Keys()) {
-        SCOPED_TRACE(key.label);
+TEST(AlarmNotice, SaysOnASecondLineWhyNoSoundRings) {
+    const std::pair<SoundOutcome, const char *> rows[] = {
+        {SoundOutcome::Playing, ""},
+        {SoundOutcome::NoFile, "\nNo sound: the sound file is missing."},
+        {SoundOutcome::UnreadableFile, "\nNo sound: the sound file cannot be read."},
+        {SoundOutcome::BrokenFile, "\nNo sound: the sound file is broken."},
+        {SoundOutcome::NoServer, "\nNo sound: no sound server."},
+        {SoundOutcome::Failed, "\nNo sound: the sound system failed."},
+    };
+    for (const auto &[sound, line] : rows) {
+        SCOPED_TRACE(line);
+        TestGadget gadget;
+        gadget.effects.sound = sound;
+        gadget.effects.setWallClock(10, 0, 0);
+        gadget.press("2 START");
+        gadget.seconds(3);
+        EXPECT_EQ(gadget.effects.notices,
+                  std::vector<std::string>{"post The countdown of 00:02 ended at 10:00." +
+                                           std::string(line)});
+        // Only a sound that plays is stopped.
+        gadget.press("CLR");
+        EXPECT_EQ(gadget.effects.soundStops, sound == SoundOutcome::Playing ? 1 : 0);
+    }
+}
+
+// What answers an alarm: each of the fourteen keys, each command that acts,
+// and what the user does with the notice.
+struct Answer {
+    std::string name;
+    std::function<void(Gadget &)> give;
+    bool withdraws = true; // false: the notice is gone already
+};
+
+std::vector<Answer> Answers() {
+    std::vector<Answer> answers;
+    for (const KeyControl &key : Keys())
+        answers.push_back(
+            {std::string("key ") + key.label, [&key](Gadget &gadget) { gadget.press(key.key); }});
+    for (const CommandEntry &entry : Commands()) {
+        if (entry.kind != Command::Kind::Status)
+            answers.push_back({"command " + std::string(entry.method), [&entry](Gadget &gadget) {
+                                   EXPECT_TRUE(gadget.carryOut({entry.kind, {1, 0}}));
+                               }});
+    }
+    answers.push_back({"the notice's Stop", [](Gadget &gadget) { gadget.answerAlarm(); }});
+    answers.push_back({"the notice's Again", [](Gadget &gadget) { gadget.again(); }});
+    answers.push_back(
+        {"the notice dismissed", [](Gadget &gadget) { gadget.alarmNoticeDismissed(); }, false});
+    return answers;
+}
+
+TEST(AlarmAnswer, TheFirstAnswerStopsTheRingAndWithdrawsTheNoticeOnce) {
+    for (const Answer &answer : Answers()) {
+        SCOPED_TRACE(answer.name);
         TestGadget gadget;
         gadget.effects.setWallClock(21, 7, 0);
         gadget.press("1 0 3 0 START");
         gadget.seconds(630);
-        ASSERT_EQ(gadget.effects.notices.size(), 1U);
-        EXPECT_EQ(gadget.effects.notices[0], "post The countdown of 10:30 ended at 21:17.");
-        gadget.gadget.press(key.key);
+        ASSERT_EQ(gadget.effects.notices,
+                  std::vector<std::string>{"post The countdown of 10:30 ended at 21:17."});
+        EXPECT_EQ(gadget.effects.soundStops, 0);
+        answer.give(gadget.gadget);
+        EXPECT_EQ(gadget.effects.soundStops, 1);
+        const std::size_t notices = answer.withdraws ? 2 : 1;
+        EXPECT_EQ(gadget.effects.notices.size(), notices);
+        EXPECT_EQ(gadget.effects.notices.back() == "withdraw", answer.withdraws);
+        // Later answers find nothing left to do.
+        answer.give(gadget.gadget);
         gadget.press("1 CLR");
-        EXPECT_EQ(gadget.effects.notices.back(), "withdraw");
-        EXPECT_EQ(gadget.effects.notices.size(), 2U) << "withdrawn once";
+        EXPECT_EQ(gadget.effects.soundStops, 1);
+        EXPECT_EQ(gadget.effects.notices.size(), notices);
+    }
+}
+
+TEST(AlarmAnswer, WithoutAnAnswerTheRingPlaysOn) {
+    TestGadget gadget;
+    gadget.press("2 START");
+    gadget.seconds(3);
+    ASSERT_EQ(gadget.effects.soundsPlayed.size(), 1U);
+    // Ticks, the shake, a drag of the face and asking for the status are none.
+    gadget.seconds(120);
+    gadget.gadget.mouseDown(1);
+    EXPECT_TRUE(gadget.gadget.carryOut({Command::Kind::Status, {}}));
+    EXPECT_EQ(gadget.gadget.status(), "countdown stopped 00 00");
+    EXPECT_EQ(gadget.effects.soundStops, 0);
+    EXPECT_EQ(gadget.effects.notices.size(), 1U);
+}
+
+TEST(AlarmAnswer, TheNoticesStopAndDismissalHaveNoKeysEffect) {
+    for (const bool dismissed : {false, true}) {
+        SCOPED_TRACE(dismissed ? "dismissed" : "Stop");
+        TestGadget gadget;
+        gadget.press("3 START");
+        gadget.seconds(4);
+        const LcdPictures lcd = gadget.gadget.lcd();
+        if (dismissed)
+            gadget.gadget.alarmNoticeDismissed();
+        else
+            gadget.gadget.answerAlarm();
+        EXPECT_EQ(gadget.gadget.lcd(), lcd);
+        EXPECT_TRUE(gadget.effects.onTop) << "on top until a key is pressed";
+        EXPECT_EQ(gadget.state.KeyedSeconds, 3);
     }
 }
 

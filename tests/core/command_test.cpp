@@ -19,7 +19,8 @@ std::string Snapshot(const TestGadget &gadget) {
     for (const int call : effects.topmostCalls)
         out << " " << call;
     out << " settings " << effects.settingsWrites << " '" << effects.settingsFile.value_or("?")
-        << "' ended " << effects.ended << " notices " << effects.notices.size();
+        << "' ended " << effects.ended << " notices " << effects.notices.size() << " count "
+        << effects.countFile.value_or("none");
     return out.str();
 }
 
@@ -56,6 +57,10 @@ TEST(Command, IsCarriedOutAsTheKeyPressesThatDoTheSame) {
          "MOD MOD START",
          {Kind::Countdown, {0, 7}},
          "MOD CLR 0 0 0 7 START"},
+        {"again in the countdown", "1 2", {Kind::Again, {}}, "CLR 0 0 1 2 START"},
+        {"again over the running countdown", "9 0 START", {Kind::Again, {}}, "CLR 0 0 9 0 START"},
+        {"again from the clock", "4 5 MOD", {Kind::Again, {}}, "MOD MOD CLR 0 0 4 5 START"},
+        {"again after CLR", "1 2 3 CLR", {Kind::Again, {}}, "CLR 0 1 2 3 START"},
         {"clock from the countdown", "1", {Kind::Clock, {}}, "MOD"},
         {"clock from the stopwatch", "MOD MOD", {Kind::Clock, {}}, "MOD MOD"},
         {"clock in the clock: nothing", "MOD START", {Kind::Clock, {}}, ""},
@@ -95,6 +100,30 @@ TEST(Command, ARelaunchBringsTheWindowForwardTheKeysAndQueriesDoNot) {
         SCOPED_TRACE(command ? std::string(EntryOf(command->kind).method) : "plain start");
         EXPECT_EQ(BringsForward(command), forward);
     }
+}
+
+TEST(Command, AgainWithNothingKeyedInIsRefusedAndChangesNothing) {
+    for (const char *before : {"", "0 0", "MOD MOD START"}) {
+        SCOPED_TRACE(before);
+        Pressed refused(before);
+        const std::string snapshot = Snapshot(refused);
+        const int countWrites = refused.effects.countWrites;
+        EXPECT_FALSE(refused.gadget.carryOut({Command::Kind::Again, {}}));
+        EXPECT_EQ(Snapshot(refused), snapshot);
+        EXPECT_EQ(refused.effects.countWrites, countWrites);
+    }
+}
+
+TEST(Command, TheNoticesAgainIsTheAgainCommand) {
+    Pressed notice("2 5 START");
+    notice.seconds(30);
+    notice.gadget.again();
+    Pressed commanded("2 5 START");
+    commanded.seconds(30);
+    commanded.gadget.carryOut({Command::Kind::Again, {}});
+    EXPECT_EQ(Snapshot(notice), Snapshot(commanded));
+    EXPECT_EQ(notice.digits(), "0025");
+    EXPECT_EQ(notice.state.RunFlag, Running);
 }
 
 TEST(Command, ACountdownRunsFromTheGivenTimeAndRings) {

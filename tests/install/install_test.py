@@ -146,7 +146,7 @@ class InstalledTree(unittest.TestCase):
         finally:
             os.rename(moved, self.prefix)
 
-    def test_beep_is_a_16_bit_pcm_wave(self):
+    def test_beep_is_a_minute_of_16_bit_pcm_wave_rising_to_full_level(self):
         with open(self.paths["beep"], "rb") as file:
             data = file.read()
         self.assertEqual(data[0:4], b"RIFF")
@@ -173,11 +173,19 @@ class InstalledTree(unittest.TestCase):
         self.assertEqual(byte_rate, rate * block)
         samples = chunks[b"data"]
         self.assertEqual(len(samples) % block, 0)
-        # Between a tenth of a second and a few seconds, and not silence.
+        # A ring of a minute, small enough to ship, starting at about a third
+        # of the level it reaches within ten seconds.
+        self.assertLess(len(data), 1.5e6)
         seconds = len(samples) / byte_rate
-        self.assertTrue(0.1 <= seconds <= 5, f"{seconds} s")
-        loudest = max(abs(s) for (s,) in struct.iter_unpack("<h", samples))
-        self.assertGreater(loudest, 1000)
+        self.assertAlmostEqual(seconds, 60, delta=0.5)
+        values = [s for (s,) in struct.iter_unpack("<h", samples)][::channels]
+
+        def loudest(second):
+            return max(map(abs, values[second * rate:(second + 1) * rate]))
+
+        self.assertGreater(loudest(10), 20000)
+        self.assertEqual(loudest(59), loudest(10))
+        self.assertAlmostEqual(loudest(0) / loudest(10), 1 / 3, delta=0.05)
 
     def test_desktop_entry_validates_and_names_what_is_installed(self):
         result = run(["desktop-file-validate", self.paths["desktop"]])

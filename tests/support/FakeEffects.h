@@ -23,6 +23,7 @@ public:
     bool onTop = false;
     std::vector<int> topmostCalls; // 1 or 0 per stacking change asked for
     std::vector<std::string> soundsPlayed;
+    int soundStops = 0;
     std::vector<std::string> notices; // "post <text>" or "withdraw", in order
     bool shaped = false;
     int dragsBegun = 0;
@@ -46,6 +47,7 @@ public:
     std::pair<float, float> primaryScreenTopLeft{0, 0};
     std::string folder = "/opt/pomelo";
     std::map<std::string, std::string> translations; // text -> its translation
+    SoundOutcome sound = SoundOutcome::Playing;      // what playing a sound comes to
 
     void setWallClock(int hour, int minute, int second, int millisecond = 0);
     // Moves both clocks on without any tick, as a suspend or a stall does.
@@ -69,7 +71,8 @@ public:
     std::string bootId() const override { return boot; }
     double random() override;
     std::string programFolder() const override { return folder; }
-    void playSound(const std::string &path) override { soundsPlayed.push_back(path); }
+    SoundOutcome playSound(const std::string &path) override;
+    void stopSound() override { ++soundStops; }
     // The texts as they are made, in English, but for those given a
     // translation here; the time of day as 21:07.
     std::string translate(const char *context, const char *text) const override;

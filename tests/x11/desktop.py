@@ -504,6 +504,15 @@ class Desktop:
         self._recordings.append(recording)
         return recording
 
+    def playing_roles(self):
+        """The media.role of each stream the sound server plays, None for one
+        without (the recording's own stream is a source output, not one)."""
+        roles = []
+        for block in self.run(["pactl", "list", "sink-inputs"]).stdout.split("Sink Input #")[1:]:
+            match = re.search(r'^\s*media\.role = "([^"]*)"', block, re.MULTILINE)
+            roles.append(match.group(1) if match else None)
+        return roles
+
 
 @dataclasses.dataclass(frozen=True)
 class Event:
@@ -587,7 +596,12 @@ class EventSpy:
 
 class Notifications:
     """notifications.py on the desktop's session bus, answering as a desktop's
-    notification service does: the calls it had."""
+    notification service does: the calls it had, and what a user does with a
+    notice."""
+
+    # Why a notice was closed: it expired, or the user dismissed it.
+    EXPIRED = 1
+    DISMISSED = 2
 
     def __init__(self, desktop, answer_after):
         self.desktop = desktop
@@ -601,6 +615,20 @@ class Notifications:
     def calls(self):
         """Each call as [method, arguments...], oldest first."""
         return [report for report in self._reports() if report != ["ready"]]
+
+    def invoke_action(self, notice, action):
+        """The user clicks the action (its key) of the notice with that id."""
+        self._ask("InvokeAction", f"uint32:{notice}", f"string:{action}")
+
+    def close(self, notice, reason=DISMISSED):
+        """The notice with that id is closed, by default by the user."""
+        self._ask("Close", f"uint32:{notice}", f"uint32:{reason}")
+
+    def _ask(self, method, *args):
+        # Answered once the signal is on the bus.
+        self.desktop.run(["dbus-send", "--session", "--print-reply",
+                          "--dest=org.freedesktop.Notifications", "/org/freedesktop/Notifications",
+                          f"io.github.pomelo_timer.Tests.{method}", *args])
 
 
 class Recording:

@@ -1,7 +1,9 @@
 """A notification service for a test's session bus, as a desktop keeps one:
 answers Notify with the ids 1, 2, ... (a slow one only after the seconds
 given as its argument) and prints each call it gets as a JSON list, [method,
-arguments...], after ["ready"] once it owns its name."""
+arguments...], after ["ready"] once it owns its name. What a user would do
+with a notice, the test asks for through the interface TESTS: a click on an
+action (ActionInvoked) or closing it (NotificationClosed with a reason)."""
 
 import json
 import sys
@@ -12,6 +14,9 @@ from dbus.mainloop.glib import DBusGMainLoop
 from gi.repository import GLib
 
 NAME = "org.freedesktop.Notifications"
+TESTS = "io.github.pomelo_timer.Tests"
+# Why a notice was closed, as NotificationClosed tells it.
+CLOSED_BY_A_CALL = 3
 
 
 def report(*values):
@@ -36,10 +41,27 @@ class Notifications(dbus.service.Object):
     @dbus.service.method(NAME, in_signature="u")
     def CloseNotification(self, notice):
         report("CloseNotification", notice)
+        self.NotificationClosed(notice, CLOSED_BY_A_CALL)
 
     @dbus.service.method(NAME, out_signature="as")
     def GetCapabilities(self):
-        return ["body"]
+        return ["actions", "body", "persistence"]
+
+    @dbus.service.signal(NAME, signature="us")
+    def ActionInvoked(self, notice, action):
+        pass
+
+    @dbus.service.signal(NAME, signature="uu")
+    def NotificationClosed(self, notice, reason):
+        pass
+
+    @dbus.service.method(TESTS, in_signature="us")
+    def InvokeAction(self, notice, action):
+        self.ActionInvoked(notice, action)
+
+    @dbus.service.method(TESTS, in_signature="uu")
+    def Close(self, notice, reason):
+        self.NotificationClosed(notice, reason)
 
     @dbus.service.method(NAME, out_signature="ssss")
     def GetServerInformation(self):

@@ -1,7 +1,8 @@
 """The alarm at the end of a countdown, on a real X server with a window
 manager and a PulseAudio null sink: the window goes on top, shakes and comes
 home, and the sound file beside the program is heard, also after the sound
-server was restarted. AlarmTestCase serves test_silent_alarm too."""
+server was restarted; it rings, as an alarm and growing louder, until a key
+answers it. AlarmTestCase serves test_silent_alarm and test_remote too."""
 
 import math
 import os
@@ -27,6 +28,12 @@ LOUD = 2000
 SOUND_DELAY = 1.0
 # How long a sound would surely have begun, had one been played.
 SILENT_AFTER = 2.0
+# The ring's first group of beeps is at a third of its full level, which it
+# reaches within ten seconds and keeps until it is answered.
+STILL_RINGING_AT = 12
+# How soon a key press silences the ring, in seconds: at once, but for the
+# way through the X server and the recording's own latency.
+SILENCED_WITHIN = 0.3
 
 
 def peak(samples):
@@ -147,20 +154,39 @@ class AlarmTestCase(GadgetTest):
                              f"the sound began {(onset - at_alarm) / RATE:.2f} s after the "
                              f"window went on top")
         sound = samples[onset:onset + RATE]
-        self.assertGreater(peak(sound), 5 * LOUD)
+        self.assertGreater(peak(sound), 4 * LOUD)
         self.assertGreater(rms(sound), LOUD)
+
+    def onset(self, samples):
+        return next((index for index, value in enumerate(samples) if abs(value) > LOUD), None)
+
+    def assert_silenced_by(self, answer, within=SILENCED_WITHIN):
+        """Answers the ringing alarm with answer() and checks that the ring
+        goes within that many seconds, and stays gone."""
+        self.assertEqual(self.desktop.playing_roles(), ["alarm"])
+        answer()
+        answered = self.recorded()
+        wait_until(lambda: self.desktop.playing_roles() == [], message="the ring to stop")
+        # The next group of beeps would have begun by then.
+        samples = self.recording_until(answered + 2 * RATE)
+        last = max(index for index, value in enumerate(samples) if abs(value) > LOUD)
+        self.assertLessEqual(last, answered + within * RATE,
+                             f"still heard {(last - answered) / RATE:.2f} s after the answer")
+
+    def recording_until(self, length, timeout=10):
+        """The recording once it holds length samples."""
+        return wait_until(lambda: (lambda samples: samples if len(samples) >= length else None)(
+            self.recording.samples()), timeout, f"{length / RATE:.1f} s of recording")
 
     def loud_second(self):
         """The recording once it holds a second past the first loud sample."""
         samples = self.recording.samples()
-        onset = next((index for index, value in enumerate(samples) if abs(value) > LOUD), None)
+        onset = self.onset(samples)
         return samples if onset is not None and len(samples) >= onset + RATE else None
 
     def assert_silent(self, at_alarm):
         # Long after any sound would have begun, there is none.
-        enough = at_alarm + int(SILENT_AFTER * RATE)
-        samples = wait_until(lambda: (lambda s: s if len(s) >= enough else None)(
-            self.recording.samples()), message="the recording to run past the alarm")
+        samples = self.recording_until(at_alarm + int(SILENT_AFTER * RATE))
         self.assertLess(peak(samples), QUIET, "a sound was played")
 
 
@@ -171,6 +197,21 @@ class AlarmTest(AlarmTestCase):
         self.assert_shakes_home(HOME)
         self.assert_heard(at_start, at_alarm, 3)
         self.assert_still_answers(HOME)
+
+    def test_the_ring_plays_as_an_alarm_growing_louder_until_a_key_answers_it(self):
+        self.open()
+        at_start, at_alarm = self.start_countdown(2)
+        self.assert_heard(at_start, at_alarm, 2)
+        self.assertEqual(self.desktop.playing_roles(), ["alarm"])
+        # Unanswered, it still rings seconds later, and louder than at first.
+        onset = self.onset(self.recording.samples())
+        later = onset + STILL_RINGING_AT * RATE
+        samples = self.recording_until(later + RATE, timeout=STILL_RINGING_AT + 10)
+        first_group, then = samples[onset:onset + RATE // 2], samples[later:later + RATE]
+        self.assertGreater(peak(then), 4 * LOUD)
+        self.assertLess(peak(first_group), 0.6 * peak(then))
+        self.assert_silenced_by(lambda: self.gadget.click_key("CLR"))
+        self.gadget.wait_for_above(False)
 
     def test_shake_comes_home_to_where_the_window_was_dragged_and_off_keeps_it(self):
         self.open()

@@ -16,11 +16,12 @@ from gadget import Gadget, GadgetTest
 
 # The countdown of 0:01 started then ends at 21:07:11.
 EVENING = "@2026-12-08 21:07:10"
-OPTIONS = "--clock | --stopwatch | --start | --clear | --quit | --status"
+OPTIONS = "--again | --clock | --stopwatch | --start | --clear | --quit | --status"
 
 # LANG: the START tooltip, the first line of --help, the message for
 # `pomelo 100:00`, the message for `pomelo --clock=5` (Qt's parser's, where
-# Qt's translations are installed), and the notice of a countdown of 0:01.
+# Qt's translations are installed), and the notice of a countdown of 0:01 on
+# a desktop without a sound server.
 LANGUAGES = {
     "C.UTF-8": (
         "スタート／一時停止（現在時刻表示時は 12←→24Ｈ切り替え）",
@@ -28,7 +29,7 @@ LANGUAGES = {
         "pomelo: '100:00' is no duration: give one like 5:00, 5m, 90s or 1m30s, "
         "from 0:01 to 99:59. See pomelo --help.",
         "pomelo: Unexpected value after '--clock'. See pomelo --help.",
-        "The countdown of 00:01 ended at 21:07.",
+        "The countdown of 00:01 ended at 21:07.\nNo sound: no sound server.",
     ),
     "en_US.UTF-8": (
         "Start/pause (in the clock: switch between 12 and 24 hours)",
@@ -36,7 +37,7 @@ LANGUAGES = {
         "pomelo: '100:00' is no duration: give one like 5:00, 5m, 90s or 1m30s, "
         "from 0:01 to 99:59. See pomelo --help.",
         "pomelo: Unexpected value after '--clock'. See pomelo --help.",
-        "The countdown of 00:01 ended at 9:07 PM.",
+        "The countdown of 00:01 ended at 9:07 PM.\nNo sound: no sound server.",
     ),
     "de_DE.UTF-8": (
         "Start/Pause (in der Uhrzeit: Wechsel zwischen 12 und 24 Stunden)",
@@ -44,7 +45,7 @@ LANGUAGES = {
         "pomelo: '100:00' ist keine Dauer: erwartet wird etwa 5:00, 5m, 90s oder 1m30s, "
         "von 0:01 bis 99:59. Siehe pomelo --help.",
         "pomelo: Wert unerwartet nach '--clock'. Siehe pomelo --help.",
-        "Der Countdown von 00:01 ist um 21:07 Uhr abgelaufen.",
+        "Der Countdown von 00:01 ist um 21:07 Uhr abgelaufen.\nKein Ton: kein Soundserver.",
     ),
     "ja_JP.UTF-8": (
         "スタート／一時停止（現在時刻表示時は 12←→24Ｈ切り替え）",
@@ -52,7 +53,7 @@ LANGUAGES = {
         "pomelo: '100:00' は時間の指定ではありません。5:00、5m、90s、1m30s のように、"
         "0:01 から 99:59 までで指定してください。（pomelo --help を参照）",
         "pomelo: '--clock' の後が予期せぬ値です。（pomelo --help を参照）",
-        "00:01のカウントダウンが21:07に終了しました。",
+        "00:01のカウントダウンが21:07に終了しました。\n音が鳴りません: サウンドサーバーがありません。",
     ),
 }
 

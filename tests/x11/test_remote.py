@@ -1,9 +1,9 @@
 """Commands from outside the window, on a real X server with a session bus of
 its own: the command line hands them to the running copy, or starts the
 gadget with one; they act as their keys; the alarm posts a desktop notice
-that the next key press withdraws; a call on the bus with no copy running
-starts one, and launchers that start programs over the bus reach the one
-window."""
+that the next key press withdraws, and whose actions and dismissal answer
+the ring; a call on the bus with no copy running starts one, and launchers
+that start programs over the bus reach the one window."""
 
 import configparser
 import json
@@ -18,6 +18,7 @@ from gadget import COUNTDOWN, HOME, STOPWATCH, Gadget, GadgetTest, settings_text
 from test_alarm import AlarmTestCase
 
 EVENING = "@2026-12-08 21:07:10"
+NOTHING_KEYED = "pomelo: no countdown to start again: none has been keyed in\n"
 SEND = ["dbus-send", "--session", "--print-reply", f"--dest={APP_ID}",
         "/io/github/pomelo_timer/Pomelo"]
 # A launcher's call of org.freedesktop.Application on the object its spec
@@ -72,9 +73,11 @@ class RemoteAlarmTest(Commands, AlarmTestCase):
         self.assertEqual(len(calls), 1, calls)
         method, app, replaces, icon, summary, body, actions, hints, timeout = calls[0]
         self.assertEqual((method, app, replaces, icon, summary, actions, timeout),
-                         ("Notify", "pomelo", 0, APP_ID, "pomelo", [], 0))
+                         ("Notify", "pomelo", 0, APP_ID, "pomelo",
+                          ["stop", "Stop", "again", "Again"], 0))
         self.assertRegex(body, r"^The countdown of 00:03 ended at \d\d:\d\d\.$")
-        self.assertEqual(hints["urgency"], 2)
+        self.assertEqual(hints, {"urgency": 2, "desktop-entry": APP_ID, "resident": True,
+                                 "suppress-sound": True})
 
         # The first key press withdraws it; later ones do nothing more.
         self.gadget.click_key("5")
@@ -83,6 +86,58 @@ class RemoteAlarmTest(Commands, AlarmTestCase):
         self.gadget.click_key("CLR")
         self.gadget.wait_for_lcd("0000", COUNTDOWN)
         self.assertEqual(notices.calls()[1:], [["CloseNotification", 1]])
+
+    def notices_posted(self, notices, count):
+        return wait_until(lambda: len([call for call in notices.calls()
+                                       if call[0] == "Notify"]) == count,
+                          message=f"notice {count}")
+
+    def test_the_notices_stop_again_and_dismissal_answer_the_ring(self):
+        self.open(session_bus=True)
+        notices = self.desktop.serve_notifications()
+
+        # Stop: the ring stops and the notice goes, but no key is pressed.
+        self.command("0:02")
+        self.gadget.wait_for_above(True)
+        self.notices_posted(notices, 1)
+        # What is done with other notices is none of the gadget's business.
+        notices.invoke_action(7, "stop")
+        notices.invoke_action(7, "again")
+        notices.close(7)
+        # The gadget answers on the bus in order: it has had the signals then.
+        self.assert_status("countdown stopped 00 00")
+        self.assertEqual(self.desktop.playing_roles(), ["alarm"])
+        self.assert_silenced_by(lambda: notices.invoke_action(1, "stop"))
+        wait_until(lambda: ["CloseNotification", 1] in notices.calls(),
+                   message="the notice to be withdrawn")
+        self.assertEqual(self.gadget.read_lcd().digits, "0000")
+        self.assertTrue(self.gadget.is_above())
+
+        # Again: the same countdown starts again, the ring stops, the notice goes.
+        self.command("0:05")
+        self.notices_posted(notices, 2)
+        self.assert_silenced_by(lambda: notices.invoke_action(2, "again"))
+        self.assert_status("countdown running 00 0[1-4]")
+        self.gadget.wait_for_above(False)
+        self.assertIn(["CloseNotification", 2], notices.calls())
+
+        # Dismissed: the countdown rang again; the ring stops, the notice is
+        # gone already, and the window stays on top until a key is pressed.
+        self.notices_posted(notices, 3)
+        self.gadget.wait_for_above(True)
+        notices.close(3)
+        wait_until(lambda: self.desktop.playing_roles() == [], message="the ring to stop")
+        self.assertTrue(self.gadget.is_above())
+
+        # A notice that expired is gone too, but nobody has answered yet.
+        self.command("0:02")
+        self.notices_posted(notices, 4)
+        notices.close(4, notices.EXPIRED)
+        self.assert_status("countdown stopped 00 00")
+        self.assert_silenced_by(lambda: self.gadget.click_key("CLR"))
+        self.gadget.wait_for_above(False)
+        self.assertEqual([call for call in notices.calls() if call[0] == "CloseNotification"],
+                         [["CloseNotification", 1], ["CloseNotification", 2]])
 
 
 class RemoteTest(Commands, GadgetTest):
@@ -136,6 +191,36 @@ class RemoteTest(Commands, GadgetTest):
                 result = self.command(args, status=1)
                 self.assertEqual(result.stdout + result.stderr, "pomelo is not running\n")
         self.desktop.wait_for_no_window()
+
+    def test_again_counts_down_the_time_last_keyed_in_or_says_there_is_none(self):
+        # Nothing keyed in, and no copy runs: none starts.
+        self.open_desktop(session_bus=True)
+        result = self.command("--again", status=1)
+        self.assertEqual(result.stdout + result.stderr, NOTHING_KEYED)
+        self.assertEqual(self.desktop.visible_windows(), [])
+
+        # The running copy: the same answer, and nothing changes.
+        self.desktop.write_settings(settings_text(left=HOME[0], top=HOME[1]))
+        self.gadget = self.start()
+        self.gadget.wait_for_lcd("0000", COUNTDOWN)
+        result = self.command("--again", status=1)
+        self.assertEqual(result.stdout + result.stderr, NOTHING_KEYED)
+        self.assert_status("countdown stopped 00 00")
+
+        self.gadget.click_key("1")
+        self.gadget.click_key("2")
+        self.gadget.wait_for_lcd("0012", COUNTDOWN)
+        self.command("--again")
+        self.gadget.wait_for_lcd("0011", COUNTDOWN)
+        self.command("--clear")
+        self.gadget.wait_for_lcd("0000", COUNTDOWN)
+        self.command("--quit")
+        self.assertEqual(self.gadget.wait_exit(), 0)
+
+        # The time keyed in is kept across runs.
+        gadget = Gadget.start(self.desktop, args=["--again"])
+        gadget.wait_for_lcd("0011", COUNTDOWN)
+        self.assert_status("countdown running 00 1[01]")
 
     def test_without_a_running_copy_a_command_opens_the_gadget_counting(self):
         for session_bus in (True, False):

@@ -1,0 +1,27 @@
+#include "state/AlarmAnswer.h"
+
+#include "state/AlarmNotice.h"
+
+namespace pomelo {
+namespace {
+
+void StopRing(TimerState &state, Effects &effects) {
+    if (!state.Ringing)
+        return;
+    state.Ringing = false;
+    effects.stopSound();
+}
+
+} // namespace
+
+void AnswerAlarm(TimerState &state, Effects &effects) {
+    StopRing(state, effects);
+    WithdrawAlarmNotice(state, effects);
+}
+
+void AlarmNoticeDismissed(TimerState &state, Effects &effects) {
+    StopRing(state, effects);
+    state.AlarmNoticeUp = false;
+}
+
+} // namespace pomelo
