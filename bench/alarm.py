@@ -16,14 +16,13 @@ import array
 import math
 import os
 import re
-import statistics
 import subprocess
 import sys
 import threading
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "x11"))
-from bench import DISPLAY_LOG, display_changes  # noqa: E402
+from bench import DISPLAY_LOG, display_changes, median_row as row  # noqa: E402
 from desktop import Desktop, wait_until  # noqa: E402
 from gadget import Gadget  # noqa: E402
 
@@ -138,11 +137,6 @@ def one_alarm(gadget, recording, streams):
     last = recording.time_of(heard[-1])
     time.sleep(0.5)
     return (rang - shown) * 1000, (removed - answered) * 1000, (last - answered) * 1000
-
-
-def row(name, values):
-    return (f"| {name} | {statistics.median(values):.0f} ms | {min(values):.0f} ms "
-            f"| {max(values):.0f} ms |")
 
 
 def main():

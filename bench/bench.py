@@ -28,6 +28,12 @@ DISPLAY_LOG = "pomelo.display.debug=true"
 
 # -- reading a process from /proc ----------------------------------------------
 
+
+def median_row(name, values):
+    """A table row of the median, least and most of figures in milliseconds."""
+    return (f"| {name} | {statistics.median(values):.0f} ms | {min(values):.0f} ms "
+            f"| {max(values):.0f} ms |")
+
 def tasks(pid):
     return os.listdir(f"/proc/{pid}/task")
 

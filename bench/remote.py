@@ -8,12 +8,11 @@ the window's mapping from xdotool polled every 10 ms."""
 
 import argparse
 import os
-import statistics
 import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "x11"))
-from bench import DISPLAY_LOG, display_changes  # noqa: E402
+from bench import DISPLAY_LOG, display_changes, median_row as row  # noqa: E402
 from desktop import Desktop, wait_until  # noqa: E402
 from gadget import Gadget  # noqa: E402
 
@@ -50,11 +49,6 @@ def starting_the_gadget(desktop, runs, args):
         gadget.end()
         time.sleep(0.3)
     return mapped, shown
-
-
-def row(name, values):
-    return (f"| {name} | {statistics.median(values):.0f} ms | {min(values):.0f} ms "
-            f"| {max(values):.0f} ms |")
 
 
 def main():
