@@ -9,10 +9,6 @@
 namespace pomelo {
 namespace {
 
-QString Latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 Invocation BadUsage(const QString &complaint) {
     return {Invocation::Outcome::BadUsage, std::nullopt,
             QStringLiteral("pomelo: ") +
@@ -36,10 +32,10 @@ QString Named(const QString &argument) {
 
 // How --help and the usage line name a command.
 QString Synopsis(const CommandEntry &entry) {
-    return entry.option.empty()
+    return *entry.option == 0
                //: Stands for the duration the user gives, in --help.
                ? QCoreApplication::translate("CommandLine", "DURATION")
-               : QStringLiteral("--") + Latin1(entry.option);
+               : QStringLiteral("--") + QLatin1String(entry.option);
 }
 
 // "  NAME           what it does", continued lines under the text.
@@ -62,8 +58,8 @@ Invocation ParseCommandLine(const QByteArrayList &arguments) {
     parser.addOption(help);
     parser.addOption(version);
     for (const CommandEntry &entry : Commands()) {
-        if (!entry.option.empty())
-            parser.addOption(QCommandLineOption(Latin1(entry.option)));
+        if (*entry.option != 0)
+            parser.addOption(QCommandLineOption(QString::fromLatin1(entry.option)));
     }
 
     if (!parser.parse(ByteForByte(arguments))) {
@@ -85,7 +81,7 @@ Invocation ParseCommandLine(const QByteArrayList &arguments) {
     Command command;
     for (const QString &name : parser.optionNames()) {
         for (const CommandEntry &entry : Commands()) {
-            if (!entry.option.empty() && name == Latin1(entry.option)) {
+            if (*entry.option != 0 && name == QLatin1String(entry.option)) {
                 given << QStringLiteral("'%1'").arg(Synopsis(entry));
                 command.kind = entry.kind;
             }

@@ -43,10 +43,9 @@ void Complain(const QString &message) {
 
 // The command, for the copy whose connection on the bus is `owner`.
 QDBusMessage CommandCall(const QString &owner, const Command &command) {
-    const std::string_view method = EntryOf(command.kind).method;
     QDBusMessage call = QDBusMessage::createMethodCall(
         owner, QString::fromLatin1(RemotePath), QString::fromLatin1(RemoteInterface),
-        QString::fromLatin1(method.data(), static_cast<qsizetype>(method.size())));
+        QString::fromLatin1(EntryOf(command.kind).method));
     if (command.kind == Command::Kind::Countdown)
         call << QStringLiteral("%1:%2")
                     .arg(command.duration.minutes)

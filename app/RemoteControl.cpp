@@ -13,13 +13,9 @@
 namespace pomelo {
 namespace {
 
-QString Latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 const CommandEntry *EntryForMethod(const QString &method) {
     for (const CommandEntry &entry : Commands()) {
-        if (method == Latin1(entry.method))
+        if (method == QLatin1String(entry.method))
             return &entry;
     }
     return nullptr;
@@ -83,7 +79,7 @@ void RemoteControl::leaveSessionBus() {
 QString RemoteControl::introspect(const QString &) const {
     QString xml = QStringLiteral("<interface name=\"%1\">\n").arg(QLatin1String(RemoteInterface));
     for (const CommandEntry &entry : Commands()) {
-        xml += QStringLiteral("  <method name=\"%1\">\n").arg(Latin1(entry.method));
+        xml += QStringLiteral("  <method name=\"%1\">\n").arg(QLatin1String(entry.method));
         if (entry.kind == Command::Kind::Countdown)
             xml += QStringLiteral("    <arg name=\"duration\" type=\"s\" direction=\"in\"/>\n");
         if (entry.kind == Command::Kind::Status)
@@ -123,7 +119,7 @@ QDBusMessage RemoteControl::answer(const CommandEntry &entry, const QDBusMessage
             QDBusError::InvalidArgs,
             //: %1 is a method's name, %2 the D-Bus types of its arguments.
             QCoreApplication::translate("RemoteControl", "%1 takes (%2)")
-                .arg(Latin1(entry.method), Signature(entry.kind)));
+                .arg(QLatin1String(entry.method), Signature(entry.kind)));
     Command command{entry.kind, {}};
     if (entry.kind == Command::Kind::Countdown) {
         const std::string text = message.arguments().value(0).toString().toStdString();

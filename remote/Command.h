@@ -7,7 +7,6 @@
 
 #include <array>
 #include <optional>
-#include <string_view>
 
 namespace pomelo {
 
@@ -29,8 +28,8 @@ struct CommandEntry {
     Command::Kind kind;
     // The command line's option without its dashes; empty for the countdown,
     // which is given as a duration alone.
-    std::string_view option;
-    std::string_view method; // on the session bus
+    const char *option;
+    const char *method; // on the session bus
     // What --help says it does, marked for translation in HelpContext.
     const char *help;
     // The key presses it amounts to, through the keys' own handlers; none

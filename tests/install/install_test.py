@@ -263,7 +263,7 @@ class InstalledTree(unittest.TestCase):
         script = r"""
             source /usr/share/bash-completion/bash_completion
             __load_completion pomelo || exit 3
-            spec=$(complete -p pomelo) function=${spec##* -F } function=${function%% *}
+            registered=$(complete -p pomelo) function=${registered##* -F } function=${function%% *}
             shopt -s extdebug
             declare -F "$function" | cut -d' ' -f3-
             COMP_WORDS=(pomelo "$@") COMP_CWORD=$#

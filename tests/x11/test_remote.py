@@ -21,8 +21,9 @@ EVENING = "@2026-12-08 21:07:10"
 NOTHING_KEYED = "pomelo: no countdown to start again: none has been keyed in\n"
 SEND = ["dbus-send", "--session", "--print-reply", f"--dest={APP_ID}",
         "/io/github/pomelo_timer/Pomelo"]
-# A launcher's call of org.freedesktop.Application on the object its spec
-# derives from the name: name, method, then the arguments as JSON.
+# A launcher's call of org.freedesktop.Application on the object whose path
+# the freedesktop rules derive from the name: name, method, then the
+# arguments as JSON.
 APPLICATION_CALL = """
 import dbus, json, sys
 name, method, arguments = sys.argv[1], sys.argv[2], json.loads(sys.argv[3])
