@@ -135,7 +135,7 @@ void KeyboardAccessibilityTest::lcdReadsWhatItShows() {
     QAccessibleInterface *lcd = QAccessible::queryAccessibleInterface(window_->form().lcd());
     QVERIFY(lcd != nullptr);
     QCOMPARE(lcd->role(), QAccessible::StaticText);
-    QTRY_COMPARE_WITH_TIMEOUT(lcdName(), QStringLiteral("00:00"), 1500);
+    QTRY_COMPARE_WITH_TIMEOUT(lcdName(), QStringLiteral("00:00"), 3000);
     type(Qt::Key_4);
     type(Qt::Key_2);
     QCOMPARE(lcdName(), QStringLiteral("00:42"));
