@@ -26,7 +26,7 @@
     </message>
     <message>
         <source>the sound system failed</source>
-        <translation>falló el sistema de sonido</translation>
+        <translation>error del sistema de sonido</translation>
     </message>
     <message>
         <source>The countdown of %1 ended at %2.</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>%1 is no duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
-        <translation>%1 no es una duración: indique una como 5:00, 5m, 90s o 1m30s, de 0:01 a 99:59.</translation>
+        <translation>%1 no es una duración: indique, por ejemplo, 5:00, 5m, 90s o 1m30s, de 0:01 a 99:59.</translation>
     </message>
     <message>
         <source>one command at a time, not %1 and %2.</source>
@@ -88,9 +88,9 @@
         <source>A kitchen timer on the desktop. Without a command it starts the gadget. A
 command goes to the copy that runs; when none runs, the gadget starts and
 carries it out (but for --status and --quit).</source>
-        <translation>Un temporizador de cocina para el escritorio. Sin comando, inicia el gadget.
-Un comando va a la instancia en ejecución; si no hay ninguna, el gadget se
-inicia y lo ejecuta (salvo --status y --quit).</translation>
+        <translation>Un temporizador de cocina para el escritorio. Sin comando, pomelo inicia el
+gadget. Un comando va a la instancia en ejecución; si no hay ninguna, el
+gadget se inicia y lo ejecuta (salvo --status y --quit).</translation>
     </message>
     <message>
         <source>print this help</source>
@@ -119,7 +119,7 @@ temporizador que repetir; 2 uso incorrecto.</translation>
         <source>count down that long, starting at once: 5:00, 5m, 90s, 1m30s
 (0:01 to 99:59)</source>
         <extracomment>In --help; a line break goes on under the text, lines of 62 columns at most.</extracomment>
-        <translation>iniciar ya un temporizador de esa duración:
+        <translation>iniciar enseguida un temporizador de esa duración:
 5:00, 5m, 90s, 1m30s (de 0:01 a 99:59)</translation>
     </message>
     <message>

@@ -22,11 +22,11 @@
     </message>
     <message>
         <source>no sound server</source>
-        <translation>pas de serveur de son</translation>
+        <translation>aucun serveur de son</translation>
     </message>
     <message>
         <source>the sound system failed</source>
-        <translation>le système de son a échoué</translation>
+        <translation>échec du système de son</translation>
     </message>
     <message>
         <source>The countdown of %1 ended at %2.</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>%1 is no duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
-        <translation>%1 n&apos;est pas une durée&#xa0;: indiquez-en une comme 5:00, 5m, 90s ou 1m30s, de 0:01 à 99:59.</translation>
+        <translation>%1 n&apos;est pas une durée&#xa0;: indiquez par exemple 5:00, 5m, 90s ou 1m30s, de 0:01 à 99:59.</translation>
     </message>
     <message>
         <source>one command at a time, not %1 and %2.</source>
@@ -88,7 +88,7 @@
         <source>A kitchen timer on the desktop. Without a command it starts the gadget. A
 command goes to the copy that runs; when none runs, the gadget starts and
 carries it out (but for --status and --quit).</source>
-        <translation>Un minuteur de cuisine pour le bureau. Sans commande, il lance le gadget.
+        <translation>Un minuteur de cuisine pour le bureau. Sans commande, pomelo lance le gadget.
 Une commande est transmise à l&apos;instance en cours&#xa0;; s&apos;il n&apos;y en a aucune,
 le gadget démarre et l&apos;exécute (sauf --status et --quit).</translation>
     </message>
@@ -108,9 +108,9 @@ Exit status: 0 done; 1 the running copy could not be reached, or none runs
         <translation>Chaque option s&apos;écrit aussi avec un seul tiret (-status)&#xa0;; une commande
 à la fois.
 
-Code de sortie&#xa0;: 0 réussi&#xa0;; 1 l&apos;instance en cours est injoignable, ou aucune
+Code de sortie&#xa0;: 0 succès&#xa0;; 1 l&apos;instance en cours est injoignable, ou aucune
 n&apos;est lancée (--status, --quit), ou --again n&apos;a aucun minuteur à relancer&#xa0;;
-2 mauvaise utilisation.</translation>
+2 utilisation incorrecte.</translation>
     </message>
 </context>
 <context>
@@ -200,7 +200,7 @@ en mode horloge, basculer entre l&apos;affichage 24&#xa0;h et 12&#xa0;h</transla
     <message>
         <source>no session bus (%1)</source>
         <extracomment>%1 is the bus library&apos;s own message.</extracomment>
-        <translation>pas de bus de session (%1)</translation>
+        <translation>aucun bus de session (%1)</translation>
     </message>
     <message>
         <source>the session bus cannot tell who owns %1: %2</source>
@@ -229,7 +229,7 @@ en mode horloge, basculer entre l&apos;affichage 24&#xa0;h et 12&#xa0;h</transla
     <message>
         <source>cannot take the instance lock %1</source>
         <extracomment>%1 is the path of the lock file.</extracomment>
-        <translation>impossible de prendre le verrou d&apos;instance %1</translation>
+        <translation>impossible d&apos;obtenir le verrou d&apos;instance %1</translation>
     </message>
 </context>
 <context>

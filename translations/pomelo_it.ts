@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>%1 is no duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
-        <translation>%1 non è una durata: indicarne una come 5:00, 5m, 90s o 1m30s, da 0:01 a 99:59.</translation>
+        <translation>%1 non è una durata: indicare ad esempio 5:00, 5m, 90s o 1m30s, da 0:01 a 99:59.</translation>
     </message>
     <message>
         <source>one command at a time, not %1 and %2.</source>
@@ -88,9 +88,9 @@
         <source>A kitchen timer on the desktop. Without a command it starts the gadget. A
 command goes to the copy that runs; when none runs, the gadget starts and
 carries it out (but for --status and --quit).</source>
-        <translation>Un timer da cucina per il desktop. Senza comandi avvia il gadget. Un comando
-va all&apos;istanza in esecuzione; se non ce n&apos;è nessuna, il gadget si avvia e lo
-esegue (tranne --status e --quit).</translation>
+        <translation>Un timer da cucina per il desktop. Senza comandi, pomelo avvia il gadget. Un
+comando va all&apos;istanza in esecuzione; se non ce n&apos;è nessuna, il gadget si
+avvia e lo esegue (tranne --status e --quit).</translation>
     </message>
     <message>
         <source>print this help</source>
@@ -108,7 +108,7 @@ Exit status: 0 done; 1 the running copy could not be reached, or none runs
         <translation>Ogni opzione si può scrivere anche con un solo trattino (-status); un comando
 alla volta.
 
-Stato di uscita: 0 riuscito; 1 l&apos;istanza in esecuzione non è raggiungibile, o
+Stato di uscita: 0 successo; 1 l&apos;istanza in esecuzione non è raggiungibile, o
 non ce n&apos;è nessuna (--status, --quit), o --again non ha un timer da ripetere;
 2 uso errato.</translation>
     </message>

@@ -26,7 +26,7 @@
     </message>
     <message>
         <source>the sound system failed</source>
-        <translation>o sistema de som falhou</translation>
+        <translation>falha no sistema de som</translation>
     </message>
     <message>
         <source>The countdown of %1 ended at %2.</source>
@@ -36,14 +36,14 @@
     <message>
         <source>The countdown of %1 ended at %2, while pomelo was not running.</source>
         <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>O temporizador de %1 terminou às %2, enquanto o pomelo não estava em execução.</translation>
+        <translation>O temporizador de %1 terminou às %2, enquanto pomelo não estava em execução.</translation>
     </message>
 </context>
 <context>
     <name>ApplicationInterface</name>
     <message>
         <source>pomelo opens no files</source>
-        <translation>O pomelo não abre arquivos</translation>
+        <translation>pomelo não abre arquivos</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no action of pomelo</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>%1 is no duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
-        <translation>%1 não é uma duração: informe uma como 5:00, 5m, 90s ou 1m30s, de 0:01 a 99:59.</translation>
+        <translation>%1 não é uma duração: informe, por exemplo, 5:00, 5m, 90s ou 1m30s, de 0:01 a 99:59.</translation>
     </message>
     <message>
         <source>one command at a time, not %1 and %2.</source>
@@ -88,9 +88,9 @@
         <source>A kitchen timer on the desktop. Without a command it starts the gadget. A
 command goes to the copy that runs; when none runs, the gadget starts and
 carries it out (but for --status and --quit).</source>
-        <translation>Um temporizador de cozinha para a área de trabalho. Sem comando, inicia o
-gadget. Um comando vai para a instância em execução; se não houver nenhuma,
-o gadget inicia e o executa (exceto --status e --quit).</translation>
+        <translation>Um temporizador de cozinha para a área de trabalho. Sem comando, pomelo
+inicia o gadget. Um comando vai para a instância em execução; se não houver
+nenhuma, o gadget inicia e o executa (exceto --status e --quit).</translation>
     </message>
     <message>
         <source>print this help</source>
@@ -109,7 +109,7 @@ Exit status: 0 done; 1 the running copy could not be reached, or none runs
 por vez.
 
 Status de saída: 0 sucesso; 1 não foi possível contatar a instância em
-execução, ou nenhuma está em execução (--status, --quit), ou --again não tem
+execução, ou não há nenhuma (--status, --quit), ou --again não tem
 um temporizador para repetir; 2 uso incorreto.</translation>
     </message>
 </context>
@@ -119,7 +119,7 @@ um temporizador para repetir; 2 uso incorreto.</translation>
         <source>count down that long, starting at once: 5:00, 5m, 90s, 1m30s
 (0:01 to 99:59)</source>
         <extracomment>In --help; a line break goes on under the text, lines of 62 columns at most.</extracomment>
-        <translation>inicia na hora um temporizador com essa duração:
+        <translation>inicia imediatamente um temporizador com essa duração:
 5:00, 5m, 90s, 1m30s (de 0:01 a 99:59)</translation>
     </message>
     <message>
@@ -151,7 +151,7 @@ alterna entre o formato de 24 e de 12 horas</translation>
     </message>
     <message>
         <source>print the mode, running or stopped, and what the LCD shows</source>
-        <translation>mostra o modo, o estado (rodando ou parado) e o visor LCD</translation>
+        <translation>mostra o modo, o estado (em andamento ou parado) e o visor LCD</translation>
     </message>
 </context>
 <context>
@@ -179,11 +179,11 @@ alterna entre o formato de 24 e de 12 horas</translation>
     </message>
     <message>
         <source>モード切替（タイマー計測時には停止します。）</source>
-        <translation>Mudar de modo (para a contagem em andamento)</translation>
+        <translation>Mudar de modo (interrompe a contagem em andamento)</translation>
     </message>
     <message>
         <source>クリア（タイマー計測時には停止します。）</source>
-        <translation>Zerar (para a contagem em andamento)</translation>
+        <translation>Zerar (interrompe a contagem em andamento)</translation>
     </message>
     <message>
         <source>スタート／一時停止（現在時刻表示時は 12←→24Ｈ切り替え）</source>
@@ -200,7 +200,7 @@ alterna entre o formato de 24 e de 12 horas</translation>
     <message>
         <source>no session bus (%1)</source>
         <extracomment>%1 is the bus library&apos;s own message.</extracomment>
-        <translation>nenhum barramento de sessão (%1)</translation>
+        <translation>não há barramento de sessão (%1)</translation>
     </message>
     <message>
         <source>the session bus cannot tell who owns %1: %2</source>
@@ -219,7 +219,7 @@ alterna entre o formato de 24 e de 12 horas</translation>
     </message>
     <message>
         <source>pomelo is not running</source>
-        <translation>o pomelo não está em execução</translation>
+        <translation>pomelo não está em execução</translation>
     </message>
     <message>
         <source>cannot reach the running copy (process %1): it does not answer (%2)</source>
@@ -229,7 +229,7 @@ alterna entre o formato de 24 e de 12 horas</translation>
     <message>
         <source>cannot take the instance lock %1</source>
         <extracomment>%1 is the path of the lock file.</extracomment>
-        <translation>não foi possível obter a trava de instância %1</translation>
+        <translation>não foi possível obter o bloqueio de instância %1</translation>
     </message>
 </context>
 <context>
@@ -241,7 +241,7 @@ alterna entre o formato de 24 e de 12 horas</translation>
     </message>
     <message>
         <source>pomelo has ended</source>
-        <translation>o pomelo foi encerrado</translation>
+        <translation>pomelo foi encerrado</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no duration from 0:01 to 99:59</source>
@@ -253,12 +253,12 @@ alterna entre o formato de 24 e de 12 horas</translation>
     <message>
         <source>no display: neither %1 nor %2 is set</source>
         <extracomment>%1 and %2 name environment variables.</extracomment>
-        <translation>nenhuma tela: nem %1 nem %2 está definida</translation>
+        <translation>não há tela: nem %1 nem %2 está definida</translation>
     </message>
     <message>
         <source>no X display: %1 is not set (%2)</source>
         <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
-        <translation>nenhuma tela X: %1 não está definida (%2)</translation>
+        <translation>não há tela X: %1 não está definida (%2)</translation>
     </message>
 </context>
 <context>
