@@ -22,7 +22,7 @@
     </message>
     <message>
         <source>no sound server</source>
-        <translation>nenhum servidor de som</translation>
+        <translation>não há servidor de som</translation>
     </message>
     <message>
         <source>the sound system failed</source>
