@@ -253,12 +253,12 @@ nell&apos;orologio, alterna tra il formato 24 ore e 12 ore</translation>
     <message>
         <source>no display: neither %1 nor %2 is set</source>
         <extracomment>%1 and %2 name environment variables.</extracomment>
-        <translation>nessun display: né %1 né %2 sono impostate</translation>
+        <translation>nessun display: le variabili %1 e %2 non sono impostate</translation>
     </message>
     <message>
         <source>no X display: %1 is not set (%2)</source>
         <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
-        <translation>nessun display X: %1 non è impostata (%2)</translation>
+        <translation>nessun display X: la variabile %1 non è impostata (%2)</translation>
     </message>
 </context>
 <context>

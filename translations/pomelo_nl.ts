@@ -88,7 +88,7 @@
         <source>A kitchen timer on the desktop. Without a command it starts the gadget. A
 command goes to the copy that runs; when none runs, the gadget starts and
 carries it out (but for --status and --quit).</source>
-        <translation>Een kookwekker voor het bureaublad. Zonder opdracht wordt hij gestart. Een
+        <translation>Een kookwekker voor het bureaublad. Zonder opdracht start pomelo gewoon. Een
 opdracht gaat naar de draaiende instantie; draait er geen, dan start pomelo
 en voert de opdracht uit (behalve --status en --quit).</translation>
     </message>
