@@ -1,6 +1,7 @@
 """The program in the user's language, taken from LANG, on a real X server
 with a session bus of its own: the START key's tooltip, the first line of
---help, a bad duration's message and one of Qt's own, and the alarm's notice.
+--help, a bad duration's message and one of Qt's own, and the alarm's notice;
+in the further languages the tooltip and the line of --help alone.
 Without a translation (C.UTF-8) the texts are the program's own: English,
 the tooltips Japanese; English has the tooltips in English.
 
@@ -58,6 +59,32 @@ LANGUAGES = {
 }
 
 
+# LANG: the START tooltip and the first line of --help, in the languages the
+# table above leaves out.
+TOOLTIP_AND_USAGE = {
+    "fr_FR.UTF-8": (
+        "Démarrer/pause (en mode horloge\u00a0: basculer entre 12\u00a0h et 24\u00a0h)",
+        f"Utilisation\u00a0: pomelo [DURÉE | {OPTIONS}]",
+    ),
+    "es_ES.UTF-8": (
+        "Iniciar/pausar (en el reloj: alternar entre 12 y 24 horas)",
+        f"Uso: pomelo [DURACIÓN | {OPTIONS}]",
+    ),
+    "it_IT.UTF-8": (
+        "Avvia/pausa (nell'orologio: alterna tra 12 e 24 ore)",
+        f"Uso: pomelo [DURATA | {OPTIONS}]",
+    ),
+    "pt_BR.UTF-8": (
+        "Iniciar/pausar (no relógio: alterna entre 12 e 24 horas)",
+        f"Uso: pomelo [DURAÇÃO | {OPTIONS}]",
+    ),
+    "nl_NL.UTF-8": (
+        "Starten/pauzeren (bij de klok: wisselen tussen 12 en 24 uur)",
+        f"Gebruik: pomelo [DUUR | {OPTIONS}]",
+    ),
+}
+
+
 class LanguageTest(GadgetTest):
     def test_texts_in_the_language_of_lang(self):
         self.open_desktop(session_bus=True)
@@ -65,11 +92,7 @@ class LanguageTest(GadgetTest):
         for lang, (tooltip, usage, bad_duration, bad_option, notice) in LANGUAGES.items():
             with self.subTest(lang=lang):
                 language = {"LANG": lang}
-                self.assertEqual(self.tooltips(language).get("START"), tooltip)
-
-                shown = self.desktop.command("--help", extra_env=language)
-                self.assertEqual(shown.returncode, 0, shown.stderr)
-                self.assertEqual(shown.stdout.splitlines()[0], usage)
+                self.assert_tooltip_and_usage(language, tooltip, usage)
                 for argument, message in (("100:00", bad_duration), ("--clock=5", bad_option)):
                     refused = self.desktop.command(argument, extra_env=language)
                     self.assertEqual((refused.returncode, refused.stdout, refused.stderr),
@@ -82,6 +105,18 @@ class LanguageTest(GadgetTest):
                 self.assertEqual(calls[0][5], notice)
                 self.assertEqual(self.desktop.command("--quit").returncode, 0)
                 self.assertEqual(gadget.wait_exit(), 0)
+
+    def test_tooltip_and_usage_in_more_languages(self):
+        self.open_desktop()
+        for lang, (tooltip, usage) in TOOLTIP_AND_USAGE.items():
+            with self.subTest(lang=lang):
+                self.assert_tooltip_and_usage({"LANG": lang}, tooltip, usage)
+
+    def assert_tooltip_and_usage(self, language, tooltip, usage):
+        self.assertEqual(self.tooltips(language).get("START"), tooltip)
+        shown = self.desktop.command("--help", extra_env=language)
+        self.assertEqual(shown.returncode, 0, shown.stderr)
+        self.assertEqual(shown.stdout.splitlines()[0], usage)
 
     def tooltips(self, extra_env):
         """The keys' tooltips, by key label, as the program's window has them."""
