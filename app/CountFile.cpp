@@ -2,14 +2,20 @@
 
 #include "app/Logging.h"
 #include "app/PrivateFolder.h"
+#include "app/ReplaceFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace pomelo {
 namespace {
+
+// A count file is a few short lines; anything larger is not one of ours.
+constexpr qint64 MostCountFileBytes = 4096;
 
 QString UserStateFolder() {
     const QString state = qEnvironmentVariable("XDG_STATE_HOME");
@@ -35,18 +41,35 @@ QString CountFile::path() const {
 }
 
 std::optional<std::string> CountFile::read() const {
-    QFile file(path());
-    if (!file.exists() && !IsSymLink(path()))
-        return std::nullopt;
-    if (IsSymLink(path()) || IsSymLink(folder_)) {
-        qCWarning(lcCount) << "not following the symlink" << path();
+    // Neither waiting for a writer to a FIFO nor following a symlink; what
+    // the file is, is asked of the file opened rather than of its name.
+    const int descriptor =
+        open(QFile::encodeName(path()).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (descriptor < 0) {
+        if (errno == ELOOP)
+            qCWarning(lcCount) << "not following the symlink" << path();
+        else if (errno != ENOENT)
+            qCWarning(lcCount) << "cannot read" << path() << qt_error_string(errno);
         return std::nullopt;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcCount) << "cannot read" << path() << file.errorString();
+    QFile file;
+    file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    if (PrivateFolder(folder_).isEmpty()) {
+        qCWarning(lcCount) << "not reading the count from" << folder_ << "(not a private folder)";
         return std::nullopt;
     }
-    return file.readAll().toStdString();
+    struct stat status {};
+    if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        qCWarning(lcCount) << "not reading" << path() << "(not a regular file)";
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.read(MostCountFileBytes + 1);
+    if (bytes.size() > MostCountFileBytes) {
+        qCWarning(lcCount) << "not reading" << path() << "(larger than" << MostCountFileBytes
+                           << "bytes)";
+        return std::nullopt;
+    }
+    return bytes.toStdString();
 }
 
 void CountFile::write(std::string_view contents) const {
@@ -55,12 +78,7 @@ void CountFile::write(std::string_view contents) const {
                            << "(not a private folder, or the file is a symlink)";
         return;
     }
-    QSaveFile file(path());
-    const auto size = static_cast<qint64>(contents.size());
-    if (!file.open(QIODevice::WriteOnly) ||
-        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
-        file.write(contents.data(), size) != size || !file.commit())
-        qCWarning(lcCount) << "cannot write" << path() << file.errorString();
+    ReplaceFile(lcCount(), path(), contents, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 } // namespace pomelo

@@ -16,7 +16,9 @@ public:
     CountFile();
     explicit CountFile(QString folder);
 
-    // Nothing when there is no file or it cannot be read.
+    // Nothing when there is no file or it cannot be read, and nothing but
+    // one line in the log when the folder is not private or the file is not
+    // a regular one of at most 4 KiB.
     std::optional<std::string> read() const;
     void write(std::string_view contents) const;
 

@@ -1,11 +1,11 @@
 #include "app/SettingsFile.h"
 
 #include "app/Logging.h"
+#include "app/ReplaceFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace pomelo {
@@ -31,14 +31,7 @@ std::optional<std::string> SettingsFile::read() const {
 
 bool SettingsFile::write(std::string_view contents) const {
     QDir().mkpath(QFileInfo(path_).absolutePath());
-    QSaveFile file(path_);
-    const auto size = static_cast<qint64>(contents.size());
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents.data(), size) != size ||
-        !file.commit()) {
-        qCWarning(lcSettings) << "cannot write" << path_ << file.errorString();
-        return false;
-    }
-    return true;
+    return ReplaceFile(lcSettings(), path_, contents);
 }
 
 } // namespace pomelo

@@ -9,6 +9,8 @@ namespace {
 
 constexpr std::int64_t SecondMs = 1000;
 constexpr std::int64_t DaySeconds = 24 * 60 * 60;
+// 2000-01-01 00:00 UTC: no count this program kept is anchored before it.
+constexpr std::int64_t Year2000Ms = 946'684'800'000;
 
 const char *FunctionName(int mode) {
     return mode == StopwatchMode ? "stopwatch" : mode == ClockMode ? "clock" : "countdown";
@@ -57,6 +59,12 @@ Restoration RestoreCount(std::string_view file, int opMode, const Clocks &now) {
         return {};
     if (!IsConsistent(*record))
         return {std::nullopt, std::nullopt, "the kept count is out of range"};
+    // Anchors from 2000 to a day ahead, and from the boot's start, keep the
+    // sums below far from overflowing.
+    if (record->anchor.wallMs < Year2000Ms)
+        return {std::nullopt, std::nullopt, "the kept count is anchored before 2000"};
+    if (record->anchor.bootMs < 0)
+        return {std::nullopt, std::nullopt, "the kept count is anchored before its boot"};
     if (record->anchor.wallMs - now.wallMs > DaySeconds * SecondMs)
         return {std::nullopt, std::nullopt, "the kept count is anchored more than a day ahead"};
     if (record->anchor.bootId == now.bootId && record->anchor.bootMs > now.bootMs)
@@ -64,6 +72,7 @@ Restoration RestoreCount(std::string_view file, int opMode, const Clocks &now) {
                 "the kept count is anchored ahead of this boot's clock"};
 
     TimerState count;
+    count.OpMode = opMode;
     count.RunFlag = record->running ? Running : Stopped;
     count.Minutes = record->minutes;
     count.Seconds = record->seconds;

@@ -2,6 +2,7 @@
 #include "resume/Resume.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace pomelo {
 namespace {
@@ -70,6 +71,7 @@ TEST(Resume, TakesUpTheKeptCountWhereItWouldStandNow) {
                     std::to_string(taken->hours);
         EXPECT_EQ(count, row.count);
         EXPECT_EQ(restoration.count ? restoration.count->keyedMinutes : 20, 20);
+        EXPECT_EQ(restoration.count ? restoration.count->mode : row.opMode, row.opMode);
     }
 }
 
@@ -81,6 +83,7 @@ TEST(Resume, LeavesAFileThatCannotBeTrustedAndSaysWhy) {
         const char *problem;
     };
     std::string twice = Kept(CountdownMode, true, 1, 0) + "MINUTES=3\n";
+    constexpr std::int64_t Earliest = std::numeric_limits<std::int64_t>::min();
     const Row rows[] = {
         {"not a record", "garbage\n", CountdownMode, "the kept count cannot be read"},
         {"a key given twice", twice, CountdownMode, "the kept count cannot be read"},
@@ -94,6 +97,12 @@ TEST(Resume, LeavesAFileThatCannotBeTrustedAndSaysWhy) {
         {"anchored more than a day ahead",
          Kept(CountdownMode, true, 1, 0, 0, {AnchorWall + 2 * 86'400'000, 0, "old boot"}),
          CountdownMode, "the kept count is anchored more than a day ahead"},
+        {"anchored before 2000, as far back as the file can say",
+         Kept(CountdownMode, true, 5, 0, 0, {Earliest, AnchorBoot, "old boot"}), CountdownMode,
+         "the kept count is anchored before 2000"},
+        {"anchored before this boot began, as far back as the file can say",
+         Kept(CountdownMode, true, 5, 0, 0, {AnchorWall, Earliest, "first boot"}), CountdownMode,
+         "the kept count is anchored before its boot"},
         {"ahead of this boot's clock",
          Kept(CountdownMode, true, 1, 0, 0, {AnchorWall, AnchorBoot + 5'000, "first boot"}),
          CountdownMode, "the kept count is anchored ahead of this boot's clock"},
