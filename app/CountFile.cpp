@@ -2,14 +2,11 @@
 
 #include "app/Logging.h"
 #include "app/PrivateFolder.h"
+#include "app/ReadRegularFile.h"
 #include "app/ReplaceFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
 
 namespace pomelo {
 namespace {
@@ -41,35 +38,14 @@ QString CountFile::path() const {
 }
 
 std::optional<std::string> CountFile::read() const {
-    // Neither waiting for a writer to a FIFO nor following a symlink; what
-    // the file is, is asked of the file opened rather than of its name.
-    const int descriptor =
-        open(QFile::encodeName(path()).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-    if (descriptor < 0) {
-        if (errno == ELOOP)
-            qCWarning(lcCount) << "not following the symlink" << path();
-        else if (errno != ENOENT)
-            qCWarning(lcCount) << "cannot read" << path() << qt_error_string(errno);
+    const std::optional<QByteArray> bytes = ReadRegularFile(lcCount(), path(), MostCountFileBytes);
+    if (!bytes)
         return std::nullopt;
-    }
-    QFile file;
-    file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     if (PrivateFolder(folder_).isEmpty()) {
         qCWarning(lcCount) << "not reading the count from" << folder_ << "(not a private folder)";
         return std::nullopt;
     }
-    struct stat status {};
-    if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-        qCWarning(lcCount) << "not reading" << path() << "(not a regular file)";
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.read(MostCountFileBytes + 1);
-    if (bytes.size() > MostCountFileBytes) {
-        qCWarning(lcCount) << "not reading" << path() << "(larger than" << MostCountFileBytes
-                           << "bytes)";
-        return std::nullopt;
-    }
-    return bytes.toStdString();
+    return bytes->toStdString();
 }
 
 void CountFile::write(std::string_view contents) const {

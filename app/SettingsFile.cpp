@@ -1,14 +1,21 @@
 #include "app/SettingsFile.h"
 
 #include "app/Logging.h"
+#include "app/ReadRegularFile.h"
 #include "app/ReplaceFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 namespace pomelo {
+namespace {
+
+// A settings file is a few lines, more with sections added by hand; one far
+// larger is not a settings file, and is neither read nor rewritten.
+constexpr qint64 MostSettingsBytes = 16 * 1024 * 1024;
+
+} // namespace
 
 SettingsFile::SettingsFile()
     : SettingsFile(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
@@ -18,15 +25,12 @@ SettingsFile::SettingsFile(QString path)
     : path_(std::move(path)) {}
 
 std::optional<std::string> SettingsFile::read() const {
-    QFile file(path_);
-    if (!file.exists())
+    if (!QFileInfo::exists(path_))
         return std::string();
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcSettings) << "cannot read" << path_ << file.errorString();
+    const std::optional<QByteArray> bytes = ReadRegularFile(lcSettings(), path_, MostSettingsBytes);
+    if (!bytes)
         return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    return bytes.toStdString();
+    return bytes->toStdString();
 }
 
 bool SettingsFile::write(std::string_view contents) const {
