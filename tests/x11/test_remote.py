@@ -317,7 +317,7 @@ class RemoteTest(Commands, GadgetTest):
                          f"when it does\n")
         self.gadget.process.send_signal(signal.SIGCONT)
         # Paused once: not paused and resumed again, nor left running.
-        self.assert_status("countdown stopped 00 [0-2][0-9]")
+        self.assert_status("countdown stopped 00 [0-3][0-9]")
 
     def test_without_a_session_bus_a_command_fails_and_the_copy_runs_on(self):
         self.open()
