@@ -9,27 +9,38 @@
 #include <QDBusReply>
 #include <QDeadlineTimer>
 #include <QThread>
+#include <algorithm>
 #include <cstdio>
 
 namespace pomelo {
 namespace {
 
-constexpr int CallTimeoutMs = 5000;
+// The bus itself, asked before the process ends, answers at once.
+constexpr int PingTimeoutMs = 5000;
 const char *const ClientConnection = "pomelo-client";
-// A copy that holds the instance lock but does not answer on the bus is
-// starting or ending; a new process waits this long for it to do either.
+// A new process waits this long in all for the copy that holds the instance
+// lock: to take its name on the bus while it starts, to end, or to answer.
 constexpr int HandOverMs = 5000;
 constexpr int RetryPauseMs = 50;
 
-// Errors that tell the command was not carried out because no copy took it:
-// the name has no owner (yet, or any more), or its owner, the copy that holds
-// the lock, has ended: before the call came, without answering it, or once
-// it had given up its interface.
+// Errors that prove the command was not carried out because no copy took it:
+// the name has no owner (yet, or any more), its owner's connection is gone
+// before the call came, or the copy has no object yet, or has ended.
 bool NobodyTookIt(const QDBusError &error) {
-    return error.type() == QDBusError::ServiceUnknown || error.type() == QDBusError::NoReply ||
+    return error.type() == QDBusError::ServiceUnknown ||
            error.type() == QDBusError::UnknownObject ||
            error.name() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner") ||
            error.name() == QLatin1String(EndedError);
+}
+
+// Errors after which the copy may have the call, or carry it out later: it
+// did not answer in time, or it went away without answering.
+bool MayHaveIt(const QDBusError &error) {
+    return error.type() == QDBusError::NoReply || error.type() == QDBusError::Timeout;
+}
+
+int RemainingMs(const QDeadlineTimer &deadline) {
+    return static_cast<int>(std::max<qint64>(1, deadline.remainingTime()));
 }
 
 void Print(std::FILE *stream, const QString &text) {
@@ -62,6 +73,26 @@ QDBusMessage ActivateCall(const QString &owner) {
     return call;
 }
 
+// The command went to the copy, which has not answered: one that still holds
+// the lock will carry it out once it does, one that gave it up has ended.
+void ReportUnanswered(qint64 holder, bool stillRunning) {
+    const QString process = QString::number(holder);
+    if (stillRunning)
+        //: %1 is a process number.
+        Complain(QCoreApplication::translate("RemoteClient",
+                                             "the command was handed to the running copy "
+                                             "(process %1), which has not answered; it will be "
+                                             "carried out when it does")
+                     .arg(process));
+    else
+        //: %1 is a process number.
+        Complain(QCoreApplication::translate(
+                     "RemoteClient",
+                     "the command was handed to the running copy (process %1), which ended "
+                     "without answering")
+                     .arg(process));
+}
+
 bool IsQuery(const std::optional<Command> &command) {
     return command &&
            (command->kind == Command::Kind::Status || command->kind == Command::Kind::Quit);
@@ -82,7 +113,7 @@ RemoteClient::~RemoteClient() {
                                                  QStringLiteral("/org/freedesktop/DBus"),
                                                  QStringLiteral("org.freedesktop.DBus.Peer"),
                                                  QStringLiteral("Ping")),
-                  QDBus::Block, CallTimeoutMs);
+                  QDBus::Block, PingTimeoutMs);
     QDBusConnection::disconnectFromBus(QString::fromLatin1(ClientConnection));
 }
 
@@ -95,10 +126,11 @@ Delivery RemoteClient::fail(const QString &problem) {
 
 Delivery RemoteClient::notTaken(const QDBusError &error, const QString &problem) {
     problem_ = error.message();
-    return NobodyTookIt(error) ? Delivery::NotAnswering : fail(problem);
+    return NobodyTookIt(error) ? Delivery::NotTaken : fail(problem);
 }
 
-Delivery RemoteClient::send(const std::optional<Command> &command, qint64 holder) {
+Delivery RemoteClient::send(const std::optional<Command> &command, qint64 holder,
+                            const QDeadlineTimer &deadline) {
     if (!bus_.isConnected()) {
         // Without a bus the lock alone tells that a copy runs.
         if (!command)
@@ -134,26 +166,29 @@ Delivery RemoteClient::send(const std::optional<Command> &command, qint64 holder
                         .arg(name, QString::number(ownerPid.value()), QString::number(holder)));
 
     if (!command)
-        return call(ActivateCall(owner.value()));
+        return call(ActivateCall(owner.value()), deadline);
     QDBusMessage reply;
-    const Delivery delivery = call(CommandCall(owner.value(), *command), &reply);
+    const Delivery delivery = call(CommandCall(owner.value(), *command), deadline, &reply);
     if (delivery == Delivery::Done && command->kind == Command::Kind::Status)
         Print(stdout, reply.arguments().value(0).toString() + QLatin1Char('\n'));
     if (delivery == Delivery::Done && BringsForward(command)) {
         // The command is carried out: a copy that ends before its window
         // comes forward has nothing left to show, so the answer is not asked.
-        bus_.call(ActivateCall(owner.value()), QDBus::Block, CallTimeoutMs);
+        bus_.call(ActivateCall(owner.value()), QDBus::Block, RemainingMs(deadline));
     }
     return delivery;
 }
 
-Delivery RemoteClient::call(const QDBusMessage &message, QDBusMessage *answer) {
-    const QDBusMessage reply = bus_.call(message, QDBus::Block, CallTimeoutMs);
+Delivery RemoteClient::call(const QDBusMessage &message, const QDeadlineTimer &deadline,
+                            QDBusMessage *answer) {
+    const QDBusMessage reply = bus_.call(message, QDBus::Block, RemainingMs(deadline));
     hadErrorReply_ = hadErrorReply_ || reply.type() == QDBusMessage::ErrorMessage;
     if (reply.errorName() == QLatin1String(NothingKeyedError)) {
         Complain(NothingKeyedMessage());
         return Delivery::Failed;
     }
+    if (reply.type() == QDBusMessage::ErrorMessage && MayHaveIt(QDBusError(reply)))
+        return Delivery::Unanswered;
     if (reply.type() == QDBusMessage::ErrorMessage)
         return notTaken(QDBusError(reply), reply.errorMessage());
     if (answer != nullptr)
@@ -171,12 +206,15 @@ std::optional<int> HandToRunningCopy(SingleInstance &instance,
     for (;;) {
         const std::optional<qint64> holder = instance.holder();
         if (holder) {
-            switch (client.send(command, *holder)) {
+            switch (client.send(command, *holder, handOver)) {
             case Delivery::Done:
                 return 0;
             case Delivery::Failed:
                 return 1;
-            case Delivery::NotAnswering:
+            case Delivery::Unanswered:
+                ReportUnanswered(*holder, instance.holder() == holder);
+                return 1;
+            case Delivery::NotTaken:
                 break;
             }
         } else if (query) {

@@ -6,6 +6,7 @@
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDBusMessage>
+#include <QDeadlineTimer>
 #include <QString>
 #include <optional>
 
@@ -13,9 +14,12 @@ namespace pomelo {
 
 // What became of a command sent to the running copy.
 enum class Delivery {
-    Done,         // carried out; what --status asks for is printed
-    NotAnswering, // nobody took it: the copy is starting or ending
-    Failed,       // not carried out, and a message says why
+    Done,       // carried out; what --status asks for is printed
+    NotTaken,   // provably not carried out, as no copy took it: the copy is
+                // starting or ending, and the command may be sent again
+    Unanswered, // handed over but not answered in time: it may be carried
+                // out later, so it must never be sent again
+    Failed,     // not carried out, and a message says why
 };
 
 // The command line's side: a connection of its own to the session bus, closed
@@ -30,17 +34,19 @@ public:
     // Sends the command to the copy that holds the instance lock, process
     // `holder`, and to no other process, whatever owns the gadget's name;
     // brings its window forward after the commands that call for it and
-    // for a plain start (no command).
-    Delivery send(const std::optional<Command> &command, qint64 holder);
-    // Why the last send found nobody answering.
+    // for a plain start (no command). Waits for answers until `deadline`.
+    Delivery send(const std::optional<Command> &command, qint64 holder,
+                  const QDeadlineTimer &deadline);
+    // Why the last send found nobody to take the command.
     QString lastProblem() const { return problem_; }
 
 private:
     // Makes the call; what it answered goes to `answer`, if given.
-    Delivery call(const QDBusMessage &message, QDBusMessage *answer = nullptr);
+    Delivery call(const QDBusMessage &message, const QDeadlineTimer &deadline,
+                  QDBusMessage *answer = nullptr);
     Delivery fail(const QString &problem);
-    // NotAnswering when the error tells that no copy took the command, or
-    // else a failure for the problem given.
+    // NotTaken when the error tells that no copy took the command, or else
+    // a failure for the problem given.
     Delivery notTaken(const QDBusError &error, const QString &problem);
 
     QDBusConnection bus_;
@@ -49,8 +55,9 @@ private:
 };
 
 // Hands the command to the running copy, or, for a start, takes the lock
-// when no copy holds it, waiting a few seconds for a copy that is starting or
-// ending. Returns the exit status, or nothing when this process is to become
+// when no copy holds it, waiting a few seconds in all for a copy that is
+// starting, ending or slow to answer; a command it may have received is sent
+// only once. Returns the exit status, or nothing when this process is to become
 // the gadget. --status and --quit never take the lock, so that they never
 // keep a copy from starting. The bus connection needs an application
 // (QCoreApplication), which has to be gone again before the gadget's starts.

@@ -3,12 +3,46 @@
 #include "app/Logging.h"
 #include "app/PrivateFolder.h"
 
-#include <QDir>
+#include <QCoreApplication>
+#include <QFile>
 #include <QStandardPaths>
 #include <cerrno>
-#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace pomelo {
+namespace {
+
+// The whole file, for fcntl's record locks: unlike flock, F_GETLK tells who
+// holds one without taking it, so that a query never keeps a copy away.
+struct flock WholeFile(short type) {
+    struct flock range {};
+    range.l_type = type;
+    range.l_whence = SEEK_SET;
+    return range;
+}
+
+// Opens the lock file for writing, never through a symlink: one found in its
+// place (in a folder only the user may write) is replaced by the file.
+int OpenForLocking(const QByteArray &path) {
+    constexpr int Flags = O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC;
+    int file = open(path.constData(), Flags, 0600);
+    if (file < 0 && errno == ELOOP && unlink(path.constData()) == 0)
+        file = open(path.constData(), Flags, 0600);
+    return file;
+}
+
+// The holder's process id, for people and tools that look into the file;
+// the program itself asks the kernel.
+void WriteProcessId(int file) {
+    const QByteArray text = QByteArray::number(QCoreApplication::applicationPid()) + '\n';
+    if (ftruncate(file, 0) != 0 || pwrite(file, text.constData(), text.size(), 0) != text.size())
+        qCDebug(lcWindow) << "cannot write the process id into the instance lock:"
+                          << std::strerror(errno);
+}
+
+} // namespace
 
 QString SingleInstance::lockPath() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -20,35 +54,57 @@ QString SingleInstance::lockPath() {
 }
 
 SingleInstance::SingleInstance()
-    : lock_(lockPath()) {
-    // Held for the program's whole life: never stale by age, only when the
-    // process that wrote it is gone.
-    lock_.setStaleLockTime(0);
+    : path_(lockPath()) {}
+
+SingleInstance::~SingleInstance() {
+    release();
 }
 
 bool SingleInstance::take() {
-    if (!lock_.fileName().isEmpty() && lock_.tryLock(0))
+    if (file_ < 0 && !path_.isEmpty())
+        file_ = OpenForLocking(QFile::encodeName(path_));
+    if (file_ < 0) {
+        // A lock that cannot be had at all must not keep the gadget away.
+        qCWarning(lcWindow) << "cannot create the instance lock; starting anyway:"
+                            << (path_.isEmpty() ? "no folder for it" : std::strerror(errno));
         return true;
-    // Only another running copy keeps this one from starting; a lock that
-    // cannot be written at all must not keep the gadget away.
-    if (lock_.error() == QLockFile::LockFailedError)
+    }
+    struct flock range = WholeFile(F_WRLCK);
+    if (fcntl(file_, F_SETLK, &range) == 0) {
+        WriteProcessId(file_);
+        return true;
+    }
+    if (errno == EAGAIN || errno == EACCES)
         return false;
-    qCWarning(lcWindow) << "cannot create the instance lock; starting anyway";
+    qCWarning(lcWindow) << "cannot take the instance lock; starting anyway:"
+                        << std::strerror(errno);
     return true;
 }
 
 void SingleInstance::release() {
-    lock_.unlock();
+    // The file stays: a copy that opened it meanwhile locks the same file.
+    if (file_ >= 0)
+        close(file_);
+    file_ = -1;
 }
 
 std::optional<qint64> SingleInstance::holder() const {
-    qint64 pid = 0;
-    if (lock_.fileName().isEmpty() || !lock_.getLockInfo(&pid, nullptr, nullptr))
+    if (path_.isEmpty())
         return std::nullopt;
-    // A copy that was killed leaves its lock behind.
-    if (kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+    // Asked through the descriptor this process holds, if any, as closing
+    // another one would give its lock up.
+    const int file =
+        file_ >= 0 ? file_
+                   : open(QFile::encodeName(path_).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (file < 0)
         return std::nullopt;
-    return pid;
+    struct flock range = WholeFile(F_WRLCK);
+    const bool asked = fcntl(file, F_GETLK, &range) == 0;
+    if (file != file_)
+        close(file);
+    if (!asked || range.l_type == F_UNLCK)
+        return std::nullopt;
+    return range.l_pid;
 }
 
 } // namespace pomelo

@@ -1,25 +1,28 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
 #include <optional>
 
 namespace pomelo {
 
-// The per-user lock that keeps a second copy of the gadget from running. Only
-// a copy that starts takes it; a command for the running copy only looks at
-// it, to know which process that is.
+// The per-user lock that keeps a second copy of the gadget from running: a
+// kernel lock on the lock file, which ends with the process that holds it,
+// so that nothing a crash, a power loss or a hand edit leaves in the file
+// keeps the next copy away. Only a copy that starts takes it; a command for
+// the running copy only asks the kernel who holds it.
 class SingleInstance {
 public:
     SingleInstance();
+    ~SingleInstance();
+    SingleInstance(const SingleInstance &) = delete;
+    SingleInstance &operator=(const SingleInstance &) = delete;
 
-    // Takes the lock unless a running copy holds it; a lock left behind by a
-    // copy that was killed is taken over. Also true when no lock can be had
-    // at all, which must not keep the gadget away.
+    // Takes the lock unless another running copy holds it. Also true when no
+    // lock can be had at all, which must not keep the gadget away.
     bool take();
     // Lets the next copy start, once this one has ended.
     void release();
-    // The process id of the running copy that holds the lock, read without
+    // The process id of the other copy that holds the lock, asked without
     // taking it; nothing when none does.
     std::optional<qint64> holder() const;
 
@@ -29,7 +32,10 @@ public:
     static QString lockPath();
 
 private:
-    QLockFile lock_;
+    QString path_;
+    // The lock file, open for as long as this process may take the lock:
+    // closing any descriptor of the file would give the lock up.
+    int file_ = -1;
 };
 
 } // namespace pomelo

@@ -232,6 +232,16 @@ noch einmal herunterzählen</translation>
         <extracomment>%1 is the path of the lock file.</extracomment>
         <translation>die Instanzsperre %1 lässt sich nicht setzen</translation>
     </message>
+    <message>
+        <source>the command was handed to the running copy (process %1), which has not answered; it will be carried out when it does</source>
+        <extracomment>%1 is a process number.</extracomment>
+        <translation>der Befehl wurde der laufenden Instanz (Prozess %1) übergeben, die nicht geantwortet hat; er wird ausgeführt, sobald sie antwortet</translation>
+    </message>
+    <message>
+        <source>the command was handed to the running copy (process %1), which ended without answering</source>
+        <extracomment>%1 is a process number.</extracomment>
+        <translation>der Befehl wurde der laufenden Instanz (Prozess %1) übergeben, die sich beendet hat, ohne zu antworten</translation>
+    </message>
 </context>
 <context>
     <name>RemoteControl</name>

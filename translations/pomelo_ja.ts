@@ -231,6 +231,16 @@ switch between the 24-hour and the 12-hour display</source>
         <extracomment>%1 is the path of the lock file.</extracomment>
         <translation>インスタンスのロック %1 を取得できません</translation>
     </message>
+    <message>
+        <source>the command was handed to the running copy (process %1), which has not answered; it will be carried out when it does</source>
+        <extracomment>%1 is a process number.</extracomment>
+        <translation>コマンドを起動中の pomelo（プロセス %1）に渡しましたが、応答がありません。応答した時点で実行されます</translation>
+    </message>
+    <message>
+        <source>the command was handed to the running copy (process %1), which ended without answering</source>
+        <extracomment>%1 is a process number.</extracomment>
+        <translation>コマンドを起動中の pomelo（プロセス %1）に渡しましたが、応答しないまま終了しました</translation>
+    </message>
 </context>
 <context>
     <name>RemoteControl</name>

@@ -19,6 +19,7 @@ class SingleInstanceTest : public QObject {
 private slots:
     void initTestCase();
     void withoutARuntimeFolderTheLockGoesToAPrivateCacheFolder();
+    void aLockNamingThisVeryProcessIsTakenAsAnyOther();
     void aSymlinkedCacheFolderIsRefusedButTheGadgetStillStarts();
 
 private:
@@ -47,6 +48,16 @@ void SingleInstanceTest::withoutARuntimeFolderTheLockGoesToAPrivateCacheFolder()
     QVERIFY(first.take());
     QVERIFY(QFile::exists(folder + QStringLiteral("/pomelo.lock")));
     QVERIFY(!QFile::exists(QStringLiteral("/pomelo.lock")));
+}
+
+// After a reboot the process ids start over: the one a copy left behind may
+// be the new copy's own.
+void SingleInstanceTest::aLockNamingThisVeryProcessIsTakenAsAnyOther() {
+    QFile left(SingleInstance::lockPath());
+    QVERIFY(left.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    left.write(QByteArray::number(QCoreApplication::applicationPid()) + "\npomelo\n");
+    left.close();
+    QVERIFY(SingleInstance().take());
 }
 
 void SingleInstanceTest::aSymlinkedCacheFolderIsRefusedButTheGadgetStillStarts() {

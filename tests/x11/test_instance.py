@@ -1,5 +1,6 @@
 """Only one copy of the program runs at a time; a copy that was killed does
-not keep the next one away, nor does a command racing a start or a quit."""
+not keep the next one away, nor does a lock file left broken or a command
+racing a start or a quit."""
 
 import os
 import pwd
@@ -89,6 +90,32 @@ class SingleInstanceTest(GadgetTest):
         self.assertEqual(lock_holders(folder), {"pomelo.lock": first.pid})
         self.assertFalse(os.path.exists("/pomelo.lock"))
 
+    def test_a_lock_file_left_broken_does_not_keep_the_gadget_away(self):
+        desktop = self.open_desktop()
+        lock = os.path.join(desktop.runtime_dir, "pomelo.lock")
+        precious = os.path.join(desktop.home, "precious")
+        with open(precious, "w") as file:
+            file.write("kept\n")
+        # What a power loss, a hand edit or a planted link leaves in its place.
+        for left, contents in (("empty", b""), ("garbled", b"\0\xff12ab\n\n"), ("symlink", None)):
+            with self.subTest(left=left):
+                if os.path.lexists(lock):
+                    os.remove(lock)
+                if contents is None:
+                    os.symlink(precious, lock)
+                else:
+                    with open(lock, "wb") as file:
+                        file.write(contents)
+                gadget = self.start(at=None)
+                again = Gadget.start(desktop, wait_for_window=False)
+                self.assertEqual(again.wait_exit(), 0)
+                self.assertEqual(desktop.visible_windows(), [gadget.window])
+                self.assertEqual(lock_holders(desktop.runtime_dir), {"pomelo.lock": gadget.pid})
+                gadget.end()
+                desktop.wait_for_no_window()
+        with open(precious) as file:
+            self.assertEqual(file.read(), "kept\n")
+
     def test_a_status_query_never_keeps_a_start_away(self):
         desktop = self.open_desktop(session_bus=True)
         for attempt in range(20):
@@ -127,11 +154,14 @@ class SingleInstanceTest(GadgetTest):
                     self.assertEqual(desktop.visible_windows(), [])
                     self.assertIn(b"STRATF= 1", desktop.read_settings())
                 else:
-                    # Only a copy that neither answers nor ends in time
-                    # makes a command fail.
+                    # Only a copy that neither answers nor ends in time, or
+                    # ends without answering once it has the command, makes
+                    # a command fail.
                     self.assertEqual(command.process.returncode, 1)
-                    self.assertRegex(command.output(), r"^pomelo: cannot reach the running copy "
-                                                       r"\(process \d+\): it does not answer")
+                    self.assertRegex(command.output(),
+                                     r"^pomelo: (cannot reach the running copy \(process \d+\): "
+                                     r"it does not answer|the command was handed to the running "
+                                     r"copy \(process \d+\), which ended without answering)")
                 desktop.wait_for_no_window()
 
 

@@ -9,7 +9,7 @@ import configparser
 import json
 import os
 import re
-import socket
+import signal
 import sys
 import unittest
 
@@ -40,6 +40,9 @@ DESKTOP_ENTRY = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "
 # A process that takes the gadget's name on the bus and answers nothing.
 SQUATTER = ("import dbus, sys, time; dbus.SessionBus().request_name(sys.argv[1]); "
             "print('ready', flush=True); time.sleep(600)")
+# A process that holds the instance lock, as a copy does while it starts.
+LOCK_HOLDER = ("import fcntl, os, sys, time; lock = os.open(sys.argv[1], os.O_RDWR | os.O_CREAT); "
+               "fcntl.lockf(lock, fcntl.LOCK_EX); print('ready', flush=True); time.sleep(60)")
 
 
 class Commands:
@@ -302,6 +305,20 @@ class RemoteTest(Commands, GadgetTest):
         self.command("1:00")
         self.assert_status("countdown running 0[01] [0-5][0-9]")
 
+    def test_a_command_the_copy_does_not_answer_is_carried_out_once_when_it_does(self):
+        self.open(session_bus=True)
+        self.command("0:30")
+        self.gadget.process.send_signal(signal.SIGSTOP)
+        self.addCleanup(self.gadget.process.send_signal, signal.SIGCONT)
+        result = self.command("--start", status=1)
+        self.assertEqual(result.stderr,
+                         f"pomelo: the command was handed to the running copy (process "
+                         f"{self.gadget.pid}), which has not answered; it will be carried out "
+                         f"when it does\n")
+        self.gadget.process.send_signal(signal.SIGCONT)
+        # Paused once: not paused and resumed again, nor left running.
+        self.assert_status("countdown stopped 00 [0-3][0-9]")
+
     def test_without_a_session_bus_a_command_fails_and_the_copy_runs_on(self):
         self.open()
         self.gadget.wait_for_lcd("0000", COUNTDOWN)
@@ -402,11 +419,11 @@ class ActivationTest(Commands, GadgetTest):
 
     def test_a_command_for_a_copy_still_starting_starts_no_other(self):
         self.open_desktop(activation=True)
-        # A copy that holds the lock but has not taken its name on the bus
-        # yet: a live process named in the lock as QLockFile writes it.
-        holder = self.desktop.start_client(["sleep", "60"])
-        with open(os.path.join(self.desktop.runtime_dir, "pomelo.lock"), "w") as lock:
-            lock.write(f"{holder.pid}\nsleep\n{socket.gethostname()}\n")
+        # A copy that holds the lock but has not taken its name on the bus yet.
+        holder = self.desktop.start_client(
+            [sys.executable, "-c", LOCK_HOLDER,
+             os.path.join(self.desktop.runtime_dir, "pomelo.lock")])
+        wait_until(lambda: "ready" in self.desktop.output(holder), message="the lock's holder")
         for args in (["--status"], ["1:00"]):
             result = self.command(*args, status=1)
             self.assertRegex(result.stderr, "^pomelo: cannot reach the running copy "
