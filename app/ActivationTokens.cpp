@@ -11,8 +11,8 @@ namespace {
 const char *const StartupIdKey = "desktop-startup-id";
 const char *const ActivationTokenKey = "activation-token";
 // A launcher's ids and tokens are well under 100 bytes. A longer one is
-// nobody's launch, and would reach the display server as one request too
-// many (a property past its limit, thousands of startup messages).
+// nobody's launch, and would go to the display server as a property past its
+// request limit, or as thousands of startup messages.
 constexpr qsizetype LongestToken = 255;
 
 bool IsControl(char byte) {
@@ -37,15 +37,15 @@ QByteArray Usable(const char *name, const QByteArray &token) {
 } // namespace
 
 ActivationTokens ActivationTokens::fromEnvironment() {
-    return {Usable("DESKTOP_STARTUP_ID", qgetenv("DESKTOP_STARTUP_ID")),
-            Usable("XDG_ACTIVATION_TOKEN", qgetenv("XDG_ACTIVATION_TOKEN"))};
+    const auto token = [](const char *variable) { return Usable(variable, qgetenv(variable)); };
+    return {token("DESKTOP_STARTUP_ID"), token("XDG_ACTIVATION_TOKEN")};
 }
 
 ActivationTokens ActivationTokens::fromPlatformData(const QVariantMap &platformData) {
-    return {
-        Usable(StartupIdKey, platformData.value(QLatin1String(StartupIdKey)).toString().toUtf8()),
-        Usable(ActivationTokenKey,
-               platformData.value(QLatin1String(ActivationTokenKey)).toString().toUtf8())};
+    const auto token = [&platformData](const char *key) {
+        return Usable(key, platformData.value(QLatin1String(key)).toString().toUtf8());
+    };
+    return {token(StartupIdKey), token(ActivationTokenKey)};
 }
 
 void ActivationTokens::dropUnusableFromEnvironment() {

@@ -46,24 +46,28 @@ QByteArrayList PlatformsToTry() {
     return platforms;
 }
 
-// What `action` writes to stderr (a short text: what a full pipe would take
-// more is lost), in place of stderr.
+// Runs `action` with what it writes to stderr kept from there and returned
+// instead: a short text (what the pipe cannot hold is lost).
 template <typename Action> QByteArray StderrOf(Action action) {
     int pipe[2];
-    if (pipe2(pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
-        action();
-        return {};
-    }
-    const int stderrCopy = fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
-    dup2(pipe[1], STDERR_FILENO);
+    const bool piped = pipe2(pipe, O_CLOEXEC | O_NONBLOCK) == 0;
+    const int stderrCopy = piped ? fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0) : -1;
+    if (stderrCopy >= 0)
+        dup2(pipe[1], STDERR_FILENO);
     action();
-    dup2(stderrCopy, STDERR_FILENO);
-    close(stderrCopy);
-    close(pipe[1]);
-    QByteArray written(1024, '\0');
-    const ssize_t length = read(pipe[0], written.data(), static_cast<std::size_t>(written.size()));
-    close(pipe[0]);
-    written.truncate(length > 0 ? length : 0);
+    QByteArray written;
+    if (stderrCopy >= 0) {
+        dup2(stderrCopy, STDERR_FILENO);
+        close(stderrCopy);
+        written.resize(1024);
+        const ssize_t length =
+            read(pipe[0], written.data(), static_cast<std::size_t>(written.size()));
+        written.truncate(length > 0 ? length : 0);
+    }
+    if (piped) {
+        close(pipe[0]);
+        close(pipe[1]);
+    }
     return written;
 }
 
