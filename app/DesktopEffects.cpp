@@ -6,6 +6,7 @@
 #include "app/WindowShape.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
@@ -119,7 +120,13 @@ LocalTime DesktopEffects::localTimeAt(std::int64_t utcMs) const {
     const auto seconds = static_cast<std::time_t>(utcMs / 1000);
     tm local{};
     localtime_r(&seconds, &local);
-    return {local.tm_hour, local.tm_min, local.tm_sec, static_cast<int>(utcMs % 1000)};
+    return {.hour = local.tm_hour,
+            .minute = local.tm_min,
+            .second = local.tm_sec,
+            .millisecond = static_cast<int>(utcMs % 1000),
+            .year = local.tm_year + 1900,
+            .month = local.tm_mon + 1,
+            .day = local.tm_mday};
 }
 
 std::int64_t DesktopEffects::utcMilliseconds() const {
@@ -172,6 +179,12 @@ std::string DesktopEffects::timeOfDay(const LocalTime &time) const {
     if (locale.language() == QLocale::C)
         return hoursAndMinutes.toString(QStringLiteral("HH:mm")).toStdString();
     return locale.toString(hoursAndMinutes, QLocale::ShortFormat).toStdString();
+}
+
+std::string DesktopEffects::shortDate(const LocalTime &time) const {
+    return QLocale()
+        .toString(QDate(time.year, time.month, time.day), QLocale::ShortFormat)
+        .toStdString();
 }
 
 void DesktopEffects::postAlarmNotice(const std::string &text) {

@@ -42,6 +42,7 @@ public:
     void stopSound() override;
     std::string translate(const char *context, const char *text) const override;
     std::string timeOfDay(const LocalTime &time) const override;
+    std::string shortDate(const LocalTime &time) const override;
     void postAlarmNotice(const std::string &text) override;
     void withdrawAlarmNotice() override;
     std::optional<std::string> readSettingsFile() const override;

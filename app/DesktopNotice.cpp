@@ -30,9 +30,10 @@ constexpr QLatin1String AgainAction("again");
 constexpr int LastAnswersMs = 5000;
 constexpr int AnswerPollMs = 10;
 
-QDBusMessage NotificationsCall(const QString &method) {
-    return QDBusMessage::createMethodCall(NotificationsService, NotificationsPath,
-                                          NotificationsInterface, method);
+QDBusMessage NotificationsCall(const QString &method,
+                               const QString &service = NotificationsService) {
+    return QDBusMessage::createMethodCall(service, NotificationsPath, NotificationsInterface,
+                                          method);
 }
 
 // The bus delivers answers on a thread of its own, so they arrive while
@@ -55,8 +56,8 @@ void DesktopNotice::listen(bool on) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     const QString actionInvoked = QStringLiteral("ActionInvoked");
     const QString notificationClosed = QStringLiteral("NotificationClosed");
-    const char *const actionSlot = SLOT(actionInvoked(quint32, QString));
-    const char *const closedSlot = SLOT(notificationClosed(quint32, quint32));
+    const char *const actionSlot = SLOT(actionInvoked(quint32, QString, QDBusMessage));
+    const char *const closedSlot = SLOT(notificationClosed(quint32, quint32, QDBusMessage));
     if (on) {
         bus.connect(NotificationsService, NotificationsPath, NotificationsInterface, actionInvoked,
                     this, actionSlot);
@@ -78,7 +79,7 @@ DesktopNotice::~DesktopNotice() {
             continue;
         const QDBusPendingReply<quint32> reply = *post;
         if (!reply.isError())
-            close(reply.value());
+            close(reply.value(), reply.reply().service());
     }
     // The service has every close once it has answered it.
     for (const QDBusPendingCallWatcher *close : std::as_const(closes_))
@@ -126,17 +127,21 @@ void DesktopNotice::withdraw() {
     wanted_ = nullptr;
     listen(false);
     if (id_ != 0)
-        close(std::exchange(id_, 0));
+        close(std::exchange(id_, 0), owner_);
 }
 
-void DesktopNotice::close(quint32 id) {
-    QDBusMessage close = NotificationsCall(QStringLiteral("CloseNotification"));
+void DesktopNotice::close(quint32 id, const QString &owner) {
+    QDBusMessage close = NotificationsCall(QStringLiteral("CloseNotification"), owner);
     close << id;
     watch(QDBusConnection::sessionBus().asyncCall(close), closes_);
 }
 
-void DesktopNotice::actionInvoked(quint32 id, const QString &action) {
-    if (id_ == 0 || id != id_)
+bool DesktopNotice::isOurs(quint32 id, const QDBusMessage &signal) const {
+    return id_ != 0 && id == id_ && signal.service() == owner_;
+}
+
+void DesktopNotice::actionInvoked(quint32 id, const QString &action, const QDBusMessage &signal) {
+    if (!isOurs(id, signal))
         return;
     if (action == StopAction)
         Q_EMIT stopChosen();
@@ -144,8 +149,8 @@ void DesktopNotice::actionInvoked(quint32 id, const QString &action) {
         Q_EMIT againChosen();
 }
 
-void DesktopNotice::notificationClosed(quint32 id, quint32 reason) {
-    if (id_ == 0 || id != id_)
+void DesktopNotice::notificationClosed(quint32 id, quint32 reason, const QDBusMessage &signal) {
+    if (!isOurs(id, signal))
         return;
     // Gone, whoever closed it: there is nothing left to withdraw.
     id_ = 0;
@@ -165,10 +170,15 @@ void DesktopNotice::answered(QDBusPendingCallWatcher *post) {
             listen(false);
         return;
     }
-    if (wanted)
+    // The service's connection: a name owned by another process later is
+    // another service, whose ids are not ours.
+    const QString answerer = reply.reply().service();
+    if (wanted) {
         id_ = reply.value();
-    else if (reply.value() != id_)
-        close(reply.value());
+        owner_ = answerer;
+    } else if (reply.value() != id_ || answerer != owner_) {
+        close(reply.value(), answerer);
+    }
 }
 
 } // namespace pomelo

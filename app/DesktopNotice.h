@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 
+class QDBusMessage;
 class QDBusPendingCall;
 class QDBusPendingCallWatcher;
 
@@ -17,7 +18,9 @@ namespace pomelo {
 // the program, ending, waits a little for the answers still owed and closes
 // what they name. The notice carries the actions Stop and Again; what the
 // user does with our notice is told by the signals below, and what is done
-// with other notices is none of ours.
+// with other notices is none of ours. Only the service that answered the
+// post is heard about it and asked to close it: a process that takes the
+// service's name later cannot act on our notice.
 class DesktopNotice : public QObject {
     Q_OBJECT
 public:
@@ -37,20 +40,23 @@ Q_SIGNALS:
     void dismissed();
 
 private Q_SLOTS:
-    void actionInvoked(quint32 id, const QString &action);
-    void notificationClosed(quint32 id, quint32 reason);
+    void actionInvoked(quint32 id, const QString &action, const QDBusMessage &signal);
+    void notificationClosed(quint32 id, quint32 reason, const QDBusMessage &signal);
 
 private:
     // Hears the service's signals only while a notice of ours is up or on
     // its way, so that other programs' notices never wake the gadget.
     void listen(bool on);
     void answered(QDBusPendingCallWatcher *post);
-    void close(quint32 id);
+    // Asks the service at `owner` (a connection's unique name) to close it.
+    void close(quint32 id, const QString &owner);
+    bool isOurs(quint32 id, const QDBusMessage &signal) const;
     // Keeps the call among `calls` until it is answered.
     QDBusPendingCallWatcher *watch(const QDBusPendingCall &call,
                                    QList<QDBusPendingCallWatcher *> &calls);
 
     quint32 id_ = 0; // the service's id of our notice that is up, 0 for none
+    QString owner_;  // the service's connection that gave that id
     bool listening_ = false;
     QDBusPendingCallWatcher *wanted_ = nullptr; // the post whose notice is to stay up
     QList<QDBusPendingCallWatcher *> posts_;    // not answered yet

@@ -1,4 +1,6 @@
+#include "app/ActivationTokens.h"
 #include "app/CommandLine.h"
+#include "app/DisplayCheck.h"
 #include "app/GadgetWindow.h"
 #include "app/RemoteClient.h"
 #include "app/RemoteControl.h"
@@ -33,24 +35,6 @@ void PreferPlainImageTransfers() {
 // minute later only to end then.
 void EndIdlePoolThreadsAtOnce() {
     QThreadPool::globalInstance()->setExpiryTimeout(0);
-}
-
-// Qt ends in an abort when its platform finds no display to open. Where none
-// is named at all for the platform Qt would take (none chosen, or X), this is
-// the one line that says so instead; empty where a display may be had.
-QString MissingDisplay() {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
-    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    if (platform.isEmpty() && !x11 && !wayland)
-        //: %1 and %2 name environment variables.
-        return QCoreApplication::translate("main", "no display: neither %1 nor %2 is set")
-            .arg(QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"));
-    if (platform == "xcb" && !x11)
-        //: %1 names an environment variable, %2 the setting that asks for X.
-        return QCoreApplication::translate("main", "no X display: %1 is not set (%2)")
-            .arg(QStringLiteral("DISPLAY"), QStringLiteral("QT_QPA_PLATFORM=xcb"));
-    return {};
 }
 
 QByteArrayList Arguments(int argc, char *argv[]) {
@@ -96,8 +80,8 @@ BeforeTheGadget(int argc, char *argv[], pomelo::Translation &translation,
     if (const std::optional<int> status =
             pomelo::HandToRunningCopy(instance.emplace(), invocation.command))
         return *status;
-    if (const QString missing = MissingDisplay(); !missing.isEmpty()) {
-        Print(stderr, QStringLiteral("pomelo: %1\n").arg(missing));
+    if (const QString noDisplay = pomelo::WhyNoDisplay(); !noDisplay.isEmpty()) {
+        Print(stderr, QStringLiteral("pomelo: %1\n").arg(noDisplay));
         return 1;
     }
     return invocation.command;
@@ -108,6 +92,7 @@ BeforeTheGadget(int argc, char *argv[], pomelo::Translation &translation,
 int main(int argc, char *argv[]) {
     PreferX11OnWayland();
     PreferPlainImageTransfers();
+    pomelo::ActivationTokens::dropUnusableFromEnvironment();
     QCoreApplication::setApplicationName(QStringLiteral("pomelo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(POMELO_VERSION));
 

@@ -38,11 +38,13 @@ const char *WhyNoSound(SoundOutcome sound) {
     return nullptr;
 }
 
-// `sentence` names the keyed length as %1 and the time it ended as %2.
+// `sentence` names the keyed length as %1, the time it ended as %2 and, where
+// it tells the day too, the date as %3.
 void Post(TimerState &state, Effects &effects, const LocalTime &endedAt, const char *sentence,
           SoundOutcome sound) {
-    std::string text = FillIn(effects.translate("AlarmNotice", sentence),
-                              {KeyedLength(state), effects.timeOfDay(endedAt)});
+    std::string text =
+        FillIn(effects.translate("AlarmNotice", sentence),
+               {KeyedLength(state), effects.timeOfDay(endedAt), effects.shortDate(endedAt)});
     if (const char *why = WhyNoSound(sound)) {
         text += '\n';
         text += FillIn(effects.translate("AlarmNotice", NoSoundLine),
@@ -62,11 +64,21 @@ void PostAlarmNotice(TimerState &state, Effects &effects, SoundOutcome sound) {
 
 void PostMissedAlarmNotice(TimerState &state, Effects &effects, const LocalTime &endedAt,
                            SoundOutcome sound) {
-    Post(state, effects, endedAt,
-         //: %1 is the length keyed in (05:00), %2 the time of day it ended.
-         QT_TRANSLATE_NOOP("AlarmNotice",
-                           "The countdown of %1 ended at %2, while pomelo was not running."),
-         sound);
+    // On another day, the time of day alone would read as today's.
+    if (endedAt.isSameDayAs(effects.localTime()))
+        Post(state, effects, endedAt,
+             //: %1 is the length keyed in (05:00), %2 the time of day it ended.
+             QT_TRANSLATE_NOOP("AlarmNotice",
+                               "The countdown of %1 ended at %2, while pomelo was not running."),
+             sound);
+    else
+        Post(state, effects, endedAt,
+             //: %1 is the length keyed in (05:00), %2 the time of day it ended, %3 the
+             //: date (as the language writes it short).
+             QT_TRANSLATE_NOOP(
+                 "AlarmNotice",
+                 "The countdown of %1 ended on %3 at %2, while pomelo was not running."),
+             sound);
 }
 
 void WithdrawAlarmNotice(TimerState &state, Effects &effects) {

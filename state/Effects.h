@@ -67,10 +67,11 @@ public:
     virtual void stopSound() = 0;
     // The user's language and customs, for the texts the handlers make:
     // `text`, marked for translation in `context` (state/Translatable.h), in
-    // the user's language, and a time of day (hours and minutes) as the
-    // user's locale writes it.
+    // the user's language, a time of day (hours and minutes) and a date as
+    // the user's locale writes them, the date in its short form.
     virtual std::string translate(const char *context, const char *text) const = 0;
     virtual std::string timeOfDay(const LocalTime &time) const = 0;
+    virtual std::string shortDate(const LocalTime &time) const = 0;
     // A notice in the desktop's notification centre that stays until it is
     // withdrawn. Both return at once; without a notification service they
     // do nothing.

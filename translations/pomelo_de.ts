@@ -38,6 +38,11 @@
         <extracomment>The notice&apos;s second line; %1 is why no sound rings.</extracomment>
         <translation>Kein Ton: %1.</translation>
     </message>
+    <message>
+        <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
+        <translation>Der Countdown von %1 ist am %3 um %2 Uhr abgelaufen, während pomelo nicht lief.</translation>
+    </message>
 </context>
 <context>
     <name>ApplicationInterface</name>
@@ -172,6 +177,33 @@ noch einmal herunterzählen</translation>
     </message>
 </context>
 <context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>no display: neither %1 nor %2 is set</source>
+        <extracomment>%1 and %2 name environment variables.</extracomment>
+        <translation>kein Display: weder %1 noch %2 ist gesetzt</translation>
+    </message>
+    <message>
+        <source>no X display: %1 is not set (%2)</source>
+        <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
+        <translation>kein X-Display: %1 ist nicht gesetzt (%2)</translation>
+    </message>
+    <message>
+        <source>no X server takes connections there</source>
+        <translation>dort nimmt kein X-Server Verbindungen an</translation>
+    </message>
+    <message>
+        <source>cannot open the X display %1: %2</source>
+        <extracomment>%1 is the display&apos;s name (:0), %2 why it cannot be opened.</extracomment>
+        <translation>das X-Display %1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>cannot open the Wayland display %1: %2</source>
+        <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
+        <translation>das Wayland-Display %1 lässt sich nicht öffnen: %2</translation>
+    </message>
+</context>
+<context>
     <name>Keys</name>
     <message>
         <source>終了（最新版は、%1にあります。）</source>
@@ -257,19 +289,6 @@ noch einmal herunterzählen</translation>
     <message>
         <source>&apos;%1&apos; is no duration from 0:01 to 99:59</source>
         <translation>&apos;%1&apos; ist keine Dauer von 0:01 bis 99:59</translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>no display: neither %1 nor %2 is set</source>
-        <extracomment>%1 and %2 name environment variables.</extracomment>
-        <translation>kein Display: weder %1 noch %2 ist gesetzt</translation>
-    </message>
-    <message>
-        <source>no X display: %1 is not set (%2)</source>
-        <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
-        <translation>kein X-Display: %1 ist nicht gesetzt (%2)</translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,11 @@
         <extracomment>The notice&apos;s second line; %1 is why no sound rings.</extracomment>
         <translation>音が鳴りません: %1。</translation>
     </message>
+    <message>
+        <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
+        <translation>pomeloが起動していない間に、%1のカウントダウンが%3 %2に終了しました。</translation>
+    </message>
 </context>
 <context>
     <name>ApplicationInterface</name>
@@ -171,6 +176,33 @@ switch between the 24-hour and the 12-hour display</source>
     </message>
 </context>
 <context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>no display: neither %1 nor %2 is set</source>
+        <extracomment>%1 and %2 name environment variables.</extracomment>
+        <translation>ディスプレイがありません: %1 も %2 も設定されていません</translation>
+    </message>
+    <message>
+        <source>no X display: %1 is not set (%2)</source>
+        <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
+        <translation>X ディスプレイがありません: %1 が設定されていません（%2）</translation>
+    </message>
+    <message>
+        <source>no X server takes connections there</source>
+        <translation>接続を受け付ける X サーバーがありません</translation>
+    </message>
+    <message>
+        <source>cannot open the X display %1: %2</source>
+        <extracomment>%1 is the display&apos;s name (:0), %2 why it cannot be opened.</extracomment>
+        <translation>X ディスプレイ %1 を開けません: %2</translation>
+    </message>
+    <message>
+        <source>cannot open the Wayland display %1: %2</source>
+        <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
+        <translation>Wayland ディスプレイ %1 を開けません: %2</translation>
+    </message>
+</context>
+<context>
     <name>Keys</name>
     <message>
         <source>終了（最新版は、%1にあります。）</source>
@@ -256,19 +288,6 @@ switch between the 24-hour and the 12-hour display</source>
     <message>
         <source>&apos;%1&apos; is no duration from 0:01 to 99:59</source>
         <translation>&apos;%1&apos; は 0:01 から 99:59 までの時間ではありません</translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>no display: neither %1 nor %2 is set</source>
-        <extracomment>%1 and %2 name environment variables.</extracomment>
-        <translation>ディスプレイがありません: %1 も %2 も設定されていません</translation>
-    </message>
-    <message>
-        <source>no X display: %1 is not set (%2)</source>
-        <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
-        <translation>X ディスプレイがありません: %1 が設定されていません（%2）</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "FakeEffects.h"
 
+#include <chrono>
 #include <cstdio>
 
 namespace pomelo::test {
@@ -28,6 +29,12 @@ std::string FakeEffects::translate(const char *, const char *text) const {
 std::string FakeEffects::timeOfDay(const LocalTime &time) const {
     char text[16];
     std::snprintf(text, sizeof text, "%02d:%02d", time.hour, time.minute);
+    return text;
+}
+
+std::string FakeEffects::shortDate(const LocalTime &time) const {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", time.year, time.month, time.day);
     return text;
 }
 
@@ -60,9 +67,18 @@ LocalTime FakeEffects::localTime() const {
 }
 
 LocalTime FakeEffects::localTimeAt(std::int64_t utc) const {
+    // The fake clock's local time is UTC.
     const std::int64_t ms = ((utc % MsPerDay) + MsPerDay) % MsPerDay;
     const auto seconds = static_cast<int>(ms / 1000);
-    return {seconds / 3600, seconds / 60 % 60, seconds % 60, static_cast<int>(ms % 1000)};
+    const std::chrono::year_month_day date{
+        std::chrono::sys_days{std::chrono::days{(utc - ms) / MsPerDay}}};
+    return {.hour = seconds / 3600,
+            .minute = seconds / 60 % 60,
+            .second = seconds % 60,
+            .millisecond = static_cast<int>(ms % 1000),
+            .year = static_cast<int>(date.year()),
+            .month = static_cast<int>(static_cast<unsigned>(date.month())),
+            .day = static_cast<int>(static_cast<unsigned>(date.day()))};
 }
 
 SoundOutcome FakeEffects::playSound(const std::string &path) {

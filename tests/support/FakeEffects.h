@@ -74,9 +74,10 @@ public:
     SoundOutcome playSound(const std::string &path) override;
     void stopSound() override { ++soundStops; }
     // The texts as they are made, in English, but for those given a
-    // translation here; the time of day as 21:07.
+    // translation here; the time of day as 21:07, the date as 2025-12-09.
     std::string translate(const char *context, const char *text) const override;
     std::string timeOfDay(const LocalTime &time) const override;
+    std::string shortDate(const LocalTime &time) const override;
     void postAlarmNotice(const std::string &text) override { notices.push_back("post " + text); }
     void withdrawAlarmNotice() override { notices.emplace_back("withdraw"); }
     std::optional<std::string> readSettingsFile() const override;

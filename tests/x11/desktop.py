@@ -152,8 +152,10 @@ class Desktop:
     """
 
     def __init__(self, window_manager=True, sound=False, program=None, session_bus=False,
-                 activation=False, wayland=False):
+                 activation=False, wayland=False, cookie=None):
         self.wayland = wayland
+        # The X server lets in only clients that show this MIT-MAGIC-COOKIE-1.
+        self.cookie = cookie
         self.window_manager = window_manager and not wayland
         self.sound = sound
         self.session_bus = session_bus or activation
@@ -229,10 +231,16 @@ class Desktop:
     def _start_xvfb(self):
         # Xvfb writes its display number to the pipe once it accepts clients;
         # the pipe ends empty if it ends first.
+        auth = []
+        if self.cookie:
+            # Xvfb takes each cookie in the file, whatever display it names.
+            auth = ["-auth", os.path.join(self.root, "xvfb.auth")]
+            self.run(["xauth", "-f", auth[1], "add", ":0", ".", self.cookie])
         read_end, write_end = os.pipe()
         try:
             self._spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", _SCREEN,
-                         "-nolisten", "tcp", "-noreset"], "xvfb.log", pass_fds=(write_end,))
+                         "-nolisten", "tcp", "-noreset", *auth], "xvfb.log",
+                        pass_fds=(write_end,))
         finally:
             os.close(write_end)
         with os.fdopen(read_end) as pipe:
@@ -615,6 +623,10 @@ class Notifications:
     def calls(self):
         """Each call as [method, arguments...], oldest first."""
         return [report for report in self._reports() if report != ["ready"]]
+
+    def end(self):
+        """The service ends, as when the desktop's is restarted."""
+        end_process(self._service)
 
     def invoke_action(self, notice, action):
         """The user clicks the action (its key) of the notice with that id."""

@@ -143,6 +143,25 @@ class RemoteAlarmTest(Commands, AlarmTestCase):
         self.assertEqual([call for call in notices.calls() if call[0] == "CloseNotification"],
                          [["CloseNotification", 1], ["CloseNotification", 2]])
 
+    def test_a_later_owner_of_the_notification_service_cannot_act_on_the_notice(self):
+        self.open(session_bus=True)
+        notices = self.desktop.serve_notifications()
+        self.command("0:02")
+        self.notices_posted(notices, 1)
+        # The service ends with the notice up; another process takes its
+        # name and tells of the same id, which is not the gadget's notice.
+        notices.end()
+        stranger = self.desktop.serve_notifications()
+        stranger.invoke_action(1, "again")
+        stranger.close(1)
+        self.assert_status("countdown stopped 00 00")
+        self.assertEqual(self.desktop.playing_roles(), ["alarm"])
+        # Withdrawn, the notice is no business of the stranger either.
+        self.gadget.click_key("CLR")
+        self.gadget.wait_for_above(False)
+        self.assert_status("countdown stopped 00 00")
+        self.assertEqual(stranger.calls(), [])
+
 
 class RemoteTest(Commands, GadgetTest):
     def test_commands_act_as_their_keys_and_status_tells(self):

@@ -84,6 +84,24 @@ class RestartTest(Commands, GadgetTest):
         # Rung once: a further start does not ring again.
         self.assertIn("RUNNING=0\nMINUTES=0\nSECONDS=0\n", self.kept_count()[0])
 
+    def test_a_countdown_that_ended_days_ago_names_its_date(self):
+        self.open_desktop(session_bus=True)
+        notices = self.desktop.serve_notifications()
+        # A countdown of 5:00 started three days ago, in an earlier boot.
+        started = time.time() - 3 * 24 * 60 * 60
+        folder = os.path.join(self.desktop.env["HOME"], ".local", "state", "pomelo")
+        os.makedirs(folder, 0o700)
+        with open(os.path.join(folder, "count"), "w", encoding="utf-8") as file:
+            file.write("FUNCTION=countdown\nRUNNING=1\nMINUTES=5\nSECONDS=0\nHOURS=0\n"
+                       f"KEYED=05:00\nWALLCLOCK={round(started * 1000)}\nBOOTCLOCK=0\n"
+                       "BOOTID=an earlier boot\n")
+        self.start(at=None, extra_env={"LANG": "de_DE.UTF-8"})
+        body = wait_until(notices.calls, message="the notice")[-1][5]
+        # German writes the date short as 24.12.26.
+        self.assertEqual(body, time.strftime(
+            "Der Countdown von 05:00 ist am %d.%m.%y um %H:%M Uhr abgelaufen, während pomelo "
+            "nicht lief.\nKein Ton: kein Soundserver.", time.localtime(started + 5 * 60)))
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -3,10 +3,20 @@ through a window manager, on one window that stays where it is; and a
 relaunch that brings the running window forward, seen in the window
 manager's stacking order."""
 
+import sys
 import unittest
 
-from desktop import wait_until
+from desktop import APP_ID, wait_until
 from gadget import HOME, GadgetTest, settings_text
+
+# org.freedesktop.Application's Activate, called as any process on the bus
+# may, with a startup id of 17 MB: more than the X server takes in one request.
+HUGE_STARTUP_ID_CALL = f"""
+import dbus
+dbus.SessionBus().call_blocking("{APP_ID}", "/{APP_ID.replace('.', '/')}",
+                                "org.freedesktop.Application", "Activate", "a{{sv}}",
+                                [{{"desktop-startup-id": "x" * (17 << 20)}}])
+"""
 
 # Events that would mean the window was hidden, re-shown or made anew.
 REMAPPING = {"UnmapNotify", "MapNotify", "DestroyNotify", "ReparentNotify", "CreateNotify"}
@@ -120,6 +130,19 @@ class RelaunchTest(GadgetTest):
         root.sync()
         messages = [event.message_type for event in root.events() if event.message_type]
         self.assertEqual(messages.count("_NET_STARTUP_INFO_BEGIN"), 1, messages)
+
+    def test_a_startup_id_no_launcher_gives_is_ignored(self):
+        root = self.desktop.watch(self.desktop.root_window())
+        self.desktop.run([sys.executable, "-c", HUGE_STARTUP_ID_CALL])
+        self.assert_forward(True)
+        self.assertIsNone(self.gadget.process.poll())
+        self.assertEqual(self.desktop.x("xprop", "-id", str(self.window), "_NET_STARTUP_ID"),
+                         "_NET_STARTUP_ID:  not found.\n")
+        root.sync()
+        self.assertEqual([event.message_type for event in root.events()
+                          if event.message_type == "_NET_STARTUP_INFO_BEGIN"], [])
+        self.assertEqual(self.gadget.output().count("ignoring the desktop-startup-id"), 1,
+                         self.gadget.output())
 
 
 if __name__ == "__main__":

@@ -1,7 +1,9 @@
-"""The window's place at start-up, its rounded shape, and start-up with a
-damaged settings file, through the real program on a private X server."""
+"""The window's place at start-up, its rounded shape, start-up with a
+damaged settings file, and a display that cannot be opened, through the real
+program on a private X server."""
 
 import math
+import os
 import random
 import unittest
 
@@ -31,6 +33,26 @@ class PlacementTest(GadgetTest):
         gadget = self.start(at=(0, 0))
         self.assertEqual(gadget.geometry(), Geometry(0, 0, WINDOW_WIDTH, WINDOW_HEIGHT))
         self.assertIsNone(desktop.read_settings())
+
+
+class UnopenableDisplayTest(GadgetTest):
+    def test_a_display_that_cannot_be_opened_is_named_in_one_line(self):
+        desktop = self.open_desktop(window_manager=False, cookie="0" * 32)
+        wrong_cookie = os.path.join(desktop.root, "wrong.auth")
+        desktop.run(["xauth", "-f", wrong_cookie, "add", desktop.display, ".", "f" * 32])
+        unused = next(f":{number}" for number in range(900, 1000)
+                      if not os.path.exists(f"/tmp/.X{number}-lock"))
+        for extra_env, message in (
+                ({"DISPLAY": unused},
+                 f"cannot open the X display {unused}: no X server takes connections there"),
+                ({"XAUTHORITY": wrong_cookie},
+                 f"cannot open the X display {desktop.display}: Invalid MIT-MAGIC-COOKIE-1 key"),
+                ({"QT_QPA_PLATFORM": "wayland", "WAYLAND_DISPLAY": "wayland-none"},
+                 "cannot open the Wayland display wayland-none: No such file or directory")):
+            with self.subTest(extra_env=extra_env):
+                result = desktop.command(extra_env=extra_env)
+                self.assertEqual((result.returncode, result.stdout, result.stderr),
+                                 (1, "", f"pomelo: {message}\n"))
 
 
 class OffScreenTest(GadgetTest):
