@@ -1,6 +1,7 @@
 """The program in the user's language, taken from LANG, on a real X server
 with a session bus of its own: the START key's tooltip, the first line of
---help, a bad duration's message and one of Qt's own, and the alarm's notice.
+--help, a bad duration's message and one of Qt's own, and the alarm's notice;
+in the further languages the START tooltip and the first line of --help.
 Without a translation (C.UTF-8) the texts are the program's own: English,
 the tooltips Japanese; English has the tooltips in English.
 
@@ -57,6 +58,21 @@ LANGUAGES = {
     ),
 }
 
+# LANG: the START tooltip and the first line of --help, for the languages
+# whose other texts only translations_test checks.
+TOOLTIP_AND_USAGE = {
+    "ru_RU.UTF-8": ("Старт/пауза (в режиме часов: переключение 12/24 часа)",
+                    f"Использование: pomelo [ДЛИТЕЛЬНОСТЬ | {OPTIONS}]"),
+    "pl_PL.UTF-8": ("Start/pauza (w trybie zegara: przełączanie 12/24 godz.)",
+                    f"Użycie: pomelo [CZAS | {OPTIONS}]"),
+    "zh_CN.UTF-8": ("开始/暂停（时钟模式下切换 12/24 小时制）",
+                    f"用法：pomelo [DURATION | {OPTIONS}]"),
+    "zh_TW.UTF-8": ("開始/暫停（時鐘模式下切換 12/24 小時制）",
+                    f"用法：pomelo [DURATION | {OPTIONS}]"),
+    "ko_KR.UTF-8": ("시작/일시 정지 (시계에서는 12/24시간제 전환)",
+                    f"사용법: pomelo [DURATION | {OPTIONS}]"),
+}
+
 
 class LanguageTest(GadgetTest):
     def test_texts_in_the_language_of_lang(self):
@@ -65,11 +81,7 @@ class LanguageTest(GadgetTest):
         for lang, (tooltip, usage, bad_duration, bad_option, notice) in LANGUAGES.items():
             with self.subTest(lang=lang):
                 language = {"LANG": lang}
-                self.assertEqual(self.tooltips(language).get("START"), tooltip)
-
-                shown = self.desktop.command("--help", extra_env=language)
-                self.assertEqual(shown.returncode, 0, shown.stderr)
-                self.assertEqual(shown.stdout.splitlines()[0], usage)
+                self.assert_tooltip_and_usage(language, tooltip, usage)
                 for argument, message in (("100:00", bad_duration), ("--clock=5", bad_option)):
                     refused = self.desktop.command(argument, extra_env=language)
                     self.assertEqual((refused.returncode, refused.stdout, refused.stderr),
@@ -82,6 +94,18 @@ class LanguageTest(GadgetTest):
                 self.assertEqual(calls[0][5], notice)
                 self.assertEqual(self.desktop.command("--quit").returncode, 0)
                 self.assertEqual(gadget.wait_exit(), 0)
+
+    def test_tooltip_and_usage_in_the_other_languages(self):
+        self.open_desktop()
+        for lang, (tooltip, usage) in TOOLTIP_AND_USAGE.items():
+            with self.subTest(lang=lang):
+                self.assert_tooltip_and_usage({"LANG": lang}, tooltip, usage)
+
+    def assert_tooltip_and_usage(self, language, tooltip, usage):
+        self.assertEqual(self.tooltips(language).get("START"), tooltip)
+        shown = self.desktop.command("--help", extra_env=language)
+        self.assertEqual(shown.returncode, 0, shown.stderr)
+        self.assertEqual(shown.stdout.splitlines()[0], usage)
 
     def tooltips(self, extra_env):
         """The keys' tooltips, by key label, as the program's window has them."""
