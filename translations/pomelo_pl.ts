@@ -88,9 +88,9 @@
         <source>A kitchen timer on the desktop. Without a command it starts the gadget. A
 command goes to the copy that runs; when none runs, the gadget starts and
 carries it out (but for --status and --quit).</source>
-        <translation>Minutnik kuchenny na pulpit. Bez polecenia uruchamia gadżet. Polecenie trafia
-do działającej instancji; jeśli żadna nie działa, gadżet się uruchamia i je
-wykonuje (z wyjątkiem --status i --quit).</translation>
+        <translation>Minutnik kuchenny na pulpicie. Bez polecenia uruchamia gadżet. Polecenie
+trafia do działającej instancji; jeśli żadna nie działa, gadżet się
+uruchamia i je wykonuje (z wyjątkiem --status i --quit).</translation>
     </message>
     <message>
         <source>print this help</source>

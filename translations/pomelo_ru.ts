@@ -105,7 +105,7 @@ carries it out (but for --status and --quit).</source>
 
 Exit status: 0 done; 1 the running copy could not be reached, or none runs
 (--status, --quit), or --again has no countdown to start again; 2 bad usage.</source>
-        <translation>Любой параметр можно писать и с одним дефисом (-status); команды — по одной.
+        <translation>Любой параметр можно записать и с одним дефисом (-status); команды — по одной.
 
 Код возврата: 0 — выполнено; 1 — не удалось связаться с запущенным
 экземпляром, или он не запущен (--status, --quit), или --again нечего

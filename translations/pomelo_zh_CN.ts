@@ -43,7 +43,7 @@
     <name>ApplicationInterface</name>
     <message>
         <source>pomelo opens no files</source>
-        <translation>pomelo 不打开文件</translation>
+        <translation>pomelo 不支持打开文件</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no action of pomelo</source>
@@ -94,7 +94,7 @@ carries it out (but for --status and --quit).</source>
     </message>
     <message>
         <source>print this help</source>
-        <translation>显示此帮助</translation>
+        <translation>显示此帮助信息</translation>
     </message>
     <message>
         <source>print the version</source>
@@ -251,12 +251,12 @@ switch between the 24-hour and the 12-hour display</source>
     <message>
         <source>no display: neither %1 nor %2 is set</source>
         <extracomment>%1 and %2 name environment variables.</extracomment>
-        <translation>没有显示器：%1 和 %2 均未设置</translation>
+        <translation>没有可用的显示：%1 和 %2 均未设置</translation>
     </message>
     <message>
         <source>no X display: %1 is not set (%2)</source>
         <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
-        <translation>没有 X 显示器：未设置 %1（%2）</translation>
+        <translation>没有可用的 X 显示：未设置 %1（%2）</translation>
     </message>
 </context>
 <context>

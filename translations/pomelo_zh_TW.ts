@@ -31,19 +31,19 @@
     <message>
         <source>The countdown of %1 ended at %2.</source>
         <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>%1 的倒數計時已於 %2 結束。</translation>
+        <translation>%1 的倒數計時已於%2結束。</translation>
     </message>
     <message>
         <source>The countdown of %1 ended at %2, while pomelo was not running.</source>
         <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>%1 的倒數計時已於 %2 結束，當時 pomelo 並未執行。</translation>
+        <translation>%1 的倒數計時已於%2結束，當時 pomelo 並未執行。</translation>
     </message>
 </context>
 <context>
     <name>ApplicationInterface</name>
     <message>
         <source>pomelo opens no files</source>
-        <translation>pomelo 不開啟檔案</translation>
+        <translation>pomelo 不支援開啟檔案</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is no action of pomelo</source>
@@ -251,12 +251,12 @@ switch between the 24-hour and the 12-hour display</source>
     <message>
         <source>no display: neither %1 nor %2 is set</source>
         <extracomment>%1 and %2 name environment variables.</extracomment>
-        <translation>沒有顯示器：%1 與 %2 皆未設定</translation>
+        <translation>沒有可用的顯示：%1 與 %2 皆未設定</translation>
     </message>
     <message>
         <source>no X display: %1 is not set (%2)</source>
         <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
-        <translation>沒有 X 顯示器：未設定 %1（%2）</translation>
+        <translation>沒有可用的 X 顯示：未設定 %1（%2）</translation>
     </message>
 </context>
 <context>
