@@ -56,6 +56,15 @@ LANGUAGES = {
         "pomelo: '--clock' の後が予期せぬ値です。（pomelo --help を参照）",
         "00:01のカウントダウンが21:07に終了しました。\n音が鳴りません: サウンドサーバーがありません。",
     ),
+    # Taiwan's time has a day period, which Qt would print as the letter B.
+    "zh_TW.UTF-8": (
+        "開始/暫停（時鐘模式下切換 12/24 小時制）",
+        f"用法：pomelo [DURATION | {OPTIONS}]",
+        "pomelo: '100:00' 不是有效的時間長度。請以 5:00、5m、90s 或 1m30s 的格式指定，"
+        "範圍為 0:01 到 99:59。（請參閱 pomelo --help）",
+        "pomelo: 「--clock」後發現非預期的值。（請參閱 pomelo --help）",
+        "00:01 的倒數計時已於下午9:07結束。\n無法播放音效：沒有音效伺服器。",
+    ),
 }
 
 # LANG: the START tooltip and the first line of --help, for the languages
@@ -66,8 +75,6 @@ TOOLTIP_AND_USAGE = {
     "pl_PL.UTF-8": ("Start/pauza (w trybie zegara: przełączanie 12/24 godz.)",
                     f"Użycie: pomelo [CZAS | {OPTIONS}]"),
     "zh_CN.UTF-8": ("开始/暂停（时钟模式下切换 12/24 小时制）",
-                    f"用法：pomelo [DURATION | {OPTIONS}]"),
-    "zh_TW.UTF-8": ("開始/暫停（時鐘模式下切換 12/24 小時制）",
                     f"用法：pomelo [DURATION | {OPTIONS}]"),
     "ko_KR.UTF-8": ("시작/일시 정지 (시계에서는 12/24시간제 전환)",
                     f"사용법: pomelo [DURATION | {OPTIONS}]"),
