@@ -178,7 +178,11 @@ std::string DesktopEffects::timeOfDay(const LocalTime &time) const {
     // the time reads 21:07.
     if (locale.language() == QLocale::C)
         return hoursAndMinutes.toString(QStringLiteral("HH:mm")).toStdString();
-    return locale.toString(hoursAndMinutes, QLocale::ShortFormat).toStdString();
+    // Qt knows no day periods (Taiwan's "Bh:mm" for 下午9:07) and would print
+    // the letter before a 24-hour time; its AM/PM text says the same.
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.replace(QLatin1Char('B'), QStringLiteral("AP"));
+    return locale.toString(hoursAndMinutes, format).toStdString();
 }
 
 std::string DesktopEffects::shortDate(const LocalTime &time) const {

@@ -1,7 +1,7 @@
 """The program in the user's language, taken from LANG, on a real X server
 with a session bus of its own: the START key's tooltip, the first line of
 --help, a bad duration's message and one of Qt's own, and the alarm's notice;
-in the further languages the tooltip and the line of --help alone.
+in the further languages the START tooltip and the first line of --help.
 Without a translation (C.UTF-8) the texts are the program's own: English,
 the tooltips Japanese; English has the tooltips in English.
 
@@ -56,12 +56,28 @@ LANGUAGES = {
         "pomelo: '--clock' の後が予期せぬ値です。（pomelo --help を参照）",
         "00:01のカウントダウンが21:07に終了しました。\n音が鳴りません: サウンドサーバーがありません。",
     ),
+    # Taiwan's time has a day period, which Qt would print as the letter B.
+    "zh_TW.UTF-8": (
+        "開始/暫停（時鐘模式下切換 12/24 小時制）",
+        f"用法：pomelo [DURATION | {OPTIONS}]",
+        "pomelo: '100:00' 不是有效的時間長度。請以 5:00、5m、90s 或 1m30s 的格式指定，"
+        "範圍為 0:01 到 99:59。（請參閱 pomelo --help）",
+        "pomelo: 「--clock」後發現非預期的值。（請參閱 pomelo --help）",
+        "00:01 的倒數計時已於下午9:07結束。\n無法播放音效：沒有音效伺服器。",
+    ),
 }
 
-
-# LANG: the START tooltip and the first line of --help, in the languages the
-# table above leaves out.
+# LANG: the START tooltip and the first line of --help, for the languages
+# whose other texts only translations_test checks.
 TOOLTIP_AND_USAGE = {
+    "ru_RU.UTF-8": ("Старт/пауза (в режиме часов: переключение 12/24 часа)",
+                    f"Использование: pomelo [ДЛИТЕЛЬНОСТЬ | {OPTIONS}]"),
+    "pl_PL.UTF-8": ("Start/pauza (w trybie zegara: przełączanie 12/24 godz.)",
+                    f"Użycie: pomelo [CZAS | {OPTIONS}]"),
+    "zh_CN.UTF-8": ("开始/暂停（时钟模式下切换 12/24 小时制）",
+                    f"用法：pomelo [DURATION | {OPTIONS}]"),
+    "ko_KR.UTF-8": ("시작/일시 정지 (시계에서는 12/24시간제 전환)",
+                    f"사용법: pomelo [DURATION | {OPTIONS}]"),
     "fr_FR.UTF-8": (
         "Démarrer/pause (en mode horloge\u00a0: basculer entre 12\u00a0h et 24\u00a0h)",
         f"Utilisation\u00a0: pomelo [DURÉE | {OPTIONS}]",
@@ -106,7 +122,7 @@ class LanguageTest(GadgetTest):
                 self.assertEqual(self.desktop.command("--quit").returncode, 0)
                 self.assertEqual(gadget.wait_exit(), 0)
 
-    def test_tooltip_and_usage_in_more_languages(self):
+    def test_tooltip_and_usage_in_the_other_languages(self):
         self.open_desktop()
         for lang, (tooltip, usage) in TOOLTIP_AND_USAGE.items():
             with self.subTest(lang=lang):
