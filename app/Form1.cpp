@@ -52,7 +52,6 @@ Form1::Form1()
     setFocusPolicy(Qt::StrongFocus);
 
     lcd_ = new Lcd(
-        face_,
         [this] {
             return gadget_ != nullptr ? QString::fromStdString(LcdReading(gadget_->lcd()))
                                       : QString();
