@@ -100,7 +100,6 @@ Form1::Form1()
 Form1::~Form1() = default;
 
 void Form1::createKeyAreas() {
-    QStringList names;
     for (const KeyControl &key : Keys()) {
         auto *area = new ClickArea(QString::fromUtf8(key.label), this);
         area->setObjectName(QString::fromUtf8(key.control));
@@ -109,6 +108,7 @@ void Form1::createKeyAreas() {
         area->setAccessibleDescription(area->toolTip());
         keyAreas_[static_cast<std::size_t>(key.key) - 1] = area;
     }
+    QStringList names;
     for (const ClickArea *area : keyAreas_)
         names << area->objectName();
     const QList<QRect> onFace = KeysOnFace(names);
