@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 
 namespace pomelo {
 namespace {
@@ -30,6 +31,17 @@ QString Named(const QString &argument) {
         QString::fromStdString(EscapeArgument(argument.toLatin1().toStdString())));
 }
 
+// An unknown option as the user wrote it, with its dashes, as the parser
+// names it without them; a value given with '=' is left out.
+QString AsWritten(const QString &name, const QStringList &arguments) {
+    for (const QString &argument : arguments.mid(1)) {
+        const QString option = argument.section(QLatin1Char('='), 0, 0);
+        if (option == QLatin1Char('-') + name || option == QLatin1String("--") + name)
+            return option;
+    }
+    return name;
+}
+
 // How --help and the usage line name a command.
 QString Synopsis(const CommandEntry &entry) {
     return *entry.option == 0
@@ -38,13 +50,28 @@ QString Synopsis(const CommandEntry &entry) {
                : QStringLiteral("--") + QLatin1String(entry.option);
 }
 
+// The columns a text takes on a terminal: the wide characters of Chinese,
+// Japanese and Korean take two.
+int Columns(const QString &text) {
+    int columns = 0;
+    for (const QChar character : text) {
+        const char16_t code = character.unicode();
+        const bool wide =
+            (code >= 0x1100 && code <= 0x115F) || (code >= 0x2E80 && code <= 0xA4CF) ||
+            (code >= 0xAC00 && code <= 0xD7A3) || (code >= 0xF900 && code <= 0xFAFF) ||
+            (code >= 0xFF00 && code <= 0xFF60) || (code >= 0xFFE0 && code <= 0xFFE6);
+        columns += wide ? 2 : 1;
+    }
+    return columns;
+}
+
 // "  NAME           what it does", continued lines under the text.
 QString HelpItem(const QString &name, QString text) {
     constexpr int NameWidth = 15;
     const QString indent(2 + NameWidth, QLatin1Char(' '));
     text.replace(QLatin1Char('\n'), QLatin1Char('\n') + indent);
-    return QStringLiteral("  ") + name.leftJustified(NameWidth - 1) + QLatin1Char(' ') + text +
-           QLatin1Char('\n');
+    const QString padding(std::max(1, NameWidth - Columns(name)), QLatin1Char(' '));
+    return QStringLiteral("  ") + name + padding + text + QLatin1Char('\n');
 }
 
 } // namespace
@@ -62,13 +89,14 @@ Invocation ParseCommandLine(const QByteArrayList &arguments) {
             parser.addOption(QCommandLineOption(QString::fromLatin1(entry.option)));
     }
 
-    if (!parser.parse(ByteForByte(arguments))) {
+    const QStringList read = ByteForByte(arguments);
+    if (!parser.parse(read)) {
         const QStringList unknown = parser.unknownOptionNames();
         // Qt's other complaints name only options of ours.
         const QString complaint =
             unknown.isEmpty() ? parser.errorText()
                               : QCoreApplication::translate("CommandLine", "Unknown option %1.")
-                                    .arg(Named(unknown[0]));
+                                    .arg(Named(AsWritten(unknown[0], read)));
         return BadUsage(complaint);
     }
     if (parser.isSet(help))
@@ -91,10 +119,11 @@ Invocation ParseCommandLine(const QByteArrayList &arguments) {
         given << Named(argument);
         const auto duration = ParseDuration(argument.toLatin1().toStdString());
         if (!duration)
-            return BadUsage(QCoreApplication::translate(
-                                "CommandLine", "%1 is no duration: give one like 5:00, 5m, 90s or "
-                                               "1m30s, from 0:01 to 99:59.")
-                                .arg(given.last()));
+            return BadUsage(
+                QCoreApplication::translate("CommandLine",
+                                            "%1 is not a duration: give one like 5:00, 5m, 90s or "
+                                            "1m30s, from 0:01 to 99:59.")
+                    .arg(given.last()));
         command = {Command::Kind::Countdown, *duration};
     }
     if (given.size() > 1)

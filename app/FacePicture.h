@@ -5,7 +5,7 @@
 namespace pomelo {
 
 // The face picture, drawn once for each device pixel ratio it is asked at;
-// the window and its LCD both paint from it.
+// the window paints from it.
 class FacePicture {
 public:
     const QPixmap &at(qreal devicePixelRatio);

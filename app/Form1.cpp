@@ -13,12 +13,15 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <ctime>
 
 namespace pomelo {
 namespace {
 
 constexpr int ShakeStepMs = 100;
+// How long a key typed on the keyboard shows pressed.
+constexpr int KeyFlashMs = 100;
 
 // When the LCD changed, on the wall clock, for measuring how closely the
 // display follows the second boundary.
@@ -40,6 +43,26 @@ QString ToolTip(const KeyControl &key) {
     return key.key == Key::Off ? text.arg(QStringLiteral(POMELO_HOME_URL)) : text;
 }
 
+// A key's corners on the face (resources/face.svg).
+constexpr qreal KeyCornerRadius = 4;
+// How much a held key darkens, out of 255.
+constexpr int SunkShade = 40;
+
+// A held key sinks a pixel into its shadow and darkens, out of the light, as
+// a physical key does: the key but its shadow's last row is drawn a pixel
+// lower, under a shade of its own shape.
+void DrawSunkKey(QPainter &painter, const QPixmap &face, const QRect &key) {
+    painter.save();
+    const QRect sunk = key.adjusted(0, 0, 0, -1);
+    painter.setClipRect(sunk, Qt::IntersectClip);
+    painter.drawPixmap(0, 1, face);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, SunkShade));
+    painter.drawRoundedRect(QRectF(sunk.adjusted(0, 1, 0, 0)), KeyCornerRadius, KeyCornerRadius);
+    painter.restore();
+}
+
 } // namespace
 
 Form1::Form1()
@@ -52,7 +75,6 @@ Form1::Form1()
     setFocusPolicy(Qt::StrongFocus);
 
     lcd_ = new Lcd(
-        face_,
         [this] {
             return gadget_ != nullptr ? QString::fromStdString(LcdReading(gadget_->lcd()))
                                       : QString();
@@ -68,6 +90,11 @@ Form1::Form1()
     timer2_.setObjectName(QStringLiteral("Timer2"));
     timer2_.setInterval(ShakeStepMs);
     timer2_.setTimerType(Qt::PreciseTimer);
+    keyFlash_.setParent(this);
+    keyFlash_.setObjectName(QStringLiteral("KeyFlash"));
+    keyFlash_.setSingleShot(true);
+    keyFlash_.setInterval(KeyFlashMs);
+    connect(&keyFlash_, &QTimer::timeout, this, &Form1::endKeyFlash);
 }
 
 Form1::~Form1() = default;
@@ -81,6 +108,38 @@ void Form1::createKeyAreas() {
         area->setAccessibleDescription(area->toolTip());
         keyAreas_[static_cast<std::size_t>(key.key) - 1] = area;
     }
+    QStringList names;
+    for (const ClickArea *area : keyAreas_)
+        names << area->objectName();
+    const QList<QRect> onFace = KeysOnFace(names);
+    std::copy(onFace.begin(), onFace.end(), keysOnFace_.begin());
+    // The button knows while it is held, the face shows it.
+    for (std::size_t index = 0; index < KeyCount; ++index) {
+        const QRect drawn = keysOnFace_[index];
+        connect(keyAreas_[index], &ClickArea::pressed, this, [this, drawn] { update(drawn); });
+        connect(keyAreas_[index], &ClickArea::released, this, [this, drawn] { update(drawn); });
+    }
+}
+
+const QRect &Form1::keyOnFace(Key key) const {
+    return keysOnFace_.at(static_cast<std::size_t>(key) - 1);
+}
+
+void Form1::flashKey(Key key) {
+    endKeyFlash();
+    flashed_ = key;
+    keyArea(key)->setDown(true);
+    update(keyOnFace(key));
+    keyFlash_.start();
+}
+
+void Form1::endKeyFlash() {
+    keyFlash_.stop();
+    if (!flashed_)
+        return;
+    keyArea(*flashed_)->setDown(false);
+    update(keyOnFace(*flashed_));
+    flashed_.reset();
 }
 
 void Form1::drive(Gadget &gadget) {
@@ -119,7 +178,12 @@ void Form1::paintEvent(QPaintEvent *) {
     // outside it, as a shaped one is.
     if (testAttribute(Qt::WA_TranslucentBackground))
         painter.setClipRegion(mask());
-    painter.drawPixmap(0, 0, face_.at(devicePixelRatioF()));
+    const QPixmap &face = face_.at(devicePixelRatioF());
+    painter.drawPixmap(0, 0, face);
+    for (std::size_t index = 0; index < KeyCount; ++index) {
+        if (keyAreas_[index]->isDown())
+            DrawSunkKey(painter, face, keysOnFace_[index]);
+    }
 }
 
 void Form1::keyPressEvent(QKeyEvent *event) {
@@ -128,6 +192,7 @@ void Form1::keyPressEvent(QKeyEvent *event) {
         QWidget::keyPressEvent(event);
         return;
     }
+    flashKey(*key);
     gadget_->press(*key);
 }
 

@@ -5,9 +5,11 @@
 #include "keypad/KeyLayout.h"
 #include "state/PictureArray.h"
 
+#include <QRect>
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 namespace pomelo {
 
@@ -18,7 +20,8 @@ class PictureBox;
 
 // The gadget's one window: the face, fourteen key areas, the LCD and the two
 // timers. It hands every click, keyboard key and timer tick to the gadget,
-// and after each event draws what changed on the gadget's LCD.
+// and after each event draws what changed on the gadget's LCD. A key held
+// with the mouse, or typed on the keyboard, is drawn pressed.
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -40,12 +43,19 @@ protected:
 
 private:
     void createKeyAreas();
+    const QRect &keyOnFace(Key key) const;
+    // Shows a typed key pressed for a moment, as it has no hold to show.
+    void flashKey(Key key);
+    void endKeyFlash();
     // After each event of the gadget: draw, tell screen readers, and run the
     // timers only while the gadget wants them.
     void followGadget();
 
     Gadget *gadget_ = nullptr;
     std::array<ClickArea *, KeyCount> keyAreas_{};
+    std::array<QRect, KeyCount> keysOnFace_{}; // where the face draws each key
+    std::optional<Key> flashed_;               // the typed key shown pressed
+    QTimer keyFlash_;
     FacePicture face_;
     Lcd *lcd_ = nullptr;
     SecondTimer timer1_;

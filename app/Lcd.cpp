@@ -1,7 +1,6 @@
 #include "app/Lcd.h"
 
 #include "app/FaceGeometry.h"
-#include "app/FacePicture.h"
 #include "display/Glyphs.h"
 #include "display/IndicatorArt.h"
 
@@ -61,9 +60,8 @@ std::vector<PictureBox> CreatePictures() {
 
 } // namespace
 
-Lcd::Lcd(FacePicture &face, Reading reading, QWidget *parent)
+Lcd::Lcd(Reading reading, QWidget *parent)
     : QWidget(parent)
-    , face_(face)
     , reading_(std::move(reading))
     , pictures_(CreatePictures()) {
     static const bool accessible = [] {
@@ -160,7 +158,7 @@ void Lcd::announceReading() {
 void Lcd::paintEvent(QPaintEvent *) {
     const qreal ratio = devicePixelRatioF();
     if (!image_.isFor(ratio)) {
-        image_.reset(face_.at(ratio).toImage(), geometry(), ratio);
+        image_.reset(geometry(), ratio);
         image_.compose(geometry(), pictures_);
     }
     QPainter painter(this);

@@ -12,8 +12,6 @@
 
 namespace pomelo {
 
-class FacePicture;
-
 // The LCD window of the face with its fifty pictures, the four digit stacks
 // and the indicators, all in one widget: a change redraws only the boxes it
 // touched, and goes to the screen at once. Screen readers see it as static
@@ -22,7 +20,7 @@ class Lcd : public QWidget {
     Q_OBJECT
 public:
     using Reading = std::function<QString()>;
-    Lcd(FacePicture &face, Reading reading, QWidget *parent);
+    Lcd(Reading reading, QWidget *parent);
 
     // A picture as drawn, in window pixels.
     const PictureBox &picture(PictureArray array, int index) const;
@@ -48,7 +46,6 @@ private:
     // them; false when that cannot be done here.
     bool putOnScreen(const QRect &changed);
 
-    FacePicture &face_;
     Reading reading_;
     QString announced_;
     std::vector<PictureBox> pictures_; // Picture1(0..9), ..., Picture5(0..9)

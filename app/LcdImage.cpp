@@ -28,12 +28,15 @@ void CopyPixels(const QImage &from, const QRect &source, QImage &to, const QPoin
 
 } // namespace
 
-void LcdImage::reset(const QImage &face, const QRect &area, qreal ratio) {
+void LcdImage::reset(const QRect &area, qreal ratio) {
     ratio_ = ratio;
     rendered_.clear();
     const QRect device = deviceRect(area);
     origin_ = device.topLeft();
-    face_ = face.copy(device).convertToFormat(Format);
+    // One ground from edge to edge, as on a real LCD: the face's own LCD
+    // blends into its bezel where an edge falls between device pixels.
+    ground_ = QImage(device.size(), Format);
+    ground_.fill(QColor(LcdGround));
     shown_ = QImage(device.size(), Format);
     shown_.setDevicePixelRatio(ratio);
 }
@@ -51,12 +54,12 @@ void LcdImage::compose(const QRect &rect, const std::vector<PictureBox> &picture
         return deviceRect(picture.geometry()).translated(-origin_);
     };
     // A tick mostly changes one picture for another in the same box: the
-    // face under it is hidden again anyway.
+    // ground under it is hidden again anyway.
     const bool covered = std::any_of(pictures.begin(), pictures.end(), [&](const auto &picture) {
         return !picture.isHidden() && box(picture).contains(area);
     });
     if (!covered)
-        CopyPixels(face_, area, shown_, area.topLeft());
+        CopyPixels(ground_, area, shown_, area.topLeft());
     for (const PictureBox &picture : pictures) {
         if (picture.isHidden())
             continue;

@@ -10,14 +10,14 @@
 
 namespace pomelo {
 
-// The LCD as it looks, in device pixels: the face with the shown pictures
+// The LCD as it looks, in device pixels: its ground with the shown pictures
 // over it. Kept up to date box by box by copying pixels, so that a change
 // costs no painter, and copied from there to the screen.
 class LcdImage {
 public:
-    // Starts over for the LCD at `area` (window pixels) of a face drawn at
+    // Starts over for the LCD at `area` (window pixels) of a window drawn at
     // `ratio` device pixels per window pixel.
-    void reset(const QImage &face, const QRect &area, qreal ratio);
+    void reset(const QRect &area, qreal ratio);
     bool isFor(qreal ratio) const { return !shown_.isNull() && ratio == ratio_; }
 
     // Draws the part within `rect` (window pixels) anew.
@@ -37,7 +37,7 @@ private:
 
     qreal ratio_ = 0;
     QPoint origin_; // of the LCD, in device pixels of the window
-    QImage face_;   // the face behind the LCD
+    QImage ground_; // the LCD with nothing shown
     QImage shown_;
     // The pictures with their ground, each cut to its box; the four digit
     // stacks share theirs.

@@ -29,8 +29,9 @@ private:
     bool hidden_ = true;
 };
 
-// The colour of the pictures' ground.
-inline constexpr QRgb LcdGround = qRgb(175, 205, 175);
+// The colour of the LCD's ground, behind the pictures and between them, as
+// the face (resources/face.svg) fills its LCD window.
+inline constexpr QRgb LcdGround = qRgb(180, 205, 181);
 
 // Renders a bitmap at the device pixel ratio with every dot edge on a device
 // pixel, so the LCD stays sharp at fractional scales too.

@@ -128,7 +128,7 @@ QDBusMessage RemoteControl::answer(const CommandEntry &entry, const QDBusMessage
             return message.createErrorReply(
                 QDBusError::InvalidArgs,
                 QCoreApplication::translate("RemoteControl",
-                                            "'%1' is no duration from 0:01 to 99:59")
+                                            "'%1' is not a duration from 0:01 to 99:59")
                     .arg(QString::fromStdString(EscapeArgument(text))));
         command.duration = *parsed;
     }

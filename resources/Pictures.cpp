@@ -8,6 +8,7 @@ namespace {
 
 constexpr int FacePictureWidth = 186;
 constexpr int FacePictureHeight = 158;
+const QString FacePath = QStringLiteral(":/face.svg");
 
 // A picture of ours at `size` logical pixels, drawn for the given ratio.
 QPixmap RenderSvg(const QString &path, const QSize &size, qreal devicePixelRatio) {
@@ -24,8 +25,17 @@ QPixmap RenderSvg(const QString &path, const QSize &size, qreal devicePixelRatio
 } // namespace
 
 QPixmap RenderFace(qreal devicePixelRatio) {
-    return RenderSvg(QStringLiteral(":/face.svg"), QSize(FacePictureWidth, FacePictureHeight),
-                     devicePixelRatio);
+    return RenderSvg(FacePath, QSize(FacePictureWidth, FacePictureHeight), devicePixelRatio);
+}
+
+QList<QRect> KeysOnFace(const QStringList &names) {
+    // The face's user units are its logical pixels.
+    const QSvgRenderer renderer(FacePath);
+    QList<QRect> keys;
+    for (const QString &name : names)
+        keys << (renderer.elementExists(name) ? renderer.boundsOnElement(name).toAlignedRect()
+                                              : QRect());
+    return keys;
 }
 
 QIcon RenderIcon() {

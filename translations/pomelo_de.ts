@@ -77,10 +77,6 @@
         <translation>Unbekannte Option %1.</translation>
     </message>
     <message>
-        <source>%1 is no duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
-        <translation>%1 ist keine Dauer: erwartet wird etwa 5:00, 5m, 90s oder 1m30s, von 0:01 bis 99:59.</translation>
-    </message>
-    <message>
         <source>one command at a time, not %1 and %2.</source>
         <translation>nur ein Befehl auf einmal, nicht %1 und %2.</translation>
     </message>
@@ -116,6 +112,10 @@ Befehl auf einmal.
 Rückgabewert: 0 erledigt; 1 die laufende Instanz war nicht erreichbar, oder
 keine läuft (--status, --quit), oder --again hat keinen Countdown zum
 Neustarten; 2 falscher Aufruf.</translation>
+    </message>
+    <message>
+        <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
+        <translation>%1 ist keine Dauer: erwartet wird etwa 5:00, 5m, 90s oder 1m30s, von 0:01 bis 99:59.</translation>
     </message>
 </context>
 <context>
@@ -220,7 +220,7 @@ noch einmal herunterzählen</translation>
     </message>
     <message>
         <source>スタート／一時停止（現在時刻表示時は 12←→24Ｈ切り替え）</source>
-        <translation>Start/Pause (in der Uhrzeit: Wechsel zwischen 12 und 24 Stunden)</translation>
+        <translation>Start/Pause (in der Uhranzeige: zwischen 12- und 24-Stunden-Anzeige wechseln)</translation>
     </message>
 </context>
 <context>
@@ -287,7 +287,7 @@ noch einmal herunterzählen</translation>
         <translation>%1 erwartet (%2)</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is no duration from 0:01 to 99:59</source>
+        <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
         <translation>&apos;%1&apos; ist keine Dauer von 0:01 bis 99:59</translation>
     </message>
 </context>

@@ -70,15 +70,11 @@
     <message>
         <source>DURATION</source>
         <extracomment>Stands for the duration the user gives, in --help.</extracomment>
-        <translation>DURATION</translation>
+        <translation>時間</translation>
     </message>
     <message>
         <source>Unknown option %1.</source>
         <translation>%1 は不明なオプションです。</translation>
-    </message>
-    <message>
-        <source>%1 is no duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
-        <translation>%1 は時間の指定ではありません。5:00、5m、90s、1m30s のように、0:01 から 99:59 までで指定してください。</translation>
     </message>
     <message>
         <source>one command at a time, not %1 and %2.</source>
@@ -116,6 +112,10 @@ Exit status: 0 done; 1 the running copy could not be reached, or none runs
 終了ステータス: 0 成功、1 起動中の pomelo に届かなかった、または
 起動していない（--status、--quit）、または --again でもう一度始める
 カウントダウンがない、2 使い方の誤り。</translation>
+    </message>
+    <message>
+        <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
+        <translation>%1 は時間の指定ではありません。5:00、5m、90s、1m30s のように、0:01 から 99:59 までで指定してください。</translation>
     </message>
 </context>
 <context>
@@ -286,7 +286,7 @@ switch between the 24-hour and the 12-hour display</source>
         <translation>%1 の引数は (%2) です</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is no duration from 0:01 to 99:59</source>
+        <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
         <translation>&apos;%1&apos; は 0:01 から 99:59 までの時間ではありません</translation>
     </message>
 </context>

@@ -10,6 +10,20 @@
 
 using namespace pomelo;
 
+namespace {
+
+// Where two pictures of the window differ.
+QRect Changed(const QImage &before, const QImage &after) {
+    QRect changed;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x)
+            if (before.pixel(x, y) != after.pixel(x, y))
+                changed |= QRect(x, y, 1, 1);
+    return changed;
+}
+
+} // namespace
+
 class Form1Test : public QObject {
     Q_OBJECT
 
@@ -23,6 +37,8 @@ private slots:
     void everyKeyAreaReachesItsHandler_data();
     void everyKeyAreaReachesItsHandler();
     void clicksOnTheLcdAndRightClicksOnKeysDoNothing();
+    void aHeldKeyShowsPressedUntilReleasedOrLeft();
+    void aTypedKeyShowsPressedForAMoment();
     void maskKeepsTheFaceLessTwoColumnsWithRoundedCorners();
     void offKeyWritesTheSettingsAndEnds();
     void firstTickDrawsTheDisplay();
@@ -30,6 +46,9 @@ private slots:
 
 private:
     void clickAt(QPoint point, Qt::MouseButton button = Qt::LeftButton);
+    // The window on the screen, once the first tick has drawn the display.
+    bool showDrawn();
+    QImage shot() { return window_->form().grab().toImage(); }
 
     std::unique_ptr<test::TestWindow> window_;
 };
@@ -45,6 +64,13 @@ void Form1Test::cleanup() {
 void Form1Test::clickAt(QPoint point, Qt::MouseButton button) {
     // Through the window, so the click lands on whichever child is there.
     QTest::mouseClick(window_->form().windowHandle(), button, {}, point);
+}
+
+bool Form1Test::showDrawn() {
+    if (!window_->show())
+        return false;
+    return QTest::qWaitFor(
+        [this] { return !window_->form().picture(PictureArray::Picture4, 0)->isHidden(); });
 }
 
 void Form1Test::startUpPlacesAndHidesAllFiftyPictures() {
@@ -128,6 +154,42 @@ void Form1Test::clicksOnTheLcdAndRightClicksOnKeysDoNothing() {
     clickAt(QPoint(100, 150)); // the face below the keys
     QCOMPARE(window_->state().Seconds, 0);
     QCOMPARE(window_->state().Minutes, 0);
+}
+
+void Form1Test::aHeldKeyShowsPressedUntilReleasedOrLeft() {
+    QVERIFY(showDrawn());
+    QWindow *handle = window_->form().windowHandle();
+    const QRect five = window_->key(Key::Five)->geometry();
+    const QImage before = shot();
+    QTest::mousePress(handle, Qt::LeftButton, {}, five.center());
+    const QRect pressed = Changed(before, shot());
+    QVERIFY(!pressed.isEmpty());
+    QVERIFY2(five.contains(pressed), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                    .arg(pressed.x())
+                                                    .arg(pressed.y())
+                                                    .arg(pressed.width())
+                                                    .arg(pressed.height())));
+    // Off the key it comes up; back on it, it is down again.
+    QTest::mouseMove(handle, QPoint(100, 150));
+    QCOMPARE(Changed(before, shot()), QRect());
+    QTest::mouseMove(handle, five.center());
+    QCOMPARE(Changed(before, shot()), pressed);
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, five.center());
+    QCOMPARE(window_->state().Seconds, 5);
+    QCOMPARE(shot().copy(five), before.copy(five));
+}
+
+void Form1Test::aTypedKeyShowsPressedForAMoment() {
+    QVERIFY(showDrawn());
+    const QRect clear = window_->key(Key::Clear)->geometry();
+    const QImage before = shot();
+    QTest::keyClick(&window_->form(), Qt::Key_Backspace); // CLR, which changes nothing here
+    const QRect pressed = Changed(before, shot());
+    QVERIFY(!pressed.isEmpty());
+    QVERIFY(clear.contains(pressed));
+    QTRY_COMPARE(Changed(before, shot()), QRect());
+    // Nothing stays awake for it.
+    QVERIFY(!window_->form().findChild<QTimer *>(QStringLiteral("KeyFlash"))->isActive());
 }
 
 void Form1Test::maskKeepsTheFaceLessTwoColumnsWithRoundedCorners() {

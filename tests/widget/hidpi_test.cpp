@@ -4,6 +4,7 @@
 #include "display/Glyphs.h"
 
 #include <QApplication>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -12,7 +13,7 @@ using namespace pomelo;
 
 namespace {
 
-const QRgb Ground = qRgb(175, 205, 175);
+const QRgb Ground = qRgb(180, 205, 181);
 const QRgb Dot = qRgb(0, 0, 0);
 
 // Pixels of `image` in `rect` that are neither the LCD ground nor a dot.
@@ -26,9 +27,19 @@ int BlurredPixels(const QImage &image, const QRect &rect) {
     return blurred;
 }
 
+// The colours of `image` in `rect`.
+QSet<QRgb> Colours(const QImage &image, const QRect &rect) {
+    QSet<QRgb> colours;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            colours.insert(image.pixel(x, y));
+    return colours;
+}
+
 } // namespace
 
-// The LCD stays sharp and the keys stay on their keys at any pixel ratio.
+// The LCD stays sharp and even, and the keys stay on their keys, at any pixel
+// ratio (QT_SCALE_FACTOR, 2 unless given).
 class HiDpiTest : public QObject {
     Q_OBJECT
 
@@ -36,6 +47,7 @@ private slots:
     void glyphsHaveOnlyTwoColoursAtAnyRatio_data();
     void glyphsHaveOnlyTwoColoursAtAnyRatio();
     void windowAtRatioTwoIsSharpAndKeepsItsGeometry();
+    void everyModeShowsTheLcdOnOneGround();
 };
 
 void HiDpiTest::glyphsHaveOnlyTwoColoursAtAnyRatio_data() {
@@ -84,8 +96,29 @@ void HiDpiTest::windowAtRatioTwoIsSharpAndKeepsItsGeometry() {
     QCOMPARE(shot.pixel((115 + 7) * 2 - 1, (19 + 4) * 2), Ground);
 }
 
+void HiDpiTest::everyModeShowsTheLcdOnOneGround() {
+    test::TestWindow window;
+    QVERIFY(window.show());
+    Form1 &form = window.form();
+    const qreal ratio = form.devicePixelRatioF();
+    const auto device = [ratio](int edge) { return qRound(edge * ratio); };
+    const QRect lcd(QPoint(device(18), device(12)), QPoint(device(167) - 1, device(66) - 1));
+    // The running countdown (digits, M, S, dial), the clock in 12 hours
+    // (colon, A or P), the running stopwatch (M, S, running figure).
+    const std::initializer_list<Key> countdown{Key::One, Key::Two, Key::Three, Key::Eight,
+                                               Key::Start};
+    for (const std::initializer_list<Key> keys :
+         {countdown, {Key::Mod, Key::Start}, {Key::Mod, Key::Start}}) {
+        for (const Key key : keys)
+            form.keyArea(key)->click();
+        // The clock shows at the next tick.
+        QTRY_COMPARE(Colours(form.grab().toImage(), lcd), (QSet<QRgb>{Ground, Dot}));
+    }
+}
+
 int main(int argc, char *argv[]) {
-    qputenv("QT_SCALE_FACTOR", "2");
+    if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
     HiDpiTest test;
     return QTest::qExec(&test, argc, argv);

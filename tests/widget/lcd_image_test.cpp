@@ -8,8 +8,7 @@ using namespace pomelo;
 
 namespace {
 
-const QRgb Face = qRgb(10, 20, 30);
-const QRgb Ground = qRgb(175, 205, 175);
+const QRgb Ground = qRgb(180, 205, 181);
 const QRgb Dot = qRgb(0, 0, 0);
 const QRect LcdPlace(18, 12, 149, 54); // window pixels
 const QRect DigitBox(23, 19, 24, 41);
@@ -18,11 +17,9 @@ int Device(int edge, qreal ratio) {
     return static_cast<int>(std::floor(edge * ratio + 0.5));
 }
 
-// The face of a window of 184 x 155 pixels, one colour all over.
-QImage FaceAt(qreal ratio) {
-    QImage face(Device(184, ratio), Device(155, ratio), QImage::Format_ARGB32_Premultiplied);
-    face.fill(Face);
-    return face;
+// A window of 184 x 155 pixels.
+QImage WindowAt(qreal ratio) {
+    return {Device(184, ratio), Device(155, ratio), QImage::Format_ARGB32_Premultiplied};
 }
 
 struct Fixture {
@@ -34,7 +31,7 @@ struct Fixture {
         : ratio(devicePixelRatio) {
         pictures[0].move(DigitBox.topLeft());
         pictures[0].setHidden(false);
-        image.reset(FaceAt(ratio), LcdPlace, ratio);
+        image.reset(LcdPlace, ratio);
         image.compose(LcdPlace, pictures);
     }
     // A pixel of the LCD image, by device pixel of the window.
@@ -46,8 +43,8 @@ struct Fixture {
 
 } // namespace
 
-// The LCD's pixels as it keeps them: the face where no picture is shown,
-// each shown picture on its ground and cut to its box, at any pixel ratio.
+// The LCD's pixels as it keeps them: one ground from edge to edge, each shown
+// picture cut to its box, at any pixel ratio.
 class LcdImageTest : public QObject {
     Q_OBJECT
 
@@ -55,8 +52,8 @@ private slots:
     void ratios_data();
     void aPictureFillsItsBoxWithEdgesRoundedToDevicePixels_data() { ratios_data(); }
     void aPictureFillsItsBoxWithEdgesRoundedToDevicePixels();
-    void aHiddenPictureLeavesTheFace_data() { ratios_data(); }
-    void aHiddenPictureLeavesTheFace();
+    void aHiddenPictureLeavesTheGround_data() { ratios_data(); }
+    void aHiddenPictureLeavesTheGround();
     void copiesTheChangedBoxIntoTheWindowAndNothingElse_data() { ratios_data(); }
     void copiesTheChangedBoxIntoTheWindowAndNothingElse();
     void refusesAWindowOfOtherPixels();
@@ -76,19 +73,18 @@ void LcdImageTest::aPictureFillsItsBoxWithEdgesRoundedToDevicePixels() {
     const int top = Device(DigitBox.top(), ratio);
     const int right = Device(DigitBox.left() + DigitBox.width(), ratio); // first pixel past
     const int bottom = Device(DigitBox.top() + DigitBox.height(), ratio);
-    // The glyph's ground reaches every edge of the box, and no further.
-    for (const QPoint inside : {QPoint(left, top), QPoint(right - 1, top), QPoint(left, bottom - 1),
-                                QPoint(right - 1, bottom - 1)})
-        QCOMPARE(lcd.at(inside.x(), inside.y()), Ground);
-    for (const QPoint outside :
-         {QPoint(left - 1, top), QPoint(right, top), QPoint(left, top - 1), QPoint(left, bottom)})
-        QCOMPARE(lcd.at(outside.x(), outside.y()), Face);
+    // The glyph's ground is the LCD's, in the box and all around it: no
+    // box stands out.
+    for (const QPoint point : {QPoint(left, top), QPoint(right - 1, top), QPoint(left, bottom - 1),
+                               QPoint(right - 1, bottom - 1), QPoint(left - 1, top),
+                               QPoint(right, top), QPoint(left, top - 1), QPoint(left, bottom)})
+        QCOMPARE(lcd.at(point.x(), point.y()), Ground);
     // The 8's top row: its second column is a dot, drawn from the box's corner.
     QCOMPARE(lcd.at(left + Device(7, ratio), top + Device(4, ratio)), Dot);
     QCOMPARE(lcd.at(left + Device(7, ratio) - 1, top + Device(4, ratio)), Ground);
 }
 
-void LcdImageTest::aHiddenPictureLeavesTheFace() {
+void LcdImageTest::aHiddenPictureLeavesTheGround() {
     QFETCH(qreal, ratio);
     Fixture lcd(ratio);
     lcd.pictures[0].setHidden(true);
@@ -98,14 +94,14 @@ void LcdImageTest::aHiddenPictureLeavesTheFace() {
                               Device(DigitBox.top() + DigitBox.height(), ratio) - 1));
     for (int y = device.top(); y <= device.bottom(); ++y)
         for (int x = device.left(); x <= device.right(); ++x)
-            QCOMPARE(lcd.at(x, y), Face);
+            QCOMPARE(lcd.at(x, y), Ground);
 }
 
 void LcdImageTest::copiesTheChangedBoxIntoTheWindowAndNothingElse() {
     QFETCH(qreal, ratio);
     const Fixture lcd(ratio);
     const QRgb Elsewhere = qRgb(1, 2, 3);
-    QImage window = FaceAt(ratio);
+    QImage window = WindowAt(ratio);
     window.fill(Elsewhere);
     window.setDevicePixelRatio(ratio);
     QVERIFY(lcd.image.copyTo(window, DigitBox));
@@ -125,7 +121,7 @@ void LcdImageTest::refusesAWindowOfOtherPixels() {
         QImage window(184, 155, format);
         QVERIFY(!lcd.image.copyTo(window, DigitBox));
     }
-    QImage otherRatio = FaceAt(1.0);
+    QImage otherRatio = WindowAt(1.0);
     otherRatio.setDevicePixelRatio(2.0);
     QVERIFY(!lcd.image.copyTo(otherRatio, DigitBox));
 }

@@ -1,4 +1,3 @@
-#include "app/FacePicture.h"
 #include "app/Lcd.h"
 
 #include <QAccessible>
@@ -17,11 +16,9 @@ private slots:
 
 void LcdTest::readsItselfOnlyWhenAScreenReaderAsks() {
     QVERIFY(!QAccessible::isActive());
-    FacePicture face;
     QWidget window;
     int readings = 0;
     Lcd lcd(
-        face,
         [&readings] {
             ++readings;
             return QStringLiteral("12:34");

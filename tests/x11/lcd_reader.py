@@ -12,10 +12,9 @@ import os
 import subprocess
 
 # What the LCD shows, in window pixels. A shown digit or indicator is its
-# picture: black dots on the picture ground, drawn from its box's top left
-# and clipped to the box; a hidden one leaves the LCD window's own colour.
-LCD_WINDOW = (180, 205, 181)
-PICTURE_GROUND = (175, 205, 175)
+# picture: black dots on the LCD's one ground, drawn from its box's top left
+# and clipped to the box; a hidden one leaves the ground alone.
+GROUND = (180, 205, 181)
 DOT = (0, 0, 0)
 DIGIT_BOXES = ((23, 19), (47, 19), (91, 19), (115, 19))
 DIGIT_BOX_SIZE = (24, 41)
@@ -106,7 +105,7 @@ class LcdReader:
         width, height = DIGIT_BOX_SIZE
         colours = {(x, y): self.colour(left, top, x, y)
                    for y in range(height) for x in range(width)}
-        if all(colour == LCD_WINDOW for colour in colours.values()):
+        if all(colour == GROUND for colour in colours.values()):
             return " "
         dots = []
         inside_dots = set()
@@ -120,13 +119,13 @@ class LcdReader:
                 found = {colours[point] for point in block}
                 if found == {DOT}:
                     line += "#"
-                elif found == {PICTURE_GROUND}:
+                elif found == {GROUND}:
                     line += "."
                 else:
                     return "?"
             dots.append(line)
         # Between the dots there is nothing but ground.
-        if any(colour != PICTURE_GROUND for point, colour in colours.items()
+        if any(colour != GROUND for point, colour in colours.items()
                if point not in inside_dots):
             return "?"
         for digit, pattern in DIGIT_DOTS.items():
@@ -136,7 +135,8 @@ class LcdReader:
 
     def indicators(self):
         # From the top one down: an indicator is shown when the part of its
-        # box that no shown indicator above it covers is exactly its picture.
+        # box that no shown indicator above it covers is exactly its picture,
+        # with some of its dots in that part.
         shown = []
         covered = set()
         for (name, (left, top, width, height)), rows in reversed(
@@ -145,12 +145,13 @@ class LcdReader:
             def expected(x, y):
                 # A box larger than its picture shows ground beyond it.
                 row = rows[y - top] if y - top < len(rows) else ""
-                return DOT if row[x - left:x - left + 1] == "#" else PICTURE_GROUND
+                return DOT if row[x - left:x - left + 1] == "#" else GROUND
 
             box = {(left + x, top + y) for y in range(height) for x in range(width)}
             visible = box - covered
-            if visible and all(self.colour(left, top, x - left, y - top) == expected(x, y)
-                               for x, y in visible):
+            if any(expected(x, y) == DOT for x, y in visible) and all(
+                    self.colour(left, top, x - left, y - top) == expected(x, y)
+                    for x, y in visible):
                 shown.append(name)
                 covered |= box
         return shown

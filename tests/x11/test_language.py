@@ -27,7 +27,7 @@ LANGUAGES = {
     "C.UTF-8": (
         "スタート／一時停止（現在時刻表示時は 12←→24Ｈ切り替え）",
         f"Usage: pomelo [DURATION | {OPTIONS}]",
-        "pomelo: '100:00' is no duration: give one like 5:00, 5m, 90s or 1m30s, "
+        "pomelo: '100:00' is not a duration: give one like 5:00, 5m, 90s or 1m30s, "
         "from 0:01 to 99:59. See pomelo --help.",
         "pomelo: Unexpected value after '--clock'. See pomelo --help.",
         "The countdown of 00:01 ended at 21:07.\nNo sound: no sound server.",
@@ -35,13 +35,13 @@ LANGUAGES = {
     "en_US.UTF-8": (
         "Start/pause (in the clock: switch between 12 and 24 hours)",
         f"Usage: pomelo [DURATION | {OPTIONS}]",
-        "pomelo: '100:00' is no duration: give one like 5:00, 5m, 90s or 1m30s, "
+        "pomelo: '100:00' is not a duration: give one like 5:00, 5m, 90s or 1m30s, "
         "from 0:01 to 99:59. See pomelo --help.",
         "pomelo: Unexpected value after '--clock'. See pomelo --help.",
         "The countdown of 00:01 ended at 9:07 PM.\nNo sound: no sound server.",
     ),
     "de_DE.UTF-8": (
-        "Start/Pause (in der Uhrzeit: Wechsel zwischen 12 und 24 Stunden)",
+        "Start/Pause (in der Uhranzeige: zwischen 12- und 24-Stunden-Anzeige wechseln)",
         f"Aufruf: pomelo [DAUER | {OPTIONS}]",
         "pomelo: '100:00' ist keine Dauer: erwartet wird etwa 5:00, 5m, 90s oder 1m30s, "
         "von 0:01 bis 99:59. Siehe pomelo --help.",
@@ -50,7 +50,7 @@ LANGUAGES = {
     ),
     "ja_JP.UTF-8": (
         "スタート／一時停止（現在時刻表示時は 12←→24Ｈ切り替え）",
-        f"使い方: pomelo [DURATION | {OPTIONS}]",
+        f"使い方: pomelo [時間 | {OPTIONS}]",
         "pomelo: '100:00' は時間の指定ではありません。5:00、5m、90s、1m30s のように、"
         "0:01 から 99:59 までで指定してください。（pomelo --help を参照）",
         "pomelo: '--clock' の後が予期せぬ値です。（pomelo --help を参照）",

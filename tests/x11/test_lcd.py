@@ -7,8 +7,8 @@ import unittest
 from PIL import Image
 
 from gadget import COUNTDOWN, STOPWATCH, WINDOW_HEIGHT, WINDOW_WIDTH, GadgetTest
-from lcd_reader import (DIGIT_BOX_SIZE, DIGIT_BOXES, DIGIT_DOTS, DOT, DOT_ORIGIN, DOT_PITCH,
-                        DOT_SIZE, LCD_WINDOW, PICTURE_GROUND, LcdReader)
+from lcd_reader import (DIGIT_BOXES, DIGIT_DOTS, DOT, DOT_ORIGIN, DOT_PITCH, DOT_SIZE, GROUND,
+                        LcdReader)
 
 
 class LcdOnScreenTest(GadgetTest):
@@ -29,12 +29,11 @@ class LcdOnScreenTest(GadgetTest):
 def lcd_picture(*digits):
     """A window picture whose digit boxes show the dot patterns given, in
     order (None: a hidden box), with (x, y, colour) changes after each."""
-    image = Image.new("RGB", (WINDOW_WIDTH, WINDOW_HEIGHT), LCD_WINDOW)
+    image = Image.new("RGB", (WINDOW_WIDTH, WINDOW_HEIGHT), GROUND)
     for (left, top), digit in zip(DIGIT_BOXES, digits):
         if digit is None:
             continue
         rows, *changes = digit
-        image.paste(PICTURE_GROUND, (left, top, left + DIGIT_BOX_SIZE[0], top + DIGIT_BOX_SIZE[1]))
         for row, line in enumerate(rows):
             for column in (column for column, mark in enumerate(line) if mark == "#"):
                 x = left + DOT_ORIGIN[0] + DOT_PITCH[0] * column
@@ -53,9 +52,10 @@ class LcdReaderTest(unittest.TestCase):
         eight, one = DIGIT_DOTS["8"], DIGIT_DOTS["1"]
         for name, picture, digits in (
                 ("no digit", lcd_picture((["#####"] * 7,)), "?   "),
-                ("a dot cut", lcd_picture(None, (eight, (8, 5, PICTURE_GROUND))), " ?  "),
+                ("a dot cut", lcd_picture(None, (eight, (8, 5, GROUND))), " ?  "),
                 ("a stray dot", lcd_picture(None, None, (one, (1, 1, DOT))), "  ? "),
-                ("ground alone", lcd_picture(None, None, None, ((),)), "   ?")):
+                # The LCD has one ground: a box of ground alone is blank.
+                ("ground alone", lcd_picture(None, None, None, ((),)), "    ")):
             with self.subTest(name):
                 self.assertEqual(LcdReader(picture).read().digits, digits)
 

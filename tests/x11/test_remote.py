@@ -265,8 +265,9 @@ class RemoteTest(Commands, GadgetTest):
             (("0:00",), "'0:00'"),
             (("100:00",), "'100:00'"),
             (("1:90",), "'1:90'"),
-            (("-5m",), "'5m'"),
-            (("--bogus",), "'bogus'"),
+            (("-5m",), "'-5m'"),
+            (("--bogus",), "'--bogus'"),
+            (("--bogus=1",), "'--bogus'"),
             (("5m", "--clock"), "'--clock' and '5m'"),
             (("--start", "--quit"), "'--start' and '--quit'"),
             (("3m", "4m"), "'3m' and '4m'"),
@@ -275,7 +276,7 @@ class RemoteTest(Commands, GadgetTest):
             # Named on one line, escaped, and cut short.
             (("5\n00",), r"'5\n00'"),
             (("\x1b]2;pwned\a",), r"'\x1b]2;pwned\a'"),
-            (("-\x1b[31m",), r"'\x1b[31m'"),
+            (("-\x1b[31m",), r"'-\x1b[31m'"),
             ((os.fsdecode(b"\xff5m"),), r"'\xff5m'"),
             (("7" * 1000,), "'" + "7" * 60 + "...'"),
         )
