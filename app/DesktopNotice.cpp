@@ -100,6 +100,10 @@ void DesktopNotice::post(const QString &text) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
+    if (wanted_ != nullptr) {
+        replacement_ = text;
+        return;
+    }
     listen(true);
     // It stays after an action is chosen, until the gadget withdraws it, and
     // the gadget rings itself.
@@ -124,6 +128,7 @@ void DesktopNotice::post(const QString &text) {
 void DesktopNotice::withdraw() {
     // A post still unanswered is closed when its answer comes.
     wanted_ = nullptr;
+    replacement_.clear();
     listen(false);
     if (id_ != 0)
         close(std::exchange(id_, 0));
@@ -163,12 +168,13 @@ void DesktopNotice::answered(QDBusPendingCallWatcher *post) {
         qCInfo(lcNotice) << "no alarm notice:" << reply.error().message();
         if (wanted && id_ == 0)
             listen(false);
-        return;
-    }
-    if (wanted)
+    } else if (wanted) {
         id_ = reply.value();
-    else if (reply.value() != id_)
+    } else if (reply.value() != id_) {
         close(reply.value());
+    }
+    if (wanted && !replacement_.isNull())
+        this->post(std::exchange(replacement_, QString()));
 }
 
 } // namespace pomelo

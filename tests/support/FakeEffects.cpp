@@ -65,11 +65,6 @@ LocalTime FakeEffects::localTimeAt(std::int64_t utc) const {
     return {seconds / 3600, seconds / 60 % 60, seconds % 60, static_cast<int>(ms % 1000)};
 }
 
-SoundOutcome FakeEffects::playSound(const std::string &path) {
-    soundsPlayed.push_back(path);
-    return sound;
-}
-
 double FakeEffects::random() {
     if (randoms.empty())
         return 0.5;
