@@ -38,6 +38,22 @@
         <extracomment>The notice&apos;s second line; %1 is why no sound rings.</extracomment>
         <translation>Kein Ton: %1.</translation>
     </message>
+    <message>
+        <source>the sound server does not answer</source>
+        <translation>der Soundserver antwortet nicht</translation>
+    </message>
+    <message>
+        <source>the sound file is not a regular file</source>
+        <translation>die Klangdatei ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>the sound file is too large</source>
+        <translation>die Klangdatei ist zu groß</translation>
+    </message>
+    <message>
+        <source>the sound file&apos;s format is not supported</source>
+        <translation>das Format der Klangdatei wird nicht unterstützt</translation>
+    </message>
 </context>
 <context>
     <name>ApplicationInterface</name>

@@ -38,6 +38,22 @@
         <extracomment>The notice&apos;s second line; %1 is why no sound rings.</extracomment>
         <translation>音が鳴りません: %1。</translation>
     </message>
+    <message>
+        <source>the sound server does not answer</source>
+        <translation>サウンドサーバーが応答しません</translation>
+    </message>
+    <message>
+        <source>the sound file is not a regular file</source>
+        <translation>サウンドファイルが通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>the sound file is too large</source>
+        <translation>サウンドファイルが大きすぎます</translation>
+    </message>
+    <message>
+        <source>the sound file&apos;s format is not supported</source>
+        <translation>サウンドファイルの形式に対応していません</translation>
+    </message>
 </context>
 <context>
     <name>ApplicationInterface</name>
