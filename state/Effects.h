@@ -51,10 +51,9 @@ public:
 
     virtual std::string programFolder() const = 0;
     // Starts the sound file playing and returns at once, never waiting for
-    // the sound system; what became of it comes later, to
-    // Gadget::soundOutcome. A sound of ours still playing is not cut off,
-    // and a missing or broken file is silence, never a sound of some other
-    // kind.
+    // the sound system; what became of it comes later, as an event of its
+    // own. A sound of ours still playing is not cut off, and a missing or
+    // broken file is silence, never a sound of some other kind.
     virtual void playSound(const std::string &path) = 0;
     // Stops the sound playing at once; nothing when it has ended.
     virtual void stopSound() = 0;
