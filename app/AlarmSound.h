@@ -1,38 +1,47 @@
 #pragma once
 
-#include "state/Effects.h"
+#include "state/SoundOutcome.h"
 
-#include <QByteArray>
+#include <QObject>
 #include <QString>
+#include <QTimer>
 
-struct ca_context;
+class QThread;
 
 namespace pomelo {
 
-// Plays the alarm's sound file through libcanberra, as an alarm (the stream's
-// media.role), so that a desktop whose event sounds are muted or turned down
-// still rings; the volume is the user's. Its context, and with it the
-// connection to the sound server, is opened at the first alarm, so a gadget
-// that never rings pays nothing for it.
-class AlarmSound {
-public:
-    AlarmSound() = default;
-    ~AlarmSound();
-    AlarmSound(const AlarmSound &) = delete;
-    AlarmSound &operator=(const AlarmSound &) = delete;
+class SoundPlayer;
 
-    // Starts the file playing and returns at once, telling whether it plays
-    // or why not. A sound of ours still playing is not cut off; this one is
-    // skipped instead. Any failure is silence.
-    SoundOutcome play(const QString &path);
-    // Stops our sound at once, if it still plays.
+// The alarm's sound as the window meets it: asking for it, or stopping it,
+// never waits, since a SoundPlayer on a thread of its own talks to the sound
+// server. What became of the sound comes back as `outcome`, and a server
+// that has not answered within a few seconds is told as not answering. The
+// thread starts at the first alarm, so a gadget that never rings pays
+// nothing for it.
+class AlarmSound : public QObject {
+    Q_OBJECT
+public:
+    AlarmSound();
+    // Waits a little for the thread to end; one that waits on a hung sound
+    // server is left behind for the ending process to take down.
+    ~AlarmSound() override;
+
+    void play(const QString &path);
     void stop();
 
-private:
-    bool open();
-    int start(const QByteArray &file);
+Q_SIGNALS:
+    // What became of the sound last asked for.
+    void outcome(pomelo::SoundOutcome sound);
 
-    ca_context *context_ = nullptr;
+private:
+    void played(quint64 request, SoundOutcome sound);
+    void noAnswer();
+
+    QThread *thread_ = nullptr;
+    SoundPlayer *player_ = nullptr;
+    quint64 lastRequest_ = 0;
+    bool toldNoAnswer_ = false;
+    QTimer answerDeadline_;
 };
 
 } // namespace pomelo

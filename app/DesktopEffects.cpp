@@ -159,8 +159,8 @@ std::string DesktopEffects::programFolder() const {
     return QCoreApplication::applicationDirPath().toStdString();
 }
 
-SoundOutcome DesktopEffects::playSound(const std::string &path) {
-    return alarmSound_.play(QString::fromStdString(path));
+void DesktopEffects::playSound(const std::string &path) {
+    alarmSound_.play(QString::fromStdString(path));
 }
 
 void DesktopEffects::stopSound() {

@@ -38,7 +38,7 @@ public:
     std::string bootId() const override;
     double random() override;
     std::string programFolder() const override;
-    SoundOutcome playSound(const std::string &path) override;
+    void playSound(const std::string &path) override;
     void stopSound() override;
     std::string translate(const char *context, const char *text) const override;
     std::string timeOfDay(const LocalTime &time) const override;
@@ -51,8 +51,10 @@ public:
     void writeCountFile(std::string_view contents) override;
     void note(std::string_view line) override;
 
-    // The alarm's notice, whose actions and dismissal the window hands on.
+    // The alarm's notice, whose actions and dismissal the window hands on,
+    // as it does what became of the alarm's sound.
     DesktopNotice &alarmNotice() { return alarmNotice_; }
+    AlarmSound &alarmSound() { return alarmSound_; }
 
 private:
     // Logs why the window cannot do `what`, the first time it is asked.

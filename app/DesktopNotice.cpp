@@ -101,6 +101,10 @@ void DesktopNotice::post(const QString &text) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
+    if (wanted_ != nullptr) {
+        replacement_ = text;
+        return;
+    }
     listen(true);
     // It stays after an action is chosen, until the gadget withdraws it, and
     // the gadget rings itself.
@@ -125,6 +129,7 @@ void DesktopNotice::post(const QString &text) {
 void DesktopNotice::withdraw() {
     // A post still unanswered is closed when its answer comes.
     wanted_ = nullptr;
+    replacement_.clear();
     listen(false);
     if (id_ != 0)
         close(std::exchange(id_, 0), owner_);
@@ -179,6 +184,8 @@ void DesktopNotice::answered(QDBusPendingCallWatcher *post) {
     } else if (reply.value() != id_ || answerer != owner_) {
         close(reply.value(), answerer);
     }
+    if (wanted && !replacement_.isNull())
+        this->post(std::exchange(replacement_, QString()));
 }
 
 } // namespace pomelo

@@ -28,7 +28,8 @@ public:
     ~DesktopNotice() override;
 
     // Posts a critical notice (it stays until withdrawn), replacing ours if
-    // one is up.
+    // one is up; one whose post is still unanswered is replaced, under the
+    // same id, once the answer names it.
     void post(const QString &text);
     // Withdraws our notice, also one whose post is still unanswered.
     void withdraw();
@@ -59,8 +60,9 @@ private:
     QString owner_;  // the service's connection that gave that id
     bool listening_ = false;
     QDBusPendingCallWatcher *wanted_ = nullptr; // the post whose notice is to stay up
-    QList<QDBusPendingCallWatcher *> posts_;    // not answered yet
-    QList<QDBusPendingCallWatcher *> closes_;   // not answered yet
+    QString replacement_;                    // the text for that notice once it is answered, if any
+    QList<QDBusPendingCallWatcher *> posts_; // not answered yet
+    QList<QDBusPendingCallWatcher *> closes_; // not answered yet
 };
 
 } // namespace pomelo

@@ -12,6 +12,8 @@ GadgetWindow::GadgetWindow(SettingsFile settingsFile, CountFile countFile)
     QObject::connect(&notice, &DesktopNotice::againChosen, &form_, [this] { gadget_.again(); });
     QObject::connect(&notice, &DesktopNotice::dismissed, &form_,
                      [this] { gadget_.alarmNoticeDismissed(); });
+    QObject::connect(&effects_.alarmSound(), &AlarmSound::outcome, &form_,
+                     [this](SoundOutcome sound) { gadget_.soundOutcome(sound); });
     gadget_.load();
 }
 

@@ -9,7 +9,8 @@ namespace pomelo {
 
 // The gadget on the desktop: its window, the world it acts on, and the
 // timer logic between them, started up and ready to be shown. What the user
-// does with the alarm's notice goes to the gadget as the window's input does.
+// does with the alarm's notice, and what became of the alarm's sound, go to
+// the gadget as the window's input does.
 class GadgetWindow {
 public:
     explicit GadgetWindow(SettingsFile settingsFile = SettingsFile(),

@@ -45,9 +45,8 @@ void Gadget::takeUpKeptCount() {
     state_.KeyedSeconds = count.keyedSeconds;
     CountFromNow(state_, effects_);
     if (restoration.endedAtWallMs) {
-        const SoundOutcome sound = RingAlarm(state_, effects_);
-        PostMissedAlarmNotice(state_, effects_, effects_.localTimeAt(*restoration.endedAtWallMs),
-                              sound);
+        RingAlarm(state_, effects_);
+        PostMissedAlarmNotice(state_, effects_, effects_.localTimeAt(*restoration.endedAtWallMs));
         keepCount();
     }
 }
@@ -93,6 +92,13 @@ void Gadget::again() {
 
 void Gadget::alarmNoticeDismissed() {
     runInput([this] { AlarmNoticeDismissed(state_, effects_); });
+}
+
+void Gadget::soundOutcome(SoundOutcome sound) {
+    if (state_.Ended)
+        return;
+    AlarmSoundOutcome(state_, effects_, sound);
+    done();
 }
 
 void Gadget::mouseDown(int button) {

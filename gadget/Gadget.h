@@ -47,6 +47,9 @@ public:
     void answerAlarm();
     void again();
     void alarmNoticeDismissed();
+    // What became of the alarm's sound, when the sound system tells, which
+    // is after the alarm (see Effects::playSound).
+    void soundOutcome(SoundOutcome sound);
     // The line --status prints.
     std::string status() const;
 

@@ -19,33 +19,38 @@ std::string KeyedLength(const TimerState &state) {
 }
 
 // Why no sound rings, as the notice's second line tells it; none while it
-// rings.
+// rings. One reason for each cause the user can set right.
 const char *WhyNoSound(SoundOutcome sound) {
     switch (sound) {
     case SoundOutcome::Playing:
         return nullptr;
-    case SoundOutcome::NoFile:
-        return QT_TRANSLATE_NOOP("AlarmNotice", "the sound file is missing");
-    case SoundOutcome::UnreadableFile:
-        return QT_TRANSLATE_NOOP("AlarmNotice", "the sound file cannot be read");
-    case SoundOutcome::BrokenFile:
-        return QT_TRANSLATE_NOOP("AlarmNotice", "the sound file is broken");
+    case SoundOutcome::NoAnswer:
+        return QT_TRANSLATE_NOOP("AlarmNotice", "the sound server does not answer");
     case SoundOutcome::NoServer:
         return QT_TRANSLATE_NOOP("AlarmNotice", "no sound server");
+    case SoundOutcome::NoFile:
+        return QT_TRANSLATE_NOOP("AlarmNotice", "the sound file is missing");
+    case SoundOutcome::NotAFile:
+        return QT_TRANSLATE_NOOP("AlarmNotice", "the sound file is not a regular file");
+    case SoundOutcome::UnreadableFile:
+        return QT_TRANSLATE_NOOP("AlarmNotice", "the sound file cannot be read");
+    case SoundOutcome::TooLargeFile:
+        return QT_TRANSLATE_NOOP("AlarmNotice", "the sound file is too large");
+    case SoundOutcome::BrokenFile:
+        return QT_TRANSLATE_NOOP("AlarmNotice", "the sound file is broken");
+    case SoundOutcome::UnsupportedFormat:
+        return QT_TRANSLATE_NOOP("AlarmNotice", "the sound file's format is not supported");
     case SoundOutcome::Failed:
         return QT_TRANSLATE_NOOP("AlarmNotice", "the sound system failed");
     }
     return nullptr;
 }
 
-// `sentence` names the keyed length as %1, the time it ended as %2 and, where
-// it tells the day too, the date as %3.
-void Post(TimerState &state, Effects &effects, const LocalTime &endedAt, const char *sentence,
-          SoundOutcome sound) {
-    std::string text =
-        FillIn(effects.translate("AlarmNotice", sentence),
-               {KeyedLength(state), effects.timeOfDay(endedAt), effects.shortDate(endedAt)});
-    if (const char *why = WhyNoSound(sound)) {
+// The notice as it stands: its first line, and why no sound rings, if none
+// does.
+void PostNotice(TimerState &state, Effects &effects) {
+    std::string text = state.AlarmNoticeText;
+    if (const char *why = WhyNoSound(state.AlarmNoticeSound)) {
         text += '\n';
         text += FillIn(effects.translate("AlarmNotice", NoSoundLine),
                        {effects.translate("AlarmNotice", why)});
@@ -54,31 +59,46 @@ void Post(TimerState &state, Effects &effects, const LocalTime &endedAt, const c
     state.AlarmNoticeUp = true;
 }
 
-} // namespace
-
-void PostAlarmNotice(TimerState &state, Effects &effects, SoundOutcome sound) {
-    Post(state, effects, effects.localTime(),
-         //: %1 is the length keyed in (05:00), %2 the time of day it ended.
-         QT_TRANSLATE_NOOP("AlarmNotice", "The countdown of %1 ended at %2."), sound);
+// `sentence` names the keyed length as %1, the time it ended as %2 and, where
+// it tells the day too, the date as %3. The sound has only been asked for:
+// the notice says nothing of it yet.
+void Post(TimerState &state, Effects &effects, const LocalTime &endedAt, const char *sentence) {
+    state.AlarmNoticeText =
+        FillIn(effects.translate("AlarmNotice", sentence),
+               {KeyedLength(state), effects.timeOfDay(endedAt), effects.shortDate(endedAt)});
+    state.AlarmNoticeSound = SoundOutcome::Playing;
+    PostNotice(state, effects);
 }
 
-void PostMissedAlarmNotice(TimerState &state, Effects &effects, const LocalTime &endedAt,
-                           SoundOutcome sound) {
+} // namespace
+
+void PostAlarmNotice(TimerState &state, Effects &effects) {
+    Post(state, effects, effects.localTime(),
+         //: %1 is the length keyed in (05:00), %2 the time of day it ended.
+         QT_TRANSLATE_NOOP("AlarmNotice", "The countdown of %1 ended at %2."));
+}
+
+void PostMissedAlarmNotice(TimerState &state, Effects &effects, const LocalTime &endedAt) {
     // On another day, the time of day alone would read as today's.
     if (endedAt.isSameDayAs(effects.localTime()))
         Post(state, effects, endedAt,
              //: %1 is the length keyed in (05:00), %2 the time of day it ended.
              QT_TRANSLATE_NOOP("AlarmNotice",
-                               "The countdown of %1 ended at %2, while pomelo was not running."),
-             sound);
+                               "The countdown of %1 ended at %2, while pomelo was not running."));
     else
         Post(state, effects, endedAt,
              //: %1 is the length keyed in (05:00), %2 the time of day it ended, %3 the
              //: date (as the language writes it short).
              QT_TRANSLATE_NOOP(
                  "AlarmNotice",
-                 "The countdown of %1 ended on %3 at %2, while pomelo was not running."),
-             sound);
+                 "The countdown of %1 ended on %3 at %2, while pomelo was not running."));
+}
+
+void TellAlarmNoticeSound(TimerState &state, Effects &effects, SoundOutcome sound) {
+    if (!state.AlarmNoticeUp || sound == state.AlarmNoticeSound)
+        return;
+    state.AlarmNoticeSound = sound;
+    PostNotice(state, effects);
 }
 
 void WithdrawAlarmNotice(TimerState &state, Effects &effects) {

@@ -5,12 +5,14 @@
 
 namespace pomelo {
 
-// At the alarm: a notice on the desktop saying which countdown ended when,
-// and on a second line why no sound rings, when none does.
-void PostAlarmNotice(TimerState &state, Effects &effects, SoundOutcome sound);
+// At the alarm: a notice on the desktop saying which countdown ended when.
+void PostAlarmNotice(TimerState &state, Effects &effects);
 // At start-up, for a countdown that ended while the program was not running.
-void PostMissedAlarmNotice(TimerState &state, Effects &effects, const LocalTime &endedAt,
-                           SoundOutcome sound);
+void PostMissedAlarmNotice(TimerState &state, Effects &effects, const LocalTime &endedAt);
+// What became of the alarm's sound, once the sound system tells: the notice,
+// if it is still up, is replaced by one that says on a second line why no
+// sound rings, or no longer says so once it rings after all.
+void TellAlarmNoticeSound(TimerState &state, Effects &effects, SoundOutcome sound);
 
 // The alarm's notice goes, if it is still up.
 void WithdrawAlarmNotice(TimerState &state, Effects &effects);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "state/LocalTime.h"
+#include "state/SoundOutcome.h"
 
 #include <cstdint>
 #include <optional>
@@ -8,16 +9,6 @@
 #include <string_view>
 
 namespace pomelo {
-
-// What became of a sound the gadget asked to play.
-enum class SoundOutcome {
-    Playing,        // it plays, or a sound of ours still does
-    NoFile,         // there is no sound file
-    UnreadableFile, // the file cannot be read
-    BrokenFile,     // the file is no sound that can be played
-    NoServer,       // no sound server (or device) takes it
-    Failed,         // the sound system failed otherwise
-};
 
 // Everything the handlers do to the world outside the timer state and the
 // LCD: the window's place and stacking, time, chance, sound, the user's
@@ -59,10 +50,11 @@ public:
     virtual double random() = 0;
 
     virtual std::string programFolder() const = 0;
-    // Starts the sound file playing and returns at once, telling whether it
-    // plays; a sound of ours still playing is not cut off, and a missing or
+    // Starts the sound file playing and returns at once, never waiting for
+    // the sound system; what became of it comes later, as an event of its
+    // own. A sound of ours still playing is not cut off, and a missing or
     // broken file is silence, never a sound of some other kind.
-    virtual SoundOutcome playSound(const std::string &path) = 0;
+    virtual void playSound(const std::string &path) = 0;
     // Stops the sound playing at once; nothing when it has ended.
     virtual void stopSound() = 0;
     // The user's language and customs, for the texts the handlers make:

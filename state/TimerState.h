@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/SoundOutcome.h"
+
 #include <cstdint>
 #include <string>
 
@@ -37,7 +39,12 @@ struct TimerState {
     int KeyedMinutes = 0;
     int KeyedSeconds = 0;
     bool AlarmNoticeUp = false;
-    // The alarm's sound was started and nobody has answered it yet.
+    // That notice's first line, and what it says of the sound, which the
+    // sound system tells only after the notice went up.
+    std::string AlarmNoticeText;
+    SoundOutcome AlarmNoticeSound = SoundOutcome::Playing;
+    // The alarm's sound was asked for, is not known to have failed, and
+    // nobody has answered it yet.
     bool Ringing = false;
     std::string IniSection;
 

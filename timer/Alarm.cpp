@@ -6,19 +6,25 @@
 
 namespace pomelo {
 
-SoundOutcome RingAlarm(TimerState &state, Effects &effects) {
+void RingAlarm(TimerState &state, Effects &effects) {
     // The shake comes home to where the window stands now: a window dragged
     // while the countdown ran stays where the user put it.
     TakeWindowPlaceAsHome(state, effects);
     state.ShakeCount = ShakeSteps;
     SetTopmost(effects, 1);
-    const SoundOutcome sound = effects.playSound(effects.programFolder() + "/" + AlarmSoundName);
-    state.Ringing = sound == SoundOutcome::Playing;
-    return sound;
+    effects.playSound(effects.programFolder() + "/" + AlarmSoundName);
+    state.Ringing = true;
 }
 
 void StartAlarm(TimerState &state, Effects &effects) {
-    PostAlarmNotice(state, effects, RingAlarm(state, effects));
+    RingAlarm(state, effects);
+    PostAlarmNotice(state, effects);
+}
+
+void AlarmSoundOutcome(TimerState &state, Effects &effects, SoundOutcome sound) {
+    if (sound != SoundOutcome::Playing && sound != SoundOutcome::NoAnswer)
+        state.Ringing = false;
+    TellAlarmNoticeSound(state, effects, sound);
 }
 
 void Timer2_Timer(TimerState &state, Effects &effects) {

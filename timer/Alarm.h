@@ -9,13 +9,16 @@ inline constexpr int ShakeSteps = 4;
 inline constexpr float ShakeReachTwips = 1000.0F;
 inline constexpr const char *AlarmSoundName = "BEEP";
 
-// The window goes on top, the sound starts and the shake is armed. The
-// sound rings until the first answer stops it (see AnswerAlarm); returns
-// whether it plays.
-SoundOutcome RingAlarm(TimerState &state, Effects &effects);
+// The window goes on top, the sound is asked for and the shake is armed.
+// The sound rings until the first answer stops it (see AnswerAlarm).
+void RingAlarm(TimerState &state, Effects &effects);
 // The end of a countdown: the alarm rings and a notice saying what ended
 // when is posted.
 void StartAlarm(TimerState &state, Effects &effects);
+// The sound system tells what became of the alarm's sound: one that cannot
+// play needs no answer to stop it, and the notice says why it is silent.
+// One that has not started yet may still start, and an answer stops it then.
+void AlarmSoundOutcome(TimerState &state, Effects &effects, SoundOutcome sound);
 
 // One shake step: the window jumps right of and below its home; the last step
 // brings it home.

@@ -43,6 +43,22 @@
         <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
         <translation>Der Countdown von %1 ist am %3 um %2 Uhr abgelaufen, während pomelo nicht lief.</translation>
     </message>
+    <message>
+        <source>the sound server does not answer</source>
+        <translation>der Soundserver antwortet nicht</translation>
+    </message>
+    <message>
+        <source>the sound file is not a regular file</source>
+        <translation>die Klangdatei ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>the sound file is too large</source>
+        <translation>die Klangdatei ist zu groß</translation>
+    </message>
+    <message>
+        <source>the sound file&apos;s format is not supported</source>
+        <translation>das Format der Klangdatei wird nicht unterstützt</translation>
+    </message>
 </context>
 <context>
     <name>ApplicationInterface</name>

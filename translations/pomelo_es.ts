@@ -38,6 +38,27 @@
         <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
         <translation>El temporizador de %1 terminó a las %2, cuando pomelo no estaba en ejecución.</translation>
     </message>
+    <message>
+        <source>the sound server does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sound file is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sound file is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sound file&apos;s format is not supported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ApplicationInterface</name>
@@ -70,10 +91,6 @@
     <message>
         <source>Unknown option %1.</source>
         <translation>Opción %1 desconocida.</translation>
-    </message>
-    <message>
-        <source>%1 is no duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
-        <translation>%1 no es una duración: indique, por ejemplo, 5:00, 5m, 90s o 1m30s, de 0:01 a 99:59.</translation>
     </message>
     <message>
         <source>one command at a time, not %1 and %2.</source>
@@ -111,6 +128,10 @@ cada vez.
 Estado de salida: 0 correcto; 1 no se pudo contactar con la instancia en
 ejecución, o no hay ninguna (--status, --quit), o --again no tiene ningún
 temporizador que repetir; 2 uso incorrecto.</translation>
+    </message>
+    <message>
+        <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -168,6 +189,33 @@ reloj, alternar entre el formato de 24 y de 12 horas</translation>
         <source>pomelo</source>
         <extracomment>The notice&apos;s heading: the program&apos;s name, as the desktop entry gives it.</extracomment>
         <translation>pomelo</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>no display: neither %1 nor %2 is set</source>
+        <extracomment>%1 and %2 name environment variables.</extracomment>
+        <translation type="unfinished">no hay pantalla: no está definida ni %1 ni %2</translation>
+    </message>
+    <message>
+        <source>no X display: %1 is not set (%2)</source>
+        <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
+        <translation type="unfinished">no hay pantalla X: %1 no está definida (%2)</translation>
+    </message>
+    <message>
+        <source>no X server takes connections there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open the X display %1: %2</source>
+        <extracomment>%1 is the display&apos;s name (:0), %2 why it cannot be opened.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open the Wayland display %1: %2</source>
+        <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -231,6 +279,16 @@ reloj, alternar entre el formato de 24 y de 12 horas</translation>
         <extracomment>%1 is the path of the lock file.</extracomment>
         <translation>no se puede obtener el bloqueo de instancia %1</translation>
     </message>
+    <message>
+        <source>the command was handed to the running copy (process %1), which has not answered; it will be carried out when it does</source>
+        <extracomment>%1 is a process number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the command was handed to the running copy (process %1), which ended without answering</source>
+        <extracomment>%1 is a process number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RemoteControl</name>
@@ -244,21 +302,8 @@ reloj, alternar entre el formato de 24 y de 12 horas</translation>
         <translation>pomelo ha terminado</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is no duration from 0:01 to 99:59</source>
-        <translation>&apos;%1&apos; no es una duración de 0:01 a 99:59</translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>no display: neither %1 nor %2 is set</source>
-        <extracomment>%1 and %2 name environment variables.</extracomment>
-        <translation>no hay pantalla: no está definida ni %1 ni %2</translation>
-    </message>
-    <message>
-        <source>no X display: %1 is not set (%2)</source>
-        <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
-        <translation>no hay pantalla X: %1 no está definida (%2)</translation>
+        <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,27 @@
         <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
         <translation>Le minuteur de %1 s&apos;est terminé à %2, alors que pomelo n&apos;était pas lancé.</translation>
     </message>
+    <message>
+        <source>the sound server does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sound file is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sound file is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sound file&apos;s format is not supported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ApplicationInterface</name>
@@ -70,10 +91,6 @@
     <message>
         <source>Unknown option %1.</source>
         <translation>Option %1 inconnue.</translation>
-    </message>
-    <message>
-        <source>%1 is no duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
-        <translation>%1 n&apos;est pas une durée&#xa0;: indiquez par exemple 5:00, 5m, 90s ou 1m30s, de 0:01 à 99:59.</translation>
     </message>
     <message>
         <source>one command at a time, not %1 and %2.</source>
@@ -111,6 +128,10 @@ Exit status: 0 done; 1 the running copy could not be reached, or none runs
 Code de sortie&#xa0;: 0 succès&#xa0;; 1 l&apos;instance en cours est injoignable, ou aucune
 n&apos;est lancée (--status, --quit), ou --again n&apos;a aucun minuteur à relancer&#xa0;;
 2 utilisation incorrecte.</translation>
+    </message>
+    <message>
+        <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -168,6 +189,33 @@ en mode horloge, basculer entre l&apos;affichage 24&#xa0;h et 12&#xa0;h</transla
         <source>pomelo</source>
         <extracomment>The notice&apos;s heading: the program&apos;s name, as the desktop entry gives it.</extracomment>
         <translation>pomelo</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>no display: neither %1 nor %2 is set</source>
+        <extracomment>%1 and %2 name environment variables.</extracomment>
+        <translation type="unfinished">pas d&apos;affichage&#xa0;: ni %1 ni %2 n&apos;est défini</translation>
+    </message>
+    <message>
+        <source>no X display: %1 is not set (%2)</source>
+        <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
+        <translation type="unfinished">pas d&apos;affichage X&#xa0;: %1 n&apos;est pas défini (%2)</translation>
+    </message>
+    <message>
+        <source>no X server takes connections there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open the X display %1: %2</source>
+        <extracomment>%1 is the display&apos;s name (:0), %2 why it cannot be opened.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open the Wayland display %1: %2</source>
+        <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -231,6 +279,16 @@ en mode horloge, basculer entre l&apos;affichage 24&#xa0;h et 12&#xa0;h</transla
         <extracomment>%1 is the path of the lock file.</extracomment>
         <translation>impossible d&apos;obtenir le verrou d&apos;instance %1</translation>
     </message>
+    <message>
+        <source>the command was handed to the running copy (process %1), which has not answered; it will be carried out when it does</source>
+        <extracomment>%1 is a process number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the command was handed to the running copy (process %1), which ended without answering</source>
+        <extracomment>%1 is a process number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RemoteControl</name>
@@ -244,21 +302,8 @@ en mode horloge, basculer entre l&apos;affichage 24&#xa0;h et 12&#xa0;h</transla
         <translation>pomelo s&apos;est terminé</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is no duration from 0:01 to 99:59</source>
-        <translation>&apos;%1&apos; n&apos;est pas une durée de 0:01 à 99:59</translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>no display: neither %1 nor %2 is set</source>
-        <extracomment>%1 and %2 name environment variables.</extracomment>
-        <translation>pas d&apos;affichage&#xa0;: ni %1 ni %2 n&apos;est défini</translation>
-    </message>
-    <message>
-        <source>no X display: %1 is not set (%2)</source>
-        <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
-        <translation>pas d&apos;affichage X&#xa0;: %1 n&apos;est pas défini (%2)</translation>
+        <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,27 @@
         <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
         <translation>Il timer di %1 è terminato alle %2, mentre pomelo non era in esecuzione.</translation>
     </message>
+    <message>
+        <source>the sound server does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sound file is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sound file is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sound file&apos;s format is not supported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ApplicationInterface</name>
@@ -70,10 +91,6 @@
     <message>
         <source>Unknown option %1.</source>
         <translation>Opzione %1 sconosciuta.</translation>
-    </message>
-    <message>
-        <source>%1 is no duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
-        <translation>%1 non è una durata: indicare ad esempio 5:00, 5m, 90s o 1m30s, da 0:01 a 99:59.</translation>
     </message>
     <message>
         <source>one command at a time, not %1 and %2.</source>
@@ -111,6 +128,10 @@ alla volta.
 Stato di uscita: 0 successo; 1 l&apos;istanza in esecuzione non è raggiungibile, o
 non ce n&apos;è nessuna (--status, --quit), o --again non ha un timer da ripetere;
 2 uso errato.</translation>
+    </message>
+    <message>
+        <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -168,6 +189,33 @@ nell&apos;orologio, alterna tra il formato 24 ore e 12 ore</translation>
         <source>pomelo</source>
         <extracomment>The notice&apos;s heading: the program&apos;s name, as the desktop entry gives it.</extracomment>
         <translation>pomelo</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>no display: neither %1 nor %2 is set</source>
+        <extracomment>%1 and %2 name environment variables.</extracomment>
+        <translation type="unfinished">nessun display: le variabili %1 e %2 non sono impostate</translation>
+    </message>
+    <message>
+        <source>no X display: %1 is not set (%2)</source>
+        <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
+        <translation type="unfinished">nessun display X: la variabile %1 non è impostata (%2)</translation>
+    </message>
+    <message>
+        <source>no X server takes connections there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open the X display %1: %2</source>
+        <extracomment>%1 is the display&apos;s name (:0), %2 why it cannot be opened.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open the Wayland display %1: %2</source>
+        <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -231,6 +279,16 @@ nell&apos;orologio, alterna tra il formato 24 ore e 12 ore</translation>
         <extracomment>%1 is the path of the lock file.</extracomment>
         <translation>impossibile ottenere il blocco dell&apos;istanza %1</translation>
     </message>
+    <message>
+        <source>the command was handed to the running copy (process %1), which has not answered; it will be carried out when it does</source>
+        <extracomment>%1 is a process number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the command was handed to the running copy (process %1), which ended without answering</source>
+        <extracomment>%1 is a process number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RemoteControl</name>
@@ -244,21 +302,8 @@ nell&apos;orologio, alterna tra il formato 24 ore e 12 ore</translation>
         <translation>pomelo è terminato</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is no duration from 0:01 to 99:59</source>
-        <translation>&apos;%1&apos; non è una durata da 0:01 a 99:59</translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>no display: neither %1 nor %2 is set</source>
-        <extracomment>%1 and %2 name environment variables.</extracomment>
-        <translation>nessun display: le variabili %1 e %2 non sono impostate</translation>
-    </message>
-    <message>
-        <source>no X display: %1 is not set (%2)</source>
-        <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
-        <translation>nessun display X: la variabile %1 non è impostata (%2)</translation>
+        <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

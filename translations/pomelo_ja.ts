@@ -43,6 +43,22 @@
         <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
         <translation>pomeloが起動していない間に、%1のカウントダウンが%3 %2に終了しました。</translation>
     </message>
+    <message>
+        <source>the sound server does not answer</source>
+        <translation>サウンドサーバーが応答しません</translation>
+    </message>
+    <message>
+        <source>the sound file is not a regular file</source>
+        <translation>サウンドファイルが通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>the sound file is too large</source>
+        <translation>サウンドファイルが大きすぎます</translation>
+    </message>
+    <message>
+        <source>the sound file&apos;s format is not supported</source>
+        <translation>サウンドファイルの形式に対応していません</translation>
+    </message>
 </context>
 <context>
     <name>ApplicationInterface</name>

@@ -38,6 +38,27 @@
         <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
         <translation>pomelo가 실행되지 않은 동안 %1 카운트다운이 %2에 끝났습니다.</translation>
     </message>
+    <message>
+        <source>the sound server does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sound file is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sound file is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sound file&apos;s format is not supported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ApplicationInterface</name>
@@ -70,10 +91,6 @@
     <message>
         <source>Unknown option %1.</source>
         <translation>알 수 없는 옵션: %1.</translation>
-    </message>
-    <message>
-        <source>%1 is no duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
-        <translation>잘못된 시간: %1. 5:00, 5m, 90s, 1m30s처럼 0:01에서 99:59 사이로 지정하십시오.</translation>
     </message>
     <message>
         <source>one command at a time, not %1 and %2.</source>
@@ -110,6 +127,10 @@ Exit status: 0 done; 1 the running copy could not be reached, or none runs
 종료 상태: 0 완료. 1 실행 중인 pomelo에 연결할 수 없음, 실행 중인 것이
 없음(--status, --quit), 또는 --again으로 다시 시작할 카운트다운이 없음.
 2 잘못된 사용법.</translation>
+    </message>
+    <message>
+        <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -167,6 +188,33 @@ switch between the 24-hour and the 12-hour display</source>
         <source>pomelo</source>
         <extracomment>The notice&apos;s heading: the program&apos;s name, as the desktop entry gives it.</extracomment>
         <translation>pomelo</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>no display: neither %1 nor %2 is set</source>
+        <extracomment>%1 and %2 name environment variables.</extracomment>
+        <translation type="unfinished">디스플레이가 없습니다: %1, %2 변수가 모두 설정되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>no X display: %1 is not set (%2)</source>
+        <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
+        <translation type="unfinished">X 디스플레이가 없습니다: %1 변수가 설정되지 않았습니다(%2)</translation>
+    </message>
+    <message>
+        <source>no X server takes connections there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open the X display %1: %2</source>
+        <extracomment>%1 is the display&apos;s name (:0), %2 why it cannot be opened.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open the Wayland display %1: %2</source>
+        <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -230,6 +278,16 @@ switch between the 24-hour and the 12-hour display</source>
         <extracomment>%1 is the path of the lock file.</extracomment>
         <translation>인스턴스 잠금을 얻을 수 없습니다: %1</translation>
     </message>
+    <message>
+        <source>the command was handed to the running copy (process %1), which has not answered; it will be carried out when it does</source>
+        <extracomment>%1 is a process number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the command was handed to the running copy (process %1), which ended without answering</source>
+        <extracomment>%1 is a process number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RemoteControl</name>
@@ -243,21 +301,8 @@ switch between the 24-hour and the 12-hour display</source>
         <translation>pomelo가 종료되었습니다</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is no duration from 0:01 to 99:59</source>
-        <translation>0:01부터 99:59까지의 시간이 아닙니다: &apos;%1&apos;</translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>no display: neither %1 nor %2 is set</source>
-        <extracomment>%1 and %2 name environment variables.</extracomment>
-        <translation>디스플레이가 없습니다: %1, %2 변수가 모두 설정되지 않았습니다</translation>
-    </message>
-    <message>
-        <source>no X display: %1 is not set (%2)</source>
-        <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
-        <translation>X 디스플레이가 없습니다: %1 변수가 설정되지 않았습니다(%2)</translation>
+        <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,27 @@
         <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
         <translation>Odliczanie %1 zakończyło się o %2, gdy pomelo nie było uruchomione.</translation>
     </message>
+    <message>
+        <source>the sound server does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sound file is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sound file is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sound file&apos;s format is not supported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ApplicationInterface</name>
@@ -70,10 +91,6 @@
     <message>
         <source>Unknown option %1.</source>
         <translation>Nieznana opcja %1.</translation>
-    </message>
-    <message>
-        <source>%1 is no duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
-        <translation>%1 to nie jest prawidłowy czas: podaj np. 5:00, 5m, 90s lub 1m30s, od 0:01 do 99:59.</translation>
     </message>
     <message>
         <source>one command at a time, not %1 and %2.</source>
@@ -110,6 +127,10 @@ Exit status: 0 done; 1 the running copy could not be reached, or none runs
 Kod wyjścia: 0 wykonano; 1 nie udało się połączyć z działającą instancją,
 żadna nie działa (--status, --quit) albo --again nie ma czego powtórzyć;
 2 błędne użycie.</translation>
+    </message>
+    <message>
+        <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -167,6 +188,33 @@ przełącza między formatem 24- i 12-godzinnym</translation>
         <source>pomelo</source>
         <extracomment>The notice&apos;s heading: the program&apos;s name, as the desktop entry gives it.</extracomment>
         <translation>pomelo</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>no display: neither %1 nor %2 is set</source>
+        <extracomment>%1 and %2 name environment variables.</extracomment>
+        <translation type="unfinished">brak ekranu: nie ustawiono ani %1, ani %2</translation>
+    </message>
+    <message>
+        <source>no X display: %1 is not set (%2)</source>
+        <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
+        <translation type="unfinished">brak ekranu X: nie ustawiono %1 (%2)</translation>
+    </message>
+    <message>
+        <source>no X server takes connections there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open the X display %1: %2</source>
+        <extracomment>%1 is the display&apos;s name (:0), %2 why it cannot be opened.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open the Wayland display %1: %2</source>
+        <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -230,6 +278,16 @@ przełącza między formatem 24- i 12-godzinnym</translation>
         <extracomment>%1 is the path of the lock file.</extracomment>
         <translation>nie można założyć blokady instancji %1</translation>
     </message>
+    <message>
+        <source>the command was handed to the running copy (process %1), which has not answered; it will be carried out when it does</source>
+        <extracomment>%1 is a process number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the command was handed to the running copy (process %1), which ended without answering</source>
+        <extracomment>%1 is a process number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RemoteControl</name>
@@ -243,21 +301,8 @@ przełącza między formatem 24- i 12-godzinnym</translation>
         <translation>pomelo zakończyło działanie</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is no duration from 0:01 to 99:59</source>
-        <translation>&apos;%1&apos; to nie jest czas z zakresu od 0:01 do 99:59</translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>no display: neither %1 nor %2 is set</source>
-        <extracomment>%1 and %2 name environment variables.</extracomment>
-        <translation>brak ekranu: nie ustawiono ani %1, ani %2</translation>
-    </message>
-    <message>
-        <source>no X display: %1 is not set (%2)</source>
-        <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
-        <translation>brak ekranu X: nie ustawiono %1 (%2)</translation>
+        <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

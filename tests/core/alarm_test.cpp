@@ -102,29 +102,51 @@ TEST(AlarmNotice, IsInTheUsersLanguageWhichMayNameTheTimeFirst) {
     EXPECT_EQ(gadget.effects.notices, std::vector<std::string>{"post 21:07: 00:10 zu Ende."});
 }
 
-TEST(AlarmNotice, SaysOnASecondLineWhyNoSoundRings) {
+TEST(AlarmNotice, SaysOnASecondLineWhyNoSoundRingsOnceTheSoundSystemTells) {
     const std::pair<SoundOutcome, const char *> rows[] = {
         {SoundOutcome::Playing, ""},
-        {SoundOutcome::NoFile, "\nNo sound: the sound file is missing."},
-        {SoundOutcome::UnreadableFile, "\nNo sound: the sound file cannot be read."},
-        {SoundOutcome::BrokenFile, "\nNo sound: the sound file is broken."},
         {SoundOutcome::NoServer, "\nNo sound: no sound server."},
+        {SoundOutcome::NoFile, "\nNo sound: the sound file is missing."},
+        {SoundOutcome::NotAFile, "\nNo sound: the sound file is not a regular file."},
+        {SoundOutcome::UnreadableFile, "\nNo sound: the sound file cannot be read."},
+        {SoundOutcome::TooLargeFile, "\nNo sound: the sound file is too large."},
+        {SoundOutcome::BrokenFile, "\nNo sound: the sound file is broken."},
+        {SoundOutcome::UnsupportedFormat, "\nNo sound: the sound file's format is not supported."},
         {SoundOutcome::Failed, "\nNo sound: the sound system failed."},
     };
+    const std::string posted = "post The countdown of 00:02 ended at 10:00.";
     for (const auto &[sound, line] : rows) {
         SCOPED_TRACE(line);
         TestGadget gadget;
-        gadget.effects.sound = sound;
         gadget.effects.setWallClock(10, 0, 0);
         gadget.press("2 START");
         gadget.seconds(3);
+        // The notice goes up at once; the sound's outcome comes later.
+        EXPECT_EQ(gadget.effects.notices, std::vector<std::string>{posted});
+        gadget.gadget.soundOutcome(sound);
+        const std::vector<std::string> replaced{posted, posted + line};
         EXPECT_EQ(gadget.effects.notices,
-                  std::vector<std::string>{"post The countdown of 00:02 ended at 10:00." +
-                                           std::string(line)});
+                  sound == SoundOutcome::Playing ? std::vector<std::string>{posted} : replaced);
         // Only a sound that plays is stopped.
         gadget.press("CLR");
         EXPECT_EQ(gadget.effects.soundStops, sound == SoundOutcome::Playing ? 1 : 0);
     }
+}
+
+TEST(AlarmNotice, ASoundServerThatDoesNotAnswerIsToldAndAKeyStillStopsItsLateRing) {
+    TestGadget gadget;
+    gadget.effects.setWallClock(10, 0, 0);
+    gadget.press("2 START");
+    gadget.seconds(3);
+    gadget.gadget.soundOutcome(SoundOutcome::NoAnswer);
+    EXPECT_EQ(gadget.effects.notices.back(), "post The countdown of 00:02 ended at 10:00.\n"
+                                             "No sound: the sound server does not answer.");
+    // The sound may yet start: the answer stops it all the same.
+    gadget.press("CLR");
+    EXPECT_EQ(gadget.effects.soundStops, 1);
+    EXPECT_EQ(gadget.effects.notices.back(), "withdraw");
+    gadget.gadget.soundOutcome(SoundOutcome::Playing);
+    EXPECT_EQ(gadget.effects.notices.size(), 3U);
 }
 
 // What answers an alarm: each of the fourteen keys, each command that acts,

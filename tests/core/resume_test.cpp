@@ -155,16 +155,17 @@ TEST(Resume, ACountdownThatEndedMeanwhileRingsAtStartUp) {
                            20,
                            0,
                            {gadget.effects.utcMs - 17 * 60'000, 0, "an earlier boot"}});
-    gadget.effects.sound = SoundOutcome::NoServer;
     gadget.gadget.load();
+    gadget.gadget.soundOutcome(SoundOutcome::NoServer);
     EXPECT_EQ(gadget.state.RunFlag, Stopped);
     EXPECT_TRUE(gadget.effects.onTop);
     EXPECT_EQ(gadget.effects.soundsPlayed.size(), 1U);
     EXPECT_EQ(gadget.state.ShakeCount, 4);
     EXPECT_EQ(gadget.effects.notices,
-              std::vector<std::string>{
+              (std::vector<std::string>{
+                  "post The countdown of 20:00 ended at 13:46, while pomelo was not running.",
                   "post The countdown of 20:00 ended at 13:46, while pomelo was not running.\n"
-                  "No sound: no sound server."});
+                  "No sound: no sound server."}));
     gadget.seconds(1);
     EXPECT_EQ(gadget.digits(), "0000");
     // Rung once: the kept count now stands stopped at 00 00.

@@ -81,11 +81,6 @@ LocalTime FakeEffects::localTimeAt(std::int64_t utc) const {
             .day = static_cast<int>(static_cast<unsigned>(date.day()))};
 }
 
-SoundOutcome FakeEffects::playSound(const std::string &path) {
-    soundsPlayed.push_back(path);
-    return sound;
-}
-
 double FakeEffects::random() {
     if (randoms.empty())
         return 0.5;

@@ -345,6 +345,16 @@ class Desktop:
         self._processes.remove(self._pulseaudio)
         self._start_pulseaudio()
 
+    @contextlib.contextmanager
+    def sound_server_hung(self):
+        """The sound server stops (SIGSTOP) within the block: it takes
+        connections but answers nothing until it goes on at the block's end."""
+        self._pulseaudio.send_signal(signal.SIGSTOP)
+        try:
+            yield
+        finally:
+            self._pulseaudio.send_signal(signal.SIGCONT)
+
     # -- environment and tools ----------------------------------------------
 
     @property

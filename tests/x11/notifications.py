@@ -1,6 +1,6 @@
 """A notification service for a test's session bus, as a desktop keeps one:
-answers Notify with the ids 1, 2, ... (a slow one only after the seconds
-given as its argument) and prints each call it gets as a JSON list, [method,
+answers Notify with the ids 1, 2, ..., or with the id of the notice it
+replaces (a slow one only after the seconds given as its argument) and prints each call it gets as a JSON list, [method,
 arguments...], after ["ready"] once it owns its name. What a user would do
 with a notice, the test asks for through the interface TESTS: a click on an
 action (ActionInvoked) or closing it (NotificationClosed with a reason)."""
@@ -34,8 +34,9 @@ class Notifications(dbus.service.Object):
     def Notify(self, app_name, replaces_id, app_icon, summary, body, actions, hints, timeout,
                answer, fail):
         report("Notify", app_name, replaces_id, app_icon, summary, body, actions, hints, timeout)
-        self.last_id += 1
-        notice = self.last_id
+        if not replaces_id:
+            self.last_id += 1
+        notice = replaces_id or self.last_id
         GLib.timeout_add(self.answer_after_ms, lambda: answer(notice) and False)
 
     @dbus.service.method(NAME, in_signature="u")

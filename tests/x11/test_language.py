@@ -117,7 +117,9 @@ class LanguageTest(GadgetTest):
                 posted = len(notices.calls())
                 gadget = Gadget.start(self.desktop, dict(language, **faketime_env(EVENING)),
                                       args=("0:01",))
-                calls = wait_until(lambda: notices.calls()[posted:], message="the notice")
+                # The notice goes up at once; its replacement tells of the sound.
+                calls = wait_until(lambda: notices.calls()[posted + 1:],
+                                   message="the notice telling of the sound")
                 self.assertEqual(calls[0][5], notice)
                 self.assertEqual(self.desktop.command("--quit").returncode, 0)
                 self.assertEqual(gadget.wait_exit(), 0)
