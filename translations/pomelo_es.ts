@@ -40,24 +40,24 @@
     </message>
     <message>
         <source>the sound server does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor de sonido no responde</translation>
     </message>
     <message>
         <source>the sound file is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de sonido no es un archivo normal</translation>
     </message>
     <message>
         <source>the sound file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de sonido es demasiado grande</translation>
     </message>
     <message>
         <source>the sound file&apos;s format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>el formato del archivo de sonido no es compatible</translation>
     </message>
     <message>
         <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
         <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El temporizador de %1 terminó el %3 a las %2, cuando pomelo no estaba en ejecución.</translation>
     </message>
 </context>
 <context>
@@ -131,7 +131,7 @@ temporizador que repetir; 2 uso incorrecto.</translation>
     </message>
     <message>
         <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una duración: indique, por ejemplo, 5:00, 5m, 90s o 1m30s, de 0:01 a 99:59.</translation>
     </message>
 </context>
 <context>
@@ -196,26 +196,26 @@ reloj, alternar entre el formato de 24 y de 12 horas</translation>
     <message>
         <source>no display: neither %1 nor %2 is set</source>
         <extracomment>%1 and %2 name environment variables.</extracomment>
-        <translation type="unfinished">no hay pantalla: no está definida ni %1 ni %2</translation>
+        <translation>no hay pantalla: no está definida ni %1 ni %2</translation>
     </message>
     <message>
         <source>no X display: %1 is not set (%2)</source>
         <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
-        <translation type="unfinished">no hay pantalla X: %1 no está definida (%2)</translation>
+        <translation>no hay pantalla X: %1 no está definida (%2)</translation>
     </message>
     <message>
         <source>no X server takes connections there</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún servidor X que acepte conexiones ahí</translation>
     </message>
     <message>
         <source>cannot open the X display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (:0), %2 why it cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir la pantalla X %1: %2</translation>
     </message>
     <message>
         <source>cannot open the Wayland display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir la pantalla Wayland %1: %2</translation>
     </message>
 </context>
 <context>
@@ -282,12 +282,12 @@ reloj, alternar entre el formato de 24 y de 12 horas</translation>
     <message>
         <source>the command was handed to the running copy (process %1), which has not answered; it will be carried out when it does</source>
         <extracomment>%1 is a process number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el comando se envió a la instancia en ejecución (proceso %1), que no ha respondido; se ejecutará cuando responda</translation>
     </message>
     <message>
         <source>the command was handed to the running copy (process %1), which ended without answering</source>
         <extracomment>%1 is a process number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el comando se envió a la instancia en ejecución (proceso %1), que terminó sin responder</translation>
     </message>
 </context>
 <context>
@@ -303,7 +303,7 @@ reloj, alternar entre el formato de 24 y de 12 horas</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es una duración de 0:01 a 99:59</translation>
     </message>
 </context>
 <context>

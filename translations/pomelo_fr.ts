@@ -40,24 +40,24 @@
     </message>
     <message>
         <source>the sound server does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur de son ne répond pas</translation>
     </message>
     <message>
         <source>the sound file is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier son n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>the sound file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier son est trop volumineux</translation>
     </message>
     <message>
         <source>the sound file&apos;s format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>le format du fichier son n&apos;est pas pris en charge</translation>
     </message>
     <message>
         <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
         <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le minuteur de %1 s&apos;est terminé le %3 à %2, alors que pomelo n&apos;était pas lancé.</translation>
     </message>
 </context>
 <context>
@@ -131,7 +131,7 @@ n&apos;est lancée (--status, --quit), ou --again n&apos;a aucun minuteur à rel
     </message>
     <message>
         <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une durée&#xa0;: indiquez par exemple 5:00, 5m, 90s ou 1m30s, de 0:01 à 99:59.</translation>
     </message>
 </context>
 <context>
@@ -196,26 +196,26 @@ en mode horloge, basculer entre l&apos;affichage 24&#xa0;h et 12&#xa0;h</transla
     <message>
         <source>no display: neither %1 nor %2 is set</source>
         <extracomment>%1 and %2 name environment variables.</extracomment>
-        <translation type="unfinished">pas d&apos;affichage&#xa0;: ni %1 ni %2 n&apos;est défini</translation>
+        <translation>pas d&apos;affichage&#xa0;: ni %1 ni %2 n&apos;est défini</translation>
     </message>
     <message>
         <source>no X display: %1 is not set (%2)</source>
         <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
-        <translation type="unfinished">pas d&apos;affichage X&#xa0;: %1 n&apos;est pas défini (%2)</translation>
+        <translation>pas d&apos;affichage X&#xa0;: %1 n&apos;est pas défini (%2)</translation>
     </message>
     <message>
         <source>no X server takes connections there</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun serveur X n&apos;y accepte de connexions</translation>
     </message>
     <message>
         <source>cannot open the X display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (:0), %2 why it cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;ouvrir l&apos;affichage X %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot open the Wayland display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;ouvrir l&apos;affichage Wayland %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -282,12 +282,12 @@ en mode horloge, basculer entre l&apos;affichage 24&#xa0;h et 12&#xa0;h</transla
     <message>
         <source>the command was handed to the running copy (process %1), which has not answered; it will be carried out when it does</source>
         <extracomment>%1 is a process number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la commande a été transmise à l&apos;instance en cours (processus %1), qui n&apos;a pas répondu&#xa0;; elle sera exécutée dès que celle-ci répondra</translation>
     </message>
     <message>
         <source>the command was handed to the running copy (process %1), which ended without answering</source>
         <extracomment>%1 is a process number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la commande a été transmise à l&apos;instance en cours (processus %1), qui s&apos;est terminée sans répondre</translation>
     </message>
 </context>
 <context>
@@ -303,7 +303,7 @@ en mode horloge, basculer entre l&apos;affichage 24&#xa0;h et 12&#xa0;h</transla
     </message>
     <message>
         <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; n&apos;est pas une durée de 0:01 à 99:59</translation>
     </message>
 </context>
 <context>

@@ -40,24 +40,24 @@
     </message>
     <message>
         <source>the sound server does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>il server audio non risponde</translation>
     </message>
     <message>
         <source>the sound file is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>il file audio non è un file regolare</translation>
     </message>
     <message>
         <source>the sound file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>il file audio è troppo grande</translation>
     </message>
     <message>
         <source>the sound file&apos;s format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>il formato del file audio non è supportato</translation>
     </message>
     <message>
         <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
         <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il timer di %1 è terminato il %3 alle %2, mentre pomelo non era in esecuzione.</translation>
     </message>
 </context>
 <context>
@@ -131,7 +131,7 @@ non ce n&apos;è nessuna (--status, --quit), o --again non ha un timer da ripete
     </message>
     <message>
         <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una durata: indicare ad esempio 5:00, 5m, 90s o 1m30s, da 0:01 a 99:59.</translation>
     </message>
 </context>
 <context>
@@ -196,26 +196,26 @@ nell&apos;orologio, alterna tra il formato 24 ore e 12 ore</translation>
     <message>
         <source>no display: neither %1 nor %2 is set</source>
         <extracomment>%1 and %2 name environment variables.</extracomment>
-        <translation type="unfinished">nessun display: le variabili %1 e %2 non sono impostate</translation>
+        <translation>nessun display: le variabili %1 e %2 non sono impostate</translation>
     </message>
     <message>
         <source>no X display: %1 is not set (%2)</source>
         <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
-        <translation type="unfinished">nessun display X: la variabile %1 non è impostata (%2)</translation>
+        <translation>nessun display X: la variabile %1 non è impostata (%2)</translation>
     </message>
     <message>
         <source>no X server takes connections there</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun server X accetta connessioni lì</translation>
     </message>
     <message>
         <source>cannot open the X display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (:0), %2 why it cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossibile aprire il display X %1: %2</translation>
     </message>
     <message>
         <source>cannot open the Wayland display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossibile aprire il display Wayland %1: %2</translation>
     </message>
 </context>
 <context>
@@ -282,12 +282,12 @@ nell&apos;orologio, alterna tra il formato 24 ore e 12 ore</translation>
     <message>
         <source>the command was handed to the running copy (process %1), which has not answered; it will be carried out when it does</source>
         <extracomment>%1 is a process number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il comando è stato inoltrato all&apos;istanza in esecuzione (processo %1), che non ha risposto; verrà eseguito non appena risponderà</translation>
     </message>
     <message>
         <source>the command was handed to the running copy (process %1), which ended without answering</source>
         <extracomment>%1 is a process number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il comando è stato inoltrato all&apos;istanza in esecuzione (processo %1), che è terminata senza rispondere</translation>
     </message>
 </context>
 <context>
@@ -303,7 +303,7 @@ nell&apos;orologio, alterna tra il formato 24 ore e 12 ore</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non è una durata da 0:01 a 99:59</translation>
     </message>
 </context>
 <context>

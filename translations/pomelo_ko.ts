@@ -40,24 +40,24 @@
     </message>
     <message>
         <source>the sound server does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>사운드 서버가 응답하지 않습니다</translation>
     </message>
     <message>
         <source>the sound file is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>사운드 파일이 일반 파일이 아닙니다</translation>
     </message>
     <message>
         <source>the sound file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>사운드 파일이 너무 큽니다</translation>
     </message>
     <message>
         <source>the sound file&apos;s format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>지원하지 않는 사운드 파일 형식입니다</translation>
     </message>
     <message>
         <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
         <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pomelo가 실행되지 않은 동안 %1 카운트다운이 %3 %2에 끝났습니다.</translation>
     </message>
 </context>
 <context>
@@ -130,7 +130,7 @@ Exit status: 0 done; 1 the running copy could not be reached, or none runs
     </message>
     <message>
         <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
-        <translation type="unfinished"></translation>
+        <translation>잘못된 시간: %1. 5:00, 5m, 90s, 1m30s처럼 0:01에서 99:59 사이로 지정하십시오.</translation>
     </message>
 </context>
 <context>
@@ -195,26 +195,26 @@ switch between the 24-hour and the 12-hour display</source>
     <message>
         <source>no display: neither %1 nor %2 is set</source>
         <extracomment>%1 and %2 name environment variables.</extracomment>
-        <translation type="unfinished">디스플레이가 없습니다: %1, %2 변수가 모두 설정되지 않았습니다</translation>
+        <translation>디스플레이가 없습니다: %1, %2 변수가 모두 설정되지 않았습니다</translation>
     </message>
     <message>
         <source>no X display: %1 is not set (%2)</source>
         <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
-        <translation type="unfinished">X 디스플레이가 없습니다: %1 변수가 설정되지 않았습니다(%2)</translation>
+        <translation>X 디스플레이가 없습니다: %1 변수가 설정되지 않았습니다(%2)</translation>
     </message>
     <message>
         <source>no X server takes connections there</source>
-        <translation type="unfinished"></translation>
+        <translation>연결을 받아들이는 X 서버가 없습니다</translation>
     </message>
     <message>
         <source>cannot open the X display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (:0), %2 why it cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>X 디스플레이 %1에 연결할 수 없습니다: %2</translation>
     </message>
     <message>
         <source>cannot open the Wayland display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wayland 디스플레이 %1에 연결할 수 없습니다: %2</translation>
     </message>
 </context>
 <context>
@@ -281,12 +281,12 @@ switch between the 24-hour and the 12-hour display</source>
     <message>
         <source>the command was handed to the running copy (process %1), which has not answered; it will be carried out when it does</source>
         <extracomment>%1 is a process number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>실행 중인 pomelo(프로세스 %1)에 명령을 전달했지만 응답이 없습니다. 응답하면 명령이 실행됩니다</translation>
     </message>
     <message>
         <source>the command was handed to the running copy (process %1), which ended without answering</source>
         <extracomment>%1 is a process number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>실행 중인 pomelo(프로세스 %1)에 명령을 전달했지만 응답하지 않고 종료되었습니다</translation>
     </message>
 </context>
 <context>
@@ -302,7 +302,7 @@ switch between the 24-hour and the 12-hour display</source>
     </message>
     <message>
         <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
-        <translation type="unfinished"></translation>
+        <translation>0:01부터 99:59까지의 시간이 아닙니다: &apos;%1&apos;</translation>
     </message>
 </context>
 <context>

@@ -40,24 +40,24 @@
     </message>
     <message>
         <source>the sound server does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>de geluidsserver reageert niet</translation>
     </message>
     <message>
         <source>the sound file is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>het geluidsbestand is geen gewoon bestand</translation>
     </message>
     <message>
         <source>the sound file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>het geluidsbestand is te groot</translation>
     </message>
     <message>
         <source>the sound file&apos;s format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>de indeling van het geluidsbestand wordt niet ondersteund</translation>
     </message>
     <message>
         <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
         <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De timer van %1 is op %3 om %2 afgelopen, terwijl pomelo niet draaide.</translation>
     </message>
 </context>
 <context>
@@ -131,7 +131,7 @@ draait er geen (--status, --quit), of --again heeft geen timer om te herhalen;
     </message>
     <message>
         <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen duur: geef bijvoorbeeld 5:00, 5m, 90s of 1m30s op, van 0:01 tot 99:59.</translation>
     </message>
 </context>
 <context>
@@ -196,26 +196,26 @@ klok wisselen tussen 24-uurs- en 12-uursweergave</translation>
     <message>
         <source>no display: neither %1 nor %2 is set</source>
         <extracomment>%1 and %2 name environment variables.</extracomment>
-        <translation type="unfinished">geen display: %1 en %2 zijn geen van beide ingesteld</translation>
+        <translation>geen display: %1 en %2 zijn geen van beide ingesteld</translation>
     </message>
     <message>
         <source>no X display: %1 is not set (%2)</source>
         <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
-        <translation type="unfinished">geen X-display: %1 is niet ingesteld (%2)</translation>
+        <translation>geen X-display: %1 is niet ingesteld (%2)</translation>
     </message>
     <message>
         <source>no X server takes connections there</source>
-        <translation type="unfinished"></translation>
+        <translation>daar neemt geen X-server verbindingen aan</translation>
     </message>
     <message>
         <source>cannot open the X display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (:0), %2 why it cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kan het X-display %1 niet openen: %2</translation>
     </message>
     <message>
         <source>cannot open the Wayland display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kan het Wayland-display %1 niet openen: %2</translation>
     </message>
 </context>
 <context>
@@ -282,12 +282,12 @@ klok wisselen tussen 24-uurs- en 12-uursweergave</translation>
     <message>
         <source>the command was handed to the running copy (process %1), which has not answered; it will be carried out when it does</source>
         <extracomment>%1 is a process number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de opdracht is doorgegeven aan de draaiende instantie (proces %1), die niet heeft gereageerd; de opdracht wordt uitgevoerd zodra ze dat doet</translation>
     </message>
     <message>
         <source>the command was handed to the running copy (process %1), which ended without answering</source>
         <extracomment>%1 is a process number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de opdracht is doorgegeven aan de draaiende instantie (proces %1), die is afgesloten zonder te reageren</translation>
     </message>
 </context>
 <context>
@@ -303,7 +303,7 @@ klok wisselen tussen 24-uurs- en 12-uursweergave</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; is geen duur van 0:01 tot 99:59</translation>
     </message>
 </context>
 <context>

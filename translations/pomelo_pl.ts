@@ -40,24 +40,24 @@
     </message>
     <message>
         <source>the sound server does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>serwer dźwięku nie odpowiada</translation>
     </message>
     <message>
         <source>the sound file is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>plik dźwiękowy nie jest zwykłym plikiem</translation>
     </message>
     <message>
         <source>the sound file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>plik dźwiękowy jest za duży</translation>
     </message>
     <message>
         <source>the sound file&apos;s format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>format pliku dźwiękowego nie jest obsługiwany</translation>
     </message>
     <message>
         <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
         <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Odliczanie %1 zakończyło się %3 o %2, gdy pomelo nie było uruchomione.</translation>
     </message>
 </context>
 <context>
@@ -130,7 +130,7 @@ Kod wyjścia: 0 wykonano; 1 nie udało się połączyć z działającą instancj
     </message>
     <message>
         <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 to nie jest prawidłowy czas: podaj np. 5:00, 5m, 90s lub 1m30s, od 0:01 do 99:59.</translation>
     </message>
 </context>
 <context>
@@ -195,26 +195,26 @@ przełącza między formatem 24- i 12-godzinnym</translation>
     <message>
         <source>no display: neither %1 nor %2 is set</source>
         <extracomment>%1 and %2 name environment variables.</extracomment>
-        <translation type="unfinished">brak ekranu: nie ustawiono ani %1, ani %2</translation>
+        <translation>brak ekranu: nie ustawiono ani %1, ani %2</translation>
     </message>
     <message>
         <source>no X display: %1 is not set (%2)</source>
         <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
-        <translation type="unfinished">brak ekranu X: nie ustawiono %1 (%2)</translation>
+        <translation>brak ekranu X: nie ustawiono %1 (%2)</translation>
     </message>
     <message>
         <source>no X server takes connections there</source>
-        <translation type="unfinished"></translation>
+        <translation>żaden serwer X nie przyjmuje tam połączeń</translation>
     </message>
     <message>
         <source>cannot open the X display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (:0), %2 why it cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nie można otworzyć ekranu X %1: %2</translation>
     </message>
     <message>
         <source>cannot open the Wayland display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nie można otworzyć ekranu Wayland %1: %2</translation>
     </message>
 </context>
 <context>
@@ -281,12 +281,12 @@ przełącza między formatem 24- i 12-godzinnym</translation>
     <message>
         <source>the command was handed to the running copy (process %1), which has not answered; it will be carried out when it does</source>
         <extracomment>%1 is a process number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>polecenie przekazano działającej instancji (proces %1), która nie odpowiedziała; zostanie wykonane, gdy odpowie</translation>
     </message>
     <message>
         <source>the command was handed to the running copy (process %1), which ended without answering</source>
         <extracomment>%1 is a process number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>polecenie przekazano działającej instancji (proces %1), która zakończyła działanie bez odpowiedzi</translation>
     </message>
 </context>
 <context>
@@ -302,7 +302,7 @@ przełącza między formatem 24- i 12-godzinnym</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; to nie jest czas z zakresu od 0:01 do 99:59</translation>
     </message>
 </context>
 <context>

@@ -40,24 +40,24 @@
     </message>
     <message>
         <source>the sound server does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>o servidor de som não responde</translation>
     </message>
     <message>
         <source>the sound file is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo de som não é um arquivo comum</translation>
     </message>
     <message>
         <source>the sound file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo de som é grande demais</translation>
     </message>
     <message>
         <source>the sound file&apos;s format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>o formato do arquivo de som não é suportado</translation>
     </message>
     <message>
         <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
         <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O temporizador de %1 terminou em %3 às %2, enquanto pomelo não estava em execução.</translation>
     </message>
 </context>
 <context>
@@ -131,7 +131,7 @@ um temporizador para repetir; 2 uso incorreto.</translation>
     </message>
     <message>
         <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é uma duração: informe, por exemplo, 5:00, 5m, 90s ou 1m30s, de 0:01 a 99:59.</translation>
     </message>
 </context>
 <context>
@@ -196,26 +196,26 @@ alterna entre o formato de 24 e de 12 horas</translation>
     <message>
         <source>no display: neither %1 nor %2 is set</source>
         <extracomment>%1 and %2 name environment variables.</extracomment>
-        <translation type="unfinished">não há tela: nem %1 nem %2 está definida</translation>
+        <translation>não há tela: nem %1 nem %2 está definida</translation>
     </message>
     <message>
         <source>no X display: %1 is not set (%2)</source>
         <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
-        <translation type="unfinished">não há tela X: %1 não está definida (%2)</translation>
+        <translation>não há tela X: %1 não está definida (%2)</translation>
     </message>
     <message>
         <source>no X server takes connections there</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum servidor X aceita conexões ali</translation>
     </message>
     <message>
         <source>cannot open the X display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (:0), %2 why it cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível abrir a tela X %1: %2</translation>
     </message>
     <message>
         <source>cannot open the Wayland display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível abrir a tela Wayland %1: %2</translation>
     </message>
 </context>
 <context>
@@ -282,12 +282,12 @@ alterna entre o formato de 24 e de 12 horas</translation>
     <message>
         <source>the command was handed to the running copy (process %1), which has not answered; it will be carried out when it does</source>
         <extracomment>%1 is a process number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>o comando foi enviado à instância em execução (processo %1), que não respondeu; ele será executado quando ela responder</translation>
     </message>
     <message>
         <source>the command was handed to the running copy (process %1), which ended without answering</source>
         <extracomment>%1 is a process number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>o comando foi enviado à instância em execução (processo %1), que foi encerrada sem responder</translation>
     </message>
 </context>
 <context>
@@ -303,7 +303,7 @@ alterna entre o formato de 24 e de 12 horas</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; não é uma duração de 0:01 a 99:59</translation>
     </message>
 </context>
 <context>

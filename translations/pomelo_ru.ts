@@ -40,24 +40,24 @@
     </message>
     <message>
         <source>the sound server does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>звуковой сервер не отвечает</translation>
     </message>
     <message>
         <source>the sound file is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>звуковой файл не является обычным файлом</translation>
     </message>
     <message>
         <source>the sound file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>звуковой файл слишком большой</translation>
     </message>
     <message>
         <source>the sound file&apos;s format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>формат звукового файла не поддерживается</translation>
     </message>
     <message>
         <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
         <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Обратный отсчёт %1 закончился %3 в %2, когда pomelo не было запущено.</translation>
     </message>
 </context>
 <context>
@@ -130,7 +130,7 @@ Exit status: 0 done; 1 the running copy could not be reached, or none runs
     </message>
     <message>
         <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — недопустимая длительность: укажите, например, 5:00, 5m, 90s или 1m30s, от 0:01 до 99:59.</translation>
     </message>
 </context>
 <context>
@@ -195,26 +195,26 @@ switch between the 24-hour and the 12-hour display</source>
     <message>
         <source>no display: neither %1 nor %2 is set</source>
         <extracomment>%1 and %2 name environment variables.</extracomment>
-        <translation type="unfinished">нет дисплея: не задана ни переменная %1, ни %2</translation>
+        <translation>нет дисплея: не задана ни переменная %1, ни %2</translation>
     </message>
     <message>
         <source>no X display: %1 is not set (%2)</source>
         <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
-        <translation type="unfinished">нет X-дисплея: не задана переменная %1 (%2)</translation>
+        <translation>нет X-дисплея: не задана переменная %1 (%2)</translation>
     </message>
     <message>
         <source>no X server takes connections there</source>
-        <translation type="unfinished"></translation>
+        <translation>там нет X-сервера, принимающего подключения</translation>
     </message>
     <message>
         <source>cannot open the X display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (:0), %2 why it cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся открыть X-дисплей %1: %2</translation>
     </message>
     <message>
         <source>cannot open the Wayland display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся открыть Wayland-дисплей %1: %2</translation>
     </message>
 </context>
 <context>
@@ -281,12 +281,12 @@ switch between the 24-hour and the 12-hour display</source>
     <message>
         <source>the command was handed to the running copy (process %1), which has not answered; it will be carried out when it does</source>
         <extracomment>%1 is a process number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>команда передана запущенному экземпляру (процесс %1), но он не ответил; она будет выполнена, когда он ответит</translation>
     </message>
     <message>
         <source>the command was handed to the running copy (process %1), which ended without answering</source>
         <extracomment>%1 is a process number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>команда передана запущенному экземпляру (процесс %1), но он завершился, не ответив</translation>
     </message>
 </context>
 <context>
@@ -302,7 +302,7 @@ switch between the 24-hour and the 12-hour display</source>
     </message>
     <message>
         <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; не является длительностью от 0:01 до 99:59</translation>
     </message>
 </context>
 <context>

@@ -40,24 +40,24 @@
     </message>
     <message>
         <source>the sound server does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>声音服务器没有响应</translation>
     </message>
     <message>
         <source>the sound file is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>声音文件不是普通文件</translation>
     </message>
     <message>
         <source>the sound file is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>声音文件过大</translation>
     </message>
     <message>
         <source>the sound file&apos;s format is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>不支持该声音文件的格式</translation>
     </message>
     <message>
         <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
         <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 的倒计时已于 %3 %2 结束，当时 pomelo 未在运行。</translation>
     </message>
 </context>
 <context>
@@ -129,7 +129,7 @@ Exit status: 0 done; 1 the running copy could not be reached, or none runs
     </message>
     <message>
         <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是有效的时长。请按 5:00、5m、90s 或 1m30s 的格式指定，范围为 0:01 到 99:59。</translation>
     </message>
 </context>
 <context>
@@ -194,26 +194,26 @@ switch between the 24-hour and the 12-hour display</source>
     <message>
         <source>no display: neither %1 nor %2 is set</source>
         <extracomment>%1 and %2 name environment variables.</extracomment>
-        <translation type="unfinished">没有可用的显示：%1 和 %2 均未设置</translation>
+        <translation>没有可用的显示：%1 和 %2 均未设置</translation>
     </message>
     <message>
         <source>no X display: %1 is not set (%2)</source>
         <extracomment>%1 names an environment variable, %2 the setting that asks for X.</extracomment>
-        <translation type="unfinished">没有可用的 X 显示：未设置 %1（%2）</translation>
+        <translation>没有可用的 X 显示：未设置 %1（%2）</translation>
     </message>
     <message>
         <source>no X server takes connections there</source>
-        <translation type="unfinished"></translation>
+        <translation>没有接受连接的 X 服务器</translation>
     </message>
     <message>
         <source>cannot open the X display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (:0), %2 why it cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法打开 X 显示 %1：%2</translation>
     </message>
     <message>
         <source>cannot open the Wayland display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法打开 Wayland 显示 %1：%2</translation>
     </message>
 </context>
 <context>
@@ -280,12 +280,12 @@ switch between the 24-hour and the 12-hour display</source>
     <message>
         <source>the command was handed to the running copy (process %1), which has not answered; it will be carried out when it does</source>
         <extracomment>%1 is a process number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>命令已发送给正在运行的 pomelo（进程 %1），但它尚未响应；响应后即会执行该命令</translation>
     </message>
     <message>
         <source>the command was handed to the running copy (process %1), which ended without answering</source>
         <extracomment>%1 is a process number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>命令已发送给正在运行的 pomelo（进程 %1），但它没有响应就退出了</translation>
     </message>
 </context>
 <context>
@@ -301,7 +301,7 @@ switch between the 24-hour and the 12-hour display</source>
     </message>
     <message>
         <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; 不是 0:01 到 99:59 之间的时长</translation>
     </message>
 </context>
 <context>
