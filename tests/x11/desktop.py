@@ -205,18 +205,20 @@ class Desktop:
         os.chmod(self.runtime_dir, 0o700)
         with open(os.path.join(self.root, "pulse-client.conf"), "w") as file:
             file.write("autospawn = no\n")
-        if self.session_bus:
-            self._start_session_bus()
         if self.wayland:
             self._start_weston()
-        elif self.xwayland:
+        elif not self.xwayland:
+            self._start_xvfb()
+        # The bus starts programs with its own environment, the display
+        # included; mutter wants the bus from its start.
+        if self.session_bus:
+            self._start_session_bus()
+        if self.xwayland:
             self._start_mutter("--wayland", "--headless", f"--virtual-monitor={_MUTTER_SCREEN}",
                                "--wayland-display=wayland-pomelo")
-        else:
-            self._start_xvfb()
-        if self.window_manager == "openbox":
+        elif self.window_manager == "openbox":
             self._start_openbox()
-        elif self.window_manager == "mutter" and not self.xwayland:
+        elif self.window_manager == "mutter":
             self._start_mutter("--replace", "--x11", "--sm-disable")
         if self.sound:
             self._start_pulseaudio()
