@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QSysInfo>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -36,6 +37,7 @@ Event NextEvent(xcb_connection_t *connection, const QDeadlineTimer &deadline) {
 
 // The server's time now: the timestamp of a property change on an unmapped
 // window of our own, as X clients learn it (an empty append changes nothing).
+// The window goes with the connection.
 std::optional<xcb_timestamp_t> ServerTime(xcb_connection_t *connection) {
     const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
     if (screen == nullptr)
