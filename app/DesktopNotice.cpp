@@ -25,6 +25,8 @@ constexpr qint32 NeverExpires = 0;
 // by a call).
 constexpr quint32 DismissedByTheUser = 2;
 constexpr QLatin1String StopAction("stop");
+// What a plain click on the notice's body does where the desktop offers it.
+constexpr QLatin1String DefaultAction("default");
 constexpr QLatin1String AgainAction("again");
 // How long the program, ending, waits for the service's answers still owed.
 constexpr int LastAnswersMs = 5000;
@@ -114,8 +116,10 @@ void DesktopNotice::post(const QString &text) {
         {QStringLiteral("resident"), true},
         {QStringLiteral("suppress-sound"), true},
     };
-    const QStringList actions{StopAction, QCoreApplication::translate("DesktopNotice", "Stop"),
-                              AgainAction, QCoreApplication::translate("DesktopNotice", "Again")};
+    const QString stop = QCoreApplication::translate("DesktopNotice", "Stop");
+    const QStringList actions{DefaultAction, stop,
+                              StopAction,    stop,
+                              AgainAction,   QCoreApplication::translate("DesktopNotice", "Again")};
     QDBusMessage notify = NotificationsCall(QStringLiteral("Notify"));
     notify << QStringLiteral("pomelo") << id_
            << QStringLiteral(POMELO_APP_ID)
@@ -148,7 +152,7 @@ bool DesktopNotice::isOurs(quint32 id, const QDBusMessage &signal) const {
 void DesktopNotice::actionInvoked(quint32 id, const QString &action, const QDBusMessage &signal) {
     if (!isOurs(id, signal))
         return;
-    if (action == StopAction)
+    if (action == StopAction || action == DefaultAction)
         Q_EMIT stopChosen();
     else if (action == AgainAction)
         Q_EMIT againChosen();

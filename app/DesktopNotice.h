@@ -16,11 +16,12 @@ namespace pomelo {
 // notice outlives the gadget's interest in it: one withdrawn or replaced
 // before the service answered its post is closed when the answer comes, and
 // the program, ending, waits a little for the answers still owed and closes
-// what they name. The notice carries the actions Stop and Again; what the
-// user does with our notice is told by the signals below, and what is done
-// with other notices is none of ours. Only the service that answered the
-// post is heard about it and asked to close it: a process that takes the
-// service's name later cannot act on our notice.
+// what they name. The notice carries the actions Stop and Again, and a click
+// on its body does what Stop does; what the user does with our notice is
+// told by the signals below, and what is done with other notices is none of
+// ours. Only the service that answered the post is heard about it and asked
+// to close it: a process that takes the service's name later cannot act on
+// our notice.
 class DesktopNotice : public QObject {
     Q_OBJECT
 public:

@@ -2,6 +2,7 @@
 
 #include "app/ActivationTokens.h"
 #include "app/RemoteControl.h"
+#include "app/X11StartupId.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
@@ -69,7 +70,12 @@ QDBusMessage ActivateCall(const QString &owner) {
     QDBusMessage call = QDBusMessage::createMethodCall(
         owner, QString::fromLatin1(RemotePath), QString::fromLatin1(ApplicationInterfaceName),
         QStringLiteral("Activate"));
-    call << ActivationTokens::fromEnvironment().platformData();
+    ActivationTokens tokens = ActivationTokens::fromEnvironment();
+    // Without a launcher's tokens the user typed the command: a request of
+    // theirs, made now.
+    if (tokens.startupId.isEmpty() && tokens.activationToken.isEmpty())
+        tokens.startupId = StartupIdOfNow();
+    call << tokens.platformData();
     return call;
 }
 

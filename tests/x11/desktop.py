@@ -1,13 +1,14 @@
 """A private desktop for driving pomelo through a real X server, or a real
 Wayland compositor.
 
-Desktop starts its own Xvfb, optionally openbox, a PulseAudio server with a
-null sink and a session bus, and gives every run a private HOME,
-XDG_CONFIG_HOME and XDG_RUNTIME_DIR, so tests can run side by side. It
-watches a window's events with xev, records the null sink with parec and
-stands in for a desktop's notification service. In place of the X server
-and its window manager it may start weston, headless, whose screen it can
-take pictures of. Everything is ended and removed when the desktop closes,
+Desktop starts its own Xvfb, optionally a window manager (openbox, or GNOME's
+mutter), a PulseAudio server with a null sink and a session bus, and gives
+every run a private HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR, so tests can
+run side by side. It watches a window's events with xev, records the null
+sink with parec and stands in for a desktop's notification service. In place
+of the X server and its window manager it may start weston, headless, whose
+screen it can take pictures of, or GNOME's Wayland session (mutter,
+headless) with the X server it offers, XWayland. Everything is ended and removed when the desktop closes,
 also when a test fails half-way.
 """
 
@@ -44,6 +45,7 @@ panel-position=none
 locking=false
 """.format(*WESTON_BACKGROUND)
 _WESTON_SCREEN = ("--width=1024", "--height=768")
+_MUTTER_SCREEN = "1280x800"
 
 _OPENBOX_CONFIG = """<?xml version="1.0" encoding="UTF-8"?>
 <openbox_config xmlns="http://openbox.org/3.4/rc">
@@ -144,26 +146,34 @@ class Geometry:
 
 
 class Desktop:
-    """An X server of its own, with optional window manager, sound server and
-    session bus; with wayland=True, a Wayland compositor instead of the X
-    server and its window manager, on which Qt runs natively.
+    """An X server of its own, with optional window manager ("openbox", the
+    same as True, or "mutter"), sound server and session bus; with
+    wayland=True, a Wayland compositor instead of the X server and its window
+    manager, on which Qt runs natively; with xwayland=True, GNOME's Wayland
+    session instead, whose XWayland is the X server and mutter its window
+    manager.
 
     Use as a context manager (or call start() and close()).
     """
 
     def __init__(self, window_manager=True, sound=False, program=None, session_bus=False,
-                 activation=False, wayland=False, cookie=None):
+                 activation=False, wayland=False, xwayland=False, cookie=None):
         self.wayland = wayland
+        self.xwayland = xwayland
         # The X server lets in only clients that show this MIT-MAGIC-COOKIE-1.
         self.cookie = cookie
-        self.window_manager = window_manager and not wayland
+        if xwayland:
+            window_manager = "mutter"
+        self.window_manager = None if wayland or not window_manager else (
+            "openbox" if window_manager is True else window_manager)
         self.sound = sound
-        self.session_bus = session_bus or activation
+        # mutter serves the session bus, and hears the desktop's settings on it.
+        self.session_bus = session_bus or activation or self.window_manager == "mutter"
         self.activation = activation
         self.program = program or os.environ.get("POMELO_BIN")
         if not self.program:
             raise RuntimeError("POMELO_BIN must name the pomelo executable")
-        self.display = self.wayland_display = None
+        self.display = self.wayland_display = self.xauthority = None
         self.root = None
         self.home = self.config_home = self.runtime_dir = None
         self._processes = []
@@ -199,14 +209,21 @@ class Desktop:
             file.write("autospawn = no\n")
         if self.wayland:
             self._start_weston()
-        else:
+        elif not self.xwayland:
             self._start_xvfb()
-        if self.window_manager:
-            self._start_openbox()
-        if self.sound:
-            self._start_pulseaudio()
+        # The bus starts programs with its own environment, the display
+        # included; mutter wants the bus from its start.
         if self.session_bus:
             self._start_session_bus()
+        if self.xwayland:
+            self._start_mutter("--wayland", "--headless", f"--virtual-monitor={_MUTTER_SCREEN}",
+                               "--wayland-display=wayland-pomelo")
+        elif self.window_manager == "openbox":
+            self._start_openbox()
+        elif self.window_manager == "mutter":
+            self._start_mutter("--replace", "--x11", "--sm-disable")
+        if self.sound:
+            self._start_pulseaudio()
 
     def close(self):
         for recording in reversed(self._recordings):
@@ -301,6 +318,24 @@ class Desktop:
 
         wait_until(managing, message="openbox to manage the screen")
 
+    def _start_mutter(self, *options):
+        # mutter starts the command once it manages the screen, with the
+        # display it serves and the key to it in the environment, and ends
+        # when the command does.
+        ready = os.path.join(self.root, "mutter-ready")
+        announce = (f'printf "%s\\n%s\\n" "$DISPLAY" "$XAUTHORITY" > {shlex.quote(ready)}.new'
+                    f' && mv {shlex.quote(ready)}.new {shlex.quote(ready)} && exec sleep infinity')
+        mutter = self._spawn(["mutter", *options, "--", "sh", "-c", announce], "mutter.log")
+
+        def managing():
+            if mutter.poll() is not None:
+                raise RuntimeError(f"mutter ended early: {self.log('mutter.log')}")
+            return self.log("mutter-ready")
+
+        announced = wait_until(managing, message="mutter to manage the screen", interval=0.1)
+        self.display, xauthority = announced.split("\n")[:2]
+        self.xauthority = xauthority or None
+
     def _start_pulseaudio(self):
         pulse = self._spawn(
             ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
@@ -370,6 +405,8 @@ class Desktop:
         })
         if self.display:
             env["DISPLAY"] = self.display
+        if self.xauthority:
+            env["XAUTHORITY"] = self.xauthority
         if self.wayland:
             env["WAYLAND_DISPLAY"] = self.wayland_display
         if self.root is not None:

@@ -45,8 +45,8 @@ def rms(samples):
 
 
 class AlarmTestCase(GadgetTest):
-    def open(self, sound=True, program=None, session_bus=False):
-        super().open(sound=sound, program=program, session_bus=session_bus)
+    def open(self, sound=True, **desktop):
+        super().open(sound=sound, **desktop)
         self.gadget.wait_for_lcd("0000", COUNTDOWN)
         self.spy = self.desktop.watch(self.gadget.window)
         self.recording = None

@@ -78,7 +78,7 @@ class RemoteAlarmTest(Commands, AlarmTestCase):
         method, app, replaces, icon, summary, body, actions, hints, timeout = calls[0]
         self.assertEqual((method, app, replaces, icon, summary, actions, timeout),
                          ("Notify", "pomelo", 0, APP_ID, "pomelo",
-                          ["stop", "Stop", "again", "Again"], 0))
+                          ["default", "Stop", "stop", "Stop", "again", "Again"], 0))
         self.assertRegex(body, r"^The countdown of 00:03 ended at \d\d:\d\d\.$")
         self.assertEqual(hints, {"urgency": 2, "desktop-entry": APP_ID, "resident": True,
                                  "suppress-sound": True})
@@ -142,6 +142,13 @@ class RemoteAlarmTest(Commands, AlarmTestCase):
         self.gadget.wait_for_above(False)
         self.assertEqual([call for call in notices.calls() if call[0] == "CloseNotification"],
                          [["CloseNotification", 1], ["CloseNotification", 2]])
+
+        # A plain click on the notice: as Stop.
+        self.command("0:02")
+        self.notices_posted(notices, 5)
+        self.assert_silenced_by(lambda: notices.invoke_action(5, "default"))
+        wait_until(lambda: ["CloseNotification", 5] in notices.calls(),
+                   message="the notice to be withdrawn")
 
     def test_a_later_owner_of_the_notification_service_cannot_act_on_the_notice(self):
         self.open(session_bus=True)
