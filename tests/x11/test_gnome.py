@@ -53,6 +53,14 @@ class GnomeTestCase(AlarmTestCase):
                                             f"{self.desktop.stacking()}, active "
                                             f"{self.desktop.active_window()})")
 
+    def assert_alarm_above_the_terminal(self):
+        """A countdown run while the user types into the terminal: the alarm
+        brings the gadget above it and shakes it home."""
+        self.start_countdown(3, meanwhile=lambda: (self.type_into_terminal(),
+                                                   self.assert_gadget_above(False)))
+        self.assert_gadget_above(True)
+        self.assert_shakes_home(HOME)
+
     def command(self, *args):
         result = self.desktop.command(*args)
         self.assertEqual(result.returncode, 0, result.stderr)
@@ -70,11 +78,7 @@ class MutterTest(GnomeTestCase):
             self.gadget.click_key("MOD")
         self.gadget.wait_for_above(False)
 
-        # The alarm brings it above the terminal and shakes it home.
-        self.start_countdown(3, meanwhile=lambda: (self.type_into_terminal(),
-                                                   self.assert_gadget_above(False)))
-        self.assert_gadget_above(True)
-        self.assert_shakes_home(HOME)
+        self.assert_alarm_above_the_terminal()
         self.gadget.click_key("CLR")
         self.gadget.wait_for_above(False)
 
@@ -110,11 +114,7 @@ class XWaylandTest(GnomeTestCase):
         self.gadget.click_key("MOD")  # the countdown
         self.gadget.wait_for_above(False)
 
-        # The alarm brings it above the other window and shakes it home.
-        self.start_countdown(3, meanwhile=lambda: (self.type_into_terminal(),
-                                                   self.assert_gadget_above(False)))
-        self.assert_gadget_above(True)
-        self.assert_shakes_home(HOME)
+        self.assert_alarm_above_the_terminal()
 
         # START and OFF save the place where it stands.
         self.gadget.click_key("CLR")
