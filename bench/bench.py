@@ -176,9 +176,13 @@ def latency_ms(stamps):
 
 
 def fresh_gadget(desktop, extra_env=None, wait_for_window=True):
-    """A copy started as on first use: START saves the mode, so no file."""
-    if os.path.exists(desktop.settings_path):
-        os.remove(desktop.settings_path)
+    """A copy started as on first use: START saves the mode, and a count is
+    kept for the next start, so neither file (a running countdown left by
+    the last copy would otherwise go on in the next)."""
+    for path in (desktop.settings_path,
+                 os.path.join(desktop.home, ".local", "state", "pomelo", "count")):
+        if os.path.exists(path):
+            os.remove(path)
     return Gadget.start(desktop, extra_env, wait_for_window)
 
 
