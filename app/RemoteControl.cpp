@@ -1,5 +1,6 @@
 #include "app/RemoteControl.h"
 
+#include "app/BusProperties.h"
 #include "app/Logging.h"
 #include "gadget/Gadget.h"
 #include "remote/Escape.h"
@@ -15,7 +16,7 @@ namespace {
 
 const CommandEntry *EntryForMethod(const QString &method) {
     for (const CommandEntry &entry : Commands()) {
-        if (method == QLatin1String(entry.method))
+        if (*entry.method != 0 && method == QLatin1String(entry.method))
             return &entry;
     }
     return nullptr;
@@ -24,6 +25,36 @@ const CommandEntry *EntryForMethod(const QString &method) {
 // The arguments a method takes: Countdown the duration, the others none.
 QString Signature(Command::Kind kind) {
     return kind == Command::Kind::Countdown ? QStringLiteral("s") : QString();
+}
+
+// A name the caller gave, as a message may show it.
+QString EscapedName(const QString &name) {
+    return QString::fromStdString(EscapeArgument(name.toStdString()));
+}
+
+// The answer of a gadget that OFF has ended: nothing was carried out.
+QDBusMessage EndedReply(const QDBusMessage &message) {
+    return message.createErrorReply(
+        QString::fromLatin1(EndedError),
+        QCoreApplication::translate("RemoteControl", "pomelo has ended"));
+}
+
+// The arguments of the methods of org.freedesktop.DBus.Properties.
+QString PropertiesSignature(const QString &method) {
+    if (method == QLatin1String("Get"))
+        return QStringLiteral("ss");
+    if (method == QLatin1String("GetAll"))
+        return QStringLiteral("s");
+    if (method == QLatin1String("Set"))
+        return QStringLiteral("ssv");
+    return {};
+}
+
+QDBusMessage WrongArguments(const QDBusMessage &message, const QString &signature) {
+    return message.createErrorReply(QDBusError::InvalidArgs,
+                                    //: %1 is a method's name, %2 the D-Bus types of its arguments.
+                                    QCoreApplication::translate("RemoteControl", "%1 takes (%2)")
+                                        .arg(message.member(), signature));
 }
 
 } // namespace
@@ -50,6 +81,8 @@ bool RemoteControl::registerOnSessionBus() {
                             << bus.lastError().message();
         return false;
     }
+    gadget_.setWatcher(
+        [this](const Observed &now, Properties changed) { tellChanges(now, changed); });
     const QString name = QString::fromLatin1(RemoteService);
     QDBusConnectionInterface *busDaemon = bus.interface();
     const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
@@ -79,6 +112,8 @@ void RemoteControl::leaveSessionBus() {
 QString RemoteControl::introspect(const QString &) const {
     QString xml = QStringLiteral("<interface name=\"%1\">\n").arg(QLatin1String(RemoteInterface));
     for (const CommandEntry &entry : Commands()) {
+        if (*entry.method == 0)
+            continue;
         xml += QStringLiteral("  <method name=\"%1\">\n").arg(QLatin1String(entry.method));
         if (entry.kind == Command::Kind::Countdown)
             xml += QStringLiteral("    <arg name=\"duration\" type=\"s\" direction=\"in\"/>\n");
@@ -86,15 +121,22 @@ QString RemoteControl::introspect(const QString &) const {
             xml += QStringLiteral("    <arg type=\"s\" direction=\"out\"/>\n");
         xml += QStringLiteral("  </method>\n");
     }
-    return xml + QStringLiteral("</interface>\n") + ApplicationInterface::introspection();
+    return xml + PropertiesIntrospection() + QStringLiteral("</interface>\n") +
+           ApplicationInterface::introspection();
 }
 
 bool RemoteControl::handleMessage(const QDBusMessage &message, const QDBusConnection &connection) {
     if (message.type() != QDBusMessage::MethodCallMessage)
         return false;
+    const QString interface = message.interface();
+    if (interface == QLatin1String(PropertiesInterface)) {
+        if (PropertiesSignature(message.member()).isEmpty())
+            return false;
+        connection.send(gadget_.hasEnded() ? EndedReply(message) : answerProperties(message));
+        return true;
+    }
     // A call that names no interface goes to the method of its name, which
     // the two interfaces do not share.
-    const QString interface = message.interface();
     const CommandEntry *entry = interface.isEmpty() || interface == QLatin1String(RemoteInterface)
                                     ? EntryForMethod(message.member())
                                     : nullptr;
@@ -105,9 +147,7 @@ bool RemoteControl::handleMessage(const QDBusMessage &message, const QDBusConnec
     if (entry == nullptr && !application)
         return false;
     if (gadget_.hasEnded())
-        connection.send(message.createErrorReply(
-            QString::fromLatin1(EndedError),
-            QCoreApplication::translate("RemoteControl", "pomelo has ended")));
+        connection.send(EndedReply(message));
     else
         connection.send(entry != nullptr ? answer(*entry, message) : application_.answer(message));
     return true;
@@ -115,11 +155,7 @@ bool RemoteControl::handleMessage(const QDBusMessage &message, const QDBusConnec
 
 QDBusMessage RemoteControl::answer(const CommandEntry &entry, const QDBusMessage &message) {
     if (message.signature() != Signature(entry.kind))
-        return message.createErrorReply(
-            QDBusError::InvalidArgs,
-            //: %1 is a method's name, %2 the D-Bus types of its arguments.
-            QCoreApplication::translate("RemoteControl", "%1 takes (%2)")
-                .arg(QLatin1String(entry.method), Signature(entry.kind)));
+        return WrongArguments(message, Signature(entry.kind));
     Command command{entry.kind, {}};
     if (entry.kind == Command::Kind::Countdown) {
         const std::string text = message.arguments().value(0).toString().toStdString();
@@ -138,6 +174,49 @@ QDBusMessage RemoteControl::answer(const CommandEntry &entry, const QDBusMessage
         return message.createErrorReply(QString::fromLatin1(NothingKeyedError),
                                         NothingKeyedMessage());
     return message.createReply();
+}
+
+QDBusMessage RemoteControl::answerProperties(const QDBusMessage &message) {
+    const QString signature = PropertiesSignature(message.member());
+    if (message.signature() != signature)
+        return WrongArguments(message, signature);
+    const QString interface = message.arguments().value(0).toString();
+    // The interface may go unnamed; org.freedesktop.Application has none.
+    const bool ours = interface.isEmpty() || interface == QLatin1String(RemoteInterface);
+    if (message.member() == QLatin1String("GetAll")) {
+        if (!ours && interface != QLatin1String(ApplicationInterfaceName))
+            return message.createErrorReply(
+                QDBusError::UnknownInterface,
+                //: %1 names an interface on the session bus.
+                QCoreApplication::translate("RemoteControl", "no properties in %1")
+                    .arg(EscapedName(interface)));
+        return message.createReply(ours ? PropertyValues(gadget_.observed()) : QVariantMap());
+    }
+    const QString name = message.arguments().value(1).toString();
+    const std::optional<Property> property = ours ? PropertyNamed(name) : std::nullopt;
+    if (!property)
+        return message.createErrorReply(
+            QDBusError::UnknownProperty,
+            //: %1 names a property, %2 an interface on the session bus.
+            QCoreApplication::translate("RemoteControl", "no property %1 in %2")
+                .arg(EscapedName(name), EscapedName(interface)));
+    if (message.member() == QLatin1String("Set"))
+        return message.createErrorReply(
+            QDBusError::PropertyReadOnly,
+            //: %1 names a property.
+            QCoreApplication::translate("RemoteControl", "%1 is read-only").arg(name));
+    Properties which;
+    which.set(static_cast<std::size_t>(*property));
+    return message.createReply(
+        QVariant::fromValue(QDBusVariant(PropertyValues(gadget_.observed(), which).value(name))));
+}
+
+void RemoteControl::tellChanges(const Observed &now, Properties changed) {
+    QDBusMessage signal = QDBusMessage::createSignal(QString::fromLatin1(RemotePath),
+                                                     QString::fromLatin1(PropertiesInterface),
+                                                     QStringLiteral("PropertiesChanged"));
+    signal << QString::fromLatin1(RemoteInterface) << PropertyValues(now, changed) << QStringList();
+    QDBusConnection::sessionBus().send(signal);
 }
 
 } // namespace pomelo

@@ -2,6 +2,7 @@
 
 #include "app/ApplicationInterface.h"
 #include "remote/Command.h"
+#include "remote/Observed.h"
 
 #include <QDBusVirtualObject>
 
@@ -23,10 +24,11 @@ QString NothingKeyedMessage();
 // The gadget's object on the session bus. Its own interface has one method
 // per command of the command table, each carried out by the gadget as its
 // key presses; Countdown takes the duration as text, Status answers the
-// status line, and Again is refused before a countdown was keyed in. Beside
-// it, org.freedesktop.Application serves launchers (see
-// ApplicationInterface). Once OFF has ended the gadget, every method is
-// refused, so that the sender knows its call was not carried out.
+// status line, and Again is refused before a countdown was keyed in. What
+// watchers see of the gadget are its read-only properties, whose changes
+// PropertiesChanged tells in the event that makes them. Beside it,
+// org.freedesktop.Application serves launchers (see ApplicationInterface). Once OFF has ended the
+// gadget, every method is refused, so that the sender knows its call was not carried out.
 class RemoteControl : public QDBusVirtualObject {
 public:
     RemoteControl(Gadget &gadget, QWidget &window, QObject *parent = nullptr);
@@ -44,6 +46,8 @@ public:
 
 private:
     QDBusMessage answer(const CommandEntry &entry, const QDBusMessage &message);
+    QDBusMessage answerProperties(const QDBusMessage &message);
+    void tellChanges(const Observed &now, Properties changed);
 
     Gadget &gadget_;
     ApplicationInterface application_;

@@ -1,6 +1,7 @@
 #include "app/ActivationTokens.h"
 #include "app/CommandLine.h"
 #include "app/DisplayCheck.h"
+#include "app/Follower.h"
 #include "app/GadgetWindow.h"
 #include "app/RemoteClient.h"
 #include "app/RemoteControl.h"
@@ -77,6 +78,9 @@ BeforeTheGadget(int argc, char *argv[], pomelo::Translation &translation,
         break;
     }
 
+    // Following only listens: it takes no lock and starts no copy.
+    if (invocation.command && invocation.command->kind == pomelo::Command::Kind::Follow)
+        return pomelo::Follow();
     if (const std::optional<int> status =
             pomelo::HandToRunningCopy(instance.emplace(), invocation.command))
         return *status;

@@ -4,8 +4,9 @@
 Runs both under a private Xvfb with openbox, a PulseAudio null sink and a
 session bus, and prints a Markdown table: CPU time and wake-ups per second in
 each state (timed ones apart), memory, time from exec to a mapped window, how
-soon after each wall-clock second the LCD changes, and (with --accuracy) how
-far from 600 s a 10-minute countdown rings. Never part of the tests: it only
+soon after each wall-clock second the LCD changes, the gadget's cost with
+and without `pomelo --follow` attached and the follower's own, and (with
+--accuracy) how far from 600 s a 10-minute countdown rings. Never part of the tests: it only
 reports figures.
 """
 
@@ -175,9 +176,13 @@ def latency_ms(stamps):
 
 
 def fresh_gadget(desktop, extra_env=None, wait_for_window=True):
-    """A copy started as on first use: START saves the mode, so no file."""
-    if os.path.exists(desktop.settings_path):
-        os.remove(desktop.settings_path)
+    """A copy started as on first use: START saves the mode, and a count is
+    kept for the next start, so neither file (a running countdown left by
+    the last copy would otherwise go on in the next)."""
+    for path in (desktop.settings_path,
+                 os.path.join(desktop.home, ".local", "state", "pomelo", "count")):
+        if os.path.exists(path):
+            os.remove(path)
     return Gadget.start(desktop, extra_env, wait_for_window)
 
 
@@ -221,6 +226,36 @@ def measure_states(desktop, seconds, measure):
 def _end_client(process):
     process.terminate()
     process.wait(10)
+
+
+FOLLOWED_STATES = ("countdown stopped", "countdown running")
+
+
+def measure_following(desktop, seconds):
+    """The gadget with no follower and with `pomelo --follow` attached, and
+    the follower itself, in the idle countdown and a running one: per case,
+    (gadget, follower or None) figures of Usage, then of Wakeups in a second
+    pass."""
+    rows = {}
+    for state in FOLLOWED_STATES:
+        for followed in (False, True):
+            passes = []
+            for measure in (Usage, lambda pid: Wakeups(
+                    pid, os.path.join(desktop.root, f"strace-follow-{pid}.txt"))):
+                gadget = fresh_gadget(desktop)
+                enter_state(gadget, state)
+                follower = (desktop.start_client([desktop.program, "--follow"])
+                            if followed else None)
+                time.sleep(1)
+                ours = measure(gadget.pid)
+                theirs = measure(follower.pid) if follower else None
+                time.sleep(seconds)
+                passes.append((ours.finish(), theirs.finish() if theirs else None))
+                if follower:
+                    _end_client(follower)
+                gadget.end()
+            rows[(state, followed)] = passes
+    return rows
 
 
 def measure_latency(desktop, seconds):
@@ -313,7 +348,23 @@ def machine():
     return f"{platform.node()}, {model}, {os.cpu_count()} cores, {platform.platform()}"
 
 
-def report(args, rows, wakeups, latencies, memory, start_up, accuracy):
+def following_lines(following):
+    lines = ["", "With and without `pomelo --follow` attached (same method; the follower "
+             "measured over the same interval as the gadget).", "",
+             "| state | follower | pomelo on-CPU ms/min | pomelo wake-ups/s "
+             "| pomelo timed wake-ups/s | follower on-CPU ms/min | follower wake-ups/s "
+             "| follower timed wake-ups/s |", "|---|---|---|---|---|---|---|---|"]
+    for (state, followed), ((usage, follower_usage), (wakes, follower_wakes)) in following.items():
+        theirs = (f"{follower_usage['sched_ms_per_min']:.1f} "
+                  f"| {follower_usage['wakeups_per_s']:.2f} "
+                  f"| {follower_wakes['timed_per_s']:.2f}" if followed else "– | – | –")
+        lines.append(f"| {state} | {'attached' if followed else 'none'} "
+                     f"| {usage['sched_ms_per_min']:.1f} | {usage['wakeups_per_s']:.2f} "
+                     f"| {wakes['timed_per_s']:.2f} | {theirs} |")
+    return lines
+
+
+def report(args, rows, wakeups, latencies, memory, start_up, accuracy, following):
     lines = [f"## {time.strftime('%Y-%m-%d %H:%M %Z')}", "",
              f"Machine: {machine()}  ", f"Command: `{' '.join(sys.argv)}`", "",
              f"CPU and wake-ups over {args.seconds} s per state, pomelo and "
@@ -358,6 +409,7 @@ def report(args, rows, wakeups, latencies, memory, start_up, accuracy):
         values = latencies.get(state) or [float("nan")]
         lines.append(f"| {state} | {len(latencies.get(state, []))} "
                      f"| {statistics.median(values):.1f} ms | {max(values):.1f} ms |")
+    lines += following_lines(following)
     if accuracy is not None:
         lines += ["", f"10-minute countdown: START to alarm {accuracy:.2f} s "
                   f"({accuracy - 600:+.2f} s from 600 s; the count starts at the next "
@@ -381,6 +433,7 @@ def main():
         wakeups = measure_states(desktop, args.seconds, lambda pid: Wakeups(
             pid, os.path.join(desktop.root, f"strace-{pid}.txt")))
         latencies = measure_latency(desktop, args.seconds)
+        following = measure_following(desktop, args.seconds)
     with Desktop(sound=True, session_bus=True, program=args.program) as desktop:
         memory = measure_memory(desktop)
     with Desktop(sound=True, session_bus=True, program=args.program) as desktop:
@@ -390,7 +443,7 @@ def main():
         with Desktop(sound=True, session_bus=True, program=args.program) as desktop:
             accuracy = measure_accuracy(desktop)
 
-    table = report(args, rows, wakeups, latencies, memory, start_up, accuracy)
+    table = report(args, rows, wakeups, latencies, memory, start_up, accuracy, following)
     print(table)
     if args.results:
         with open(args.results, "a") as file:

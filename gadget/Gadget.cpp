@@ -71,7 +71,7 @@ void Gadget::press(Key key) {
 bool Gadget::carryOut(const Command &command) {
     if (!CanCarryOut(command, state_))
         return false;
-    if (command.kind != Command::Kind::Status)
+    if (EntryOf(command.kind).pressKeys != nullptr)
         runInput([this, &command] { CarryOut(command, state_, lcd_, effects_); });
     return true;
 }
@@ -124,13 +124,30 @@ void Gadget::shakeTick() {
     done();
 }
 
+void Gadget::setWatcher(Watcher watcher) {
+    watcher_ = std::move(watcher);
+    watched_ = observed();
+}
+
+Observed Gadget::observed() const {
+    return Observe(state_, lcd_);
+}
+
 std::string Gadget::status() const {
-    return StatusLine(state_, lcd_);
+    return StatusLine(observed());
 }
 
 void Gadget::done() {
     if (listener_)
         listener_();
+    if (!watcher_)
+        return;
+    Observed now = observed();
+    const Properties changed = ChangedBetween(watched_, now);
+    if (changed.none())
+        return;
+    watched_ = std::move(now);
+    watcher_(watched_, changed);
 }
 
 } // namespace pomelo

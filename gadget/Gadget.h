@@ -2,6 +2,7 @@
 
 #include "keypad/KeyLayout.h"
 #include "remote/Command.h"
+#include "remote/Observed.h"
 #include "state/Effects.h"
 #include "state/LcdPictures.h"
 #include "state/TimerState.h"
@@ -26,6 +27,11 @@ public:
 
     // Called after every event that ran.
     void setListener(std::function<void()> listener) { listener_ = std::move(listener); }
+    // Called after each event that changed what watchers see (observed()),
+    // with what it changed; never while nothing changes. Without a watcher,
+    // nothing is compared.
+    using Watcher = std::function<void(const Observed &now, Properties changed)>;
+    void setWatcher(Watcher watcher);
 
     // Start-up: the settings loaded, the window placed and shaped, the LCD
     // stacked and hidden, and the count of the last run taken up.
@@ -50,7 +56,8 @@ public:
     // What became of the alarm's sound, when the sound system tells, which
     // is after the alarm (see Effects::playSound).
     void soundOutcome(SoundOutcome sound);
-    // The line --status prints.
+    // What watchers see, and the line --status prints.
+    Observed observed() const;
     std::string status() const;
 
     const TimerState &state() const { return state_; }
@@ -75,6 +82,8 @@ private:
     TimerState state_;
     LcdPictures lcd_;
     std::function<void()> listener_;
+    Watcher watcher_;
+    Observed watched_; // as the watcher was last told
 };
 
 } // namespace pomelo

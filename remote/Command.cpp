@@ -84,6 +84,11 @@ const std::array<CommandEntry, CommandCount> &Commands() {
          QT_TRANSLATE_NOOP("Commands",
                            "print the mode, running or stopped, and what the LCD shows"),
          nullptr},
+        {Kind::Follow, "follow", "",
+         //: In --help; a line break goes on under the text, lines of 62 columns at most.
+         QT_TRANSLATE_NOOP("Commands", "print that line, and again each time it changes, until "
+                                       "ended;\n\"off\" while no copy runs"),
+         nullptr},
     }};
     return commands;
 }

@@ -12,7 +12,7 @@ namespace pomelo {
 
 // What the gadget can be told from outside its window.
 struct Command {
-    enum class Kind { Countdown, Again, Clock, Stopwatch, Start, Clear, Quit, Status };
+    enum class Kind { Countdown, Again, Clock, Stopwatch, Start, Clear, Quit, Status, Follow };
     Kind kind = Kind::Status;
     Duration duration; // of a countdown
 };
@@ -29,11 +29,12 @@ struct CommandEntry {
     // The command line's option without its dashes; empty for the countdown,
     // which is given as a duration alone.
     const char *option;
-    const char *method; // on the session bus
+    // On the session bus; empty for --follow, which only listens to it.
+    const char *method;
     // What --help says it does, marked for translation in HelpContext.
     const char *help;
     // The key presses it amounts to, through the keys' own handlers; none
-    // for the status, which only reads.
+    // for the status and --follow, which only read.
     void (*pressKeys)(const Duration &, TimerState &, LcdPictures &, Effects &);
     Forward forward = Forward::Stays;
 };
@@ -41,7 +42,7 @@ struct CommandEntry {
 // What the help texts are marked in for translation (state/Translatable.h).
 inline constexpr char HelpContext[] = "Commands";
 
-inline constexpr std::size_t CommandCount = 8;
+inline constexpr std::size_t CommandCount = 9;
 const std::array<CommandEntry, CommandCount> &Commands();
 const CommandEntry &EntryOf(Command::Kind kind);
 

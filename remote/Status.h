@@ -1,7 +1,6 @@
 #pragma once
 
-#include "state/LcdPictures.h"
-#include "state/TimerState.h"
+#include "remote/Observed.h"
 
 #include <string>
 
@@ -11,6 +10,6 @@ namespace pomelo {
 // "countdown running 04 59", "stopwatch stopped 00 00", "stopwatch running
 // 01h05m" after the stopwatch's first hour, "clock 21:07" or "clock 9:07 PM".
 // The digits are left out while the LCD shows none (just after start-up).
-std::string StatusLine(const TimerState &state, const LcdPictures &lcd);
+std::string StatusLine(const Observed &seen);
 
 } // namespace pomelo

@@ -9,7 +9,7 @@ _pomelo() {
     if ((COMP_CWORD != 1)) || [[ -n $word && $word != -* ]]; then
         return
     fi
-    local options="--again --clock --stopwatch --start --clear --quit --status --help --version"
+    local options="--again --clock --stopwatch --start --clear --quit --status --follow --help --version"
     mapfile -t COMPREPLY < <(compgen -W "$options" -- "$word")
 }
 complete -F _pomelo pomelo

@@ -11,13 +11,6 @@ namespace {
 //: The notice's second line; %1 is why no sound rings.
 constexpr const char *NoSoundLine = QT_TRANSLATE_NOOP("AlarmNotice", "No sound: %1.");
 
-// The length keyed in, as the LCD showed it: "05:00".
-std::string KeyedLength(const TimerState &state) {
-    char length[16];
-    std::snprintf(length, sizeof length, "%02d:%02d", state.KeyedMinutes, state.KeyedSeconds);
-    return length;
-}
-
 // Why no sound rings, as the notice's second line tells it; none while it
 // rings. One reason for each cause the user can set right.
 const char *WhyNoSound(SoundOutcome sound) {
@@ -71,6 +64,12 @@ void Post(TimerState &state, Effects &effects, const LocalTime &endedAt, const c
 }
 
 } // namespace
+
+std::string KeyedLength(const TimerState &state) {
+    char length[16];
+    std::snprintf(length, sizeof length, "%02d:%02d", state.KeyedMinutes, state.KeyedSeconds);
+    return length;
+}
 
 void PostAlarmNotice(TimerState &state, Effects &effects) {
     Post(state, effects, effects.localTime(),

@@ -3,7 +3,12 @@
 #include "state/Effects.h"
 #include "state/TimerState.h"
 
+#include <string>
+
 namespace pomelo {
+
+// The countdown's length as the digit keys last left it: "05:00".
+std::string KeyedLength(const TimerState &state);
 
 // At the alarm: a notice on the desktop saying which countdown ended when.
 void PostAlarmNotice(TimerState &state, Effects &effects);

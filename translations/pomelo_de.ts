@@ -175,6 +175,13 @@ in der Uhr zwischen 24- und 12-Stunden-Anzeige wechseln</translation>
         <translation>die zuletzt eingegebene oder genannte Zeit
 noch einmal herunterzählen</translation>
     </message>
+    <message>
+        <source>print that line, and again each time it changes, until ended;
+&quot;off&quot; while no copy runs</source>
+        <extracomment>In --help; a line break goes on under the text, lines of 62 columns at most.</extracomment>
+        <translation>diese Zeile ausgeben, nach jeder Änderung erneut, bis zum
+Abbruch; &quot;off&quot;, solange keine Instanz läuft</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotice</name>
@@ -217,6 +224,14 @@ noch einmal herunterzählen</translation>
         <source>cannot open the Wayland display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
         <translation>das Wayland-Display %1 lässt sich nicht öffnen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Follower</name>
+    <message>
+        <source>cannot follow pomelo: no session bus (%1)</source>
+        <extracomment>%1 is the bus library&apos;s own message.</extracomment>
+        <translation>kann pomelo nicht folgen: kein Sitzungsbus (%1)</translation>
     </message>
 </context>
 <context>
@@ -305,6 +320,21 @@ noch einmal herunterzählen</translation>
     <message>
         <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
         <translation>&apos;%1&apos; ist keine Dauer von 0:01 bis 99:59</translation>
+    </message>
+    <message>
+        <source>no properties in %1</source>
+        <extracomment>%1 names an interface on the session bus.</extracomment>
+        <translation>keine Eigenschaften in %1</translation>
+    </message>
+    <message>
+        <source>no property %1 in %2</source>
+        <extracomment>%1 names a property, %2 an interface on the session bus.</extracomment>
+        <translation>keine Eigenschaft %1 in %2</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <extracomment>%1 names a property.</extracomment>
+        <translation>%1 kann nur gelesen werden</translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,13 @@ switch between the 24-hour and the 12-hour display</source>
         <source>count down again the time last keyed in or given</source>
         <translation>最後に入力または指定した時間をもう一度カウントダウン</translation>
     </message>
+    <message>
+        <source>print that line, and again each time it changes, until ended;
+&quot;off&quot; while no copy runs</source>
+        <extracomment>In --help; a line break goes on under the text, lines of 62 columns at most.</extracomment>
+        <translation>その行を出力し、変わるたびに再び出力する（終了されるまで）。
+起動中の pomelo がないあいだは &quot;off&quot;</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotice</name>
@@ -216,6 +223,14 @@ switch between the 24-hour and the 12-hour display</source>
         <source>cannot open the Wayland display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
         <translation>Wayland ディスプレイ %1 を開けません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Follower</name>
+    <message>
+        <source>cannot follow pomelo: no session bus (%1)</source>
+        <extracomment>%1 is the bus library&apos;s own message.</extracomment>
+        <translation>pomelo を追えません: セッションバスがありません（%1）</translation>
     </message>
 </context>
 <context>
@@ -304,6 +319,21 @@ switch between the 24-hour and the 12-hour display</source>
     <message>
         <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
         <translation>&apos;%1&apos; は 0:01 から 99:59 までの時間ではありません</translation>
+    </message>
+    <message>
+        <source>no properties in %1</source>
+        <extracomment>%1 names an interface on the session bus.</extracomment>
+        <translation>%1 にプロパティはありません</translation>
+    </message>
+    <message>
+        <source>no property %1 in %2</source>
+        <extracomment>%1 names a property, %2 an interface on the session bus.</extracomment>
+        <translation>%1 というプロパティは %2 にありません</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <extracomment>%1 names a property.</extracomment>
+        <translation>%1 は読み取り専用です</translation>
     </message>
 </context>
 <context>

@@ -163,7 +163,7 @@ std::vector<Answer> Answers() {
         answers.push_back(
             {std::string("key ") + key.label, [&key](Gadget &gadget) { gadget.press(key.key); }});
     for (const CommandEntry &entry : Commands()) {
-        if (entry.kind != Command::Kind::Status)
+        if (entry.pressKeys != nullptr)
             answers.push_back({"command " + std::string(entry.method), [&entry](Gadget &gadget) {
                                    EXPECT_TRUE(gadget.carryOut({entry.kind, {1, 0}}));
                                }});

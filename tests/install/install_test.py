@@ -246,7 +246,7 @@ class InstalledTree(unittest.TestCase):
         headings = [line for line in text.splitlines() if re.fullmatch(r"[A-Z][A-Z -]+", line)]
         self.assertEqual(headings, ["NAME", "SYNOPSIS", "DESCRIPTION", "KEYS", "COMMANDS",
                                     "EXIT STATUS", "FILES", "D-BUS INTERFACE", "ENVIRONMENT",
-                                    "SEE ALSO"])
+                                    "EXAMPLES", "SEE ALSO"])
         for word in self.options() + ["pomelo.ini", "MODE", "STRATF", "STARTF", "POJIX", "POJIY",
                                       "MEMORI", "BEEP", "pomelo.lock", ARGS.app_id]:
             with self.subTest(word=word):

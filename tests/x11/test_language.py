@@ -17,7 +17,7 @@ from gadget import Gadget, GadgetTest
 
 # The countdown of 0:01 started then ends at 21:07:11.
 EVENING = "@2026-12-08 21:07:10"
-OPTIONS = "--again | --clock | --stopwatch | --start | --clear | --quit | --status"
+OPTIONS = "--again | --clock | --stopwatch | --start | --clear | --quit | --status | --follow"
 
 # LANG: the START tooltip, the first line of --help, the message for
 # `pomelo 100:00`, the message for `pomelo --clock=5` (Qt's parser's, where

@@ -279,6 +279,7 @@ class RemoteTest(Commands, GadgetTest):
             (("--start", "--quit"), "'--start' and '--quit'"),
             (("3m", "4m"), "'3m' and '4m'"),
             (("--clock", "--clock"), "'--clock' and '--clock'"),
+            (("--follow", "--status"), "'--follow' and '--status'"),
             (("5:5x",), "'5:5x'"),
             # Named on one line, escaped, and cut short.
             (("5\n00",), r"'5\n00'"),
@@ -354,6 +355,8 @@ class RemoteTest(Commands, GadgetTest):
                 result = self.command(*args, status=1)
                 self.assertRegex(result.stderr, "^pomelo: cannot reach the running copy: "
                                                 "no session bus[^\n]*\n$")
+        result = self.command("--follow", status=1)
+        self.assertRegex(result.stderr, "^pomelo: cannot follow pomelo: no session bus[^\n]*\n$")
         self.assertEqual(self.gadget.read_lcd().digits, "0000")
         self.gadget.click_key("7")
         self.gadget.wait_for_lcd("0007", COUNTDOWN)
