@@ -67,7 +67,16 @@ QString NothingKeyedMessage() {
 RemoteControl::RemoteControl(Gadget &gadget, QWidget &window, QObject *parent)
     : QDBusVirtualObject(parent)
     , gadget_(gadget)
-    , application_(gadget, window) {}
+    , application_(gadget, window)
+    , readers_([this](bool watching) { watchGadget(watching); }) {}
+
+void RemoteControl::watchGadget(bool watching) {
+    if (watching)
+        gadget_.setWatcher(
+            [this](const Observed &now, Properties changed) { tellChanges(now, changed); });
+    else
+        gadget_.setWatcher(nullptr);
+}
 
 bool RemoteControl::registerOnSessionBus() {
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -81,8 +90,6 @@ bool RemoteControl::registerOnSessionBus() {
                             << bus.lastError().message();
         return false;
     }
-    gadget_.setWatcher(
-        [this](const Observed &now, Properties changed) { tellChanges(now, changed); });
     const QString name = QString::fromLatin1(RemoteService);
     QDBusConnectionInterface *busDaemon = bus.interface();
     const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
@@ -183,6 +190,8 @@ QDBusMessage RemoteControl::answerProperties(const QDBusMessage &message) {
     const QString interface = message.arguments().value(0).toString();
     // The interface may go unnamed; org.freedesktop.Application has none.
     const bool ours = interface.isEmpty() || interface == QLatin1String(RemoteInterface);
+    if (ours)
+        readers_.heardFrom(message.service());
     if (message.member() == QLatin1String("GetAll")) {
         if (!ours && interface != QLatin1String(ApplicationInterfaceName))
             return message.createErrorReply(

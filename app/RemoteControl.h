@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ApplicationInterface.h"
+#include "app/PropertyReaders.h"
 #include "remote/Command.h"
 #include "remote/Observed.h"
 
@@ -26,7 +27,8 @@ QString NothingKeyedMessage();
 // key presses; Countdown takes the duration as text, Status answers the
 // status line, and Again is refused before a countdown was keyed in. What
 // watchers see of the gadget are its read-only properties, whose changes
-// PropertiesChanged tells in the event that makes them. Beside it,
+// PropertiesChanged tells in the event that makes them, while a connection
+// that has read them is on the bus (PropertyReaders). Beside it,
 // org.freedesktop.Application serves launchers (see ApplicationInterface). Once OFF has ended the
 // gadget, every method is refused, so that the sender knows its call was not carried out.
 class RemoteControl : public QDBusVirtualObject {
@@ -48,9 +50,11 @@ private:
     QDBusMessage answer(const CommandEntry &entry, const QDBusMessage &message);
     QDBusMessage answerProperties(const QDBusMessage &message);
     void tellChanges(const Observed &now, Properties changed);
+    void watchGadget(bool watching);
 
     Gadget &gadget_;
     ApplicationInterface application_;
+    PropertyReaders readers_;
 };
 
 } // namespace pomelo

@@ -22,8 +22,9 @@ values = dbus.SessionBus().call_blocking("{APP_ID}", "{PATH}", "org.freedesktop.
 print(json.dumps({{name: bool(value) if isinstance(value, dbus.Boolean) else value
                   for name, value in values.items()}}))
 """
-# Prints "ready" once it listens, then what each PropertiesChanged changed,
-# as JSON.
+# Prints "ready" once it listens and has read the properties, as a client
+# that follows properties does, then what each PropertiesChanged changed, as
+# JSON.
 WATCH = f"""
 import dbus, json
 from dbus.mainloop.glib import DBusGMainLoop
@@ -34,8 +35,11 @@ def changed(interface, values, invalidated):
                       for name, value in values.items()}}), flush=True)
 
 DBusGMainLoop(set_as_default=True)
-dbus.SessionBus().add_signal_receiver(changed, "PropertiesChanged",
-                                      "org.freedesktop.DBus.Properties", path="{PATH}")
+bus = dbus.SessionBus()
+bus.add_signal_receiver(changed, "PropertiesChanged", "org.freedesktop.DBus.Properties",
+                        path="{PATH}")
+bus.call_blocking("{APP_ID}", "{PATH}", "org.freedesktop.DBus.Properties", "GetAll", "s",
+                  ["{APP_ID}"])
 print("ready", flush=True)
 GLib.MainLoop().run()
 """
