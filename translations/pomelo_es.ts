@@ -174,6 +174,13 @@ reloj, alternar entre el formato de 24 y de 12 horas</translation>
         <source>print the mode, running or stopped, and what the LCD shows</source>
         <translation>mostrar el modo, si está en marcha o parado, y la pantalla</translation>
     </message>
+    <message>
+        <source>print that line, and again each time it changes, until ended;
+&quot;off&quot; while no copy runs</source>
+        <extracomment>In --help; a line break goes on under the text, lines of 62 columns at most.</extracomment>
+        <translation>mostrar esa línea y de nuevo cada vez que cambie, hasta que se
+termine; &quot;off&quot; mientras no haya ninguna instancia en ejecución</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotice</name>
@@ -216,6 +223,14 @@ reloj, alternar entre el formato de 24 y de 12 horas</translation>
         <source>cannot open the Wayland display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
         <translation>no se puede abrir la pantalla Wayland %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Follower</name>
+    <message>
+        <source>cannot follow pomelo: no session bus (%1)</source>
+        <extracomment>%1 is the bus library&apos;s own message.</extracomment>
+        <translation>no se puede seguir a pomelo: no hay bus de sesión (%1)</translation>
     </message>
 </context>
 <context>
@@ -304,6 +319,21 @@ reloj, alternar entre el formato de 24 y de 12 horas</translation>
     <message>
         <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
         <translation>&apos;%1&apos; no es una duración de 0:01 a 99:59</translation>
+    </message>
+    <message>
+        <source>no properties in %1</source>
+        <extracomment>%1 names an interface on the session bus.</extracomment>
+        <translation>no hay propiedades en %1</translation>
+    </message>
+    <message>
+        <source>no property %1 in %2</source>
+        <extracomment>%1 names a property, %2 an interface on the session bus.</extracomment>
+        <translation>no existe la propiedad %1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <extracomment>%1 names a property.</extracomment>
+        <translation>%1 es de solo lectura</translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,13 @@ en mode horloge, basculer entre l&apos;affichage 24&#xa0;h et 12&#xa0;h</transla
         <source>print the mode, running or stopped, and what the LCD shows</source>
         <translation>afficher le mode, l&apos;état (en marche ou arrêté) et l&apos;écran LCD</translation>
     </message>
+    <message>
+        <source>print that line, and again each time it changes, until ended;
+&quot;off&quot; while no copy runs</source>
+        <extracomment>In --help; a line break goes on under the text, lines of 62 columns at most.</extracomment>
+        <translation>afficher cette ligne, puis à nouveau à chaque changement,
+jusqu&apos;à l&apos;arrêt&#xa0;; «&#xa0;off&#xa0;» tant qu&apos;aucune instance ne tourne</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotice</name>
@@ -216,6 +223,14 @@ en mode horloge, basculer entre l&apos;affichage 24&#xa0;h et 12&#xa0;h</transla
         <source>cannot open the Wayland display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
         <translation>impossible d&apos;ouvrir l&apos;affichage Wayland %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Follower</name>
+    <message>
+        <source>cannot follow pomelo: no session bus (%1)</source>
+        <extracomment>%1 is the bus library&apos;s own message.</extracomment>
+        <translation>impossible de suivre pomelo&#xa0;: pas de bus de session (%1)</translation>
     </message>
 </context>
 <context>
@@ -304,6 +319,21 @@ en mode horloge, basculer entre l&apos;affichage 24&#xa0;h et 12&#xa0;h</transla
     <message>
         <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
         <translation>&apos;%1&apos; n&apos;est pas une durée de 0:01 à 99:59</translation>
+    </message>
+    <message>
+        <source>no properties in %1</source>
+        <extracomment>%1 names an interface on the session bus.</extracomment>
+        <translation>aucune propriété dans %1</translation>
+    </message>
+    <message>
+        <source>no property %1 in %2</source>
+        <extracomment>%1 names a property, %2 an interface on the session bus.</extracomment>
+        <translation>aucune propriété %1 dans %2</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <extracomment>%1 names a property.</extracomment>
+        <translation>%1 est en lecture seule</translation>
     </message>
 </context>
 <context>

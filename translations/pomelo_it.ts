@@ -174,6 +174,13 @@ nell&apos;orologio, alterna tra il formato 24 ore e 12 ore</translation>
         <source>print the mode, running or stopped, and what the LCD shows</source>
         <translation>mostra la modalità, lo stato (in corso o fermo) e il display</translation>
     </message>
+    <message>
+        <source>print that line, and again each time it changes, until ended;
+&quot;off&quot; while no copy runs</source>
+        <extracomment>In --help; a line break goes on under the text, lines of 62 columns at most.</extracomment>
+        <translation>mostra quella riga e di nuovo a ogni cambiamento, finché non
+viene terminato; &quot;off&quot; finché nessuna istanza è in esecuzione</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotice</name>
@@ -216,6 +223,14 @@ nell&apos;orologio, alterna tra il formato 24 ore e 12 ore</translation>
         <source>cannot open the Wayland display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
         <translation>impossibile aprire il display Wayland %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Follower</name>
+    <message>
+        <source>cannot follow pomelo: no session bus (%1)</source>
+        <extracomment>%1 is the bus library&apos;s own message.</extracomment>
+        <translation>impossibile seguire pomelo: nessun bus di sessione (%1)</translation>
     </message>
 </context>
 <context>
@@ -304,6 +319,21 @@ nell&apos;orologio, alterna tra il formato 24 ore e 12 ore</translation>
     <message>
         <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
         <translation>&apos;%1&apos; non è una durata da 0:01 a 99:59</translation>
+    </message>
+    <message>
+        <source>no properties in %1</source>
+        <extracomment>%1 names an interface on the session bus.</extracomment>
+        <translation>nessuna proprietà in %1</translation>
+    </message>
+    <message>
+        <source>no property %1 in %2</source>
+        <extracomment>%1 names a property, %2 an interface on the session bus.</extracomment>
+        <translation>nessuna proprietà %1 in %2</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <extracomment>%1 names a property.</extracomment>
+        <translation>%1 è di sola lettura</translation>
     </message>
 </context>
 <context>

@@ -173,6 +173,13 @@ switch between the 24-hour and the 12-hour display</source>
         <source>print the mode, running or stopped, and what the LCD shows</source>
         <translation>모드, 실행 여부, LCD에 표시된 내용 출력</translation>
     </message>
+    <message>
+        <source>print that line, and again each time it changes, until ended;
+&quot;off&quot; while no copy runs</source>
+        <extracomment>In --help; a line break goes on under the text, lines of 62 columns at most.</extracomment>
+        <translation>그 줄을 출력하고, 바뀔 때마다 다시 출력합니다(종료될 때까지).
+실행 중인 pomelo가 없으면 &quot;off&quot;</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotice</name>
@@ -215,6 +222,14 @@ switch between the 24-hour and the 12-hour display</source>
         <source>cannot open the Wayland display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
         <translation>Wayland 디스플레이 %1에 연결할 수 없습니다: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Follower</name>
+    <message>
+        <source>cannot follow pomelo: no session bus (%1)</source>
+        <extracomment>%1 is the bus library&apos;s own message.</extracomment>
+        <translation>pomelo를 따라갈 수 없습니다: 세션 버스가 없습니다(%1)</translation>
     </message>
 </context>
 <context>
@@ -303,6 +318,21 @@ switch between the 24-hour and the 12-hour display</source>
     <message>
         <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
         <translation>0:01부터 99:59까지의 시간이 아닙니다: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>no properties in %1</source>
+        <extracomment>%1 names an interface on the session bus.</extracomment>
+        <translation>%1에 속성이 없습니다</translation>
+    </message>
+    <message>
+        <source>no property %1 in %2</source>
+        <extracomment>%1 names a property, %2 an interface on the session bus.</extracomment>
+        <translation>%2에 속성 %1이(가) 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <extracomment>%1 names a property.</extracomment>
+        <translation>%1은(는) 읽기 전용입니다</translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,13 @@ klok wisselen tussen 24-uurs- en 12-uursweergave</translation>
         <source>print the mode, running or stopped, and what the LCD shows</source>
         <translation>de modus, lopend of gestopt, en de lcd-weergave tonen</translation>
     </message>
+    <message>
+        <source>print that line, and again each time it changes, until ended;
+&quot;off&quot; while no copy runs</source>
+        <extracomment>In --help; a line break goes on under the text, lines of 62 columns at most.</extracomment>
+        <translation>die regel tonen, en opnieuw bij elke wijziging, tot het wordt
+beëindigd; &quot;off&quot; zolang er geen instantie draait</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotice</name>
@@ -216,6 +223,14 @@ klok wisselen tussen 24-uurs- en 12-uursweergave</translation>
         <source>cannot open the Wayland display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
         <translation>kan het Wayland-display %1 niet openen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Follower</name>
+    <message>
+        <source>cannot follow pomelo: no session bus (%1)</source>
+        <extracomment>%1 is the bus library&apos;s own message.</extracomment>
+        <translation>kan pomelo niet volgen: geen sessiebus (%1)</translation>
     </message>
 </context>
 <context>
@@ -304,6 +319,21 @@ klok wisselen tussen 24-uurs- en 12-uursweergave</translation>
     <message>
         <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
         <translation>&apos;%1&apos; is geen duur van 0:01 tot 99:59</translation>
+    </message>
+    <message>
+        <source>no properties in %1</source>
+        <extracomment>%1 names an interface on the session bus.</extracomment>
+        <translation>geen eigenschappen in %1</translation>
+    </message>
+    <message>
+        <source>no property %1 in %2</source>
+        <extracomment>%1 names a property, %2 an interface on the session bus.</extracomment>
+        <translation>geen eigenschap %1 in %2</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <extracomment>%1 names a property.</extracomment>
+        <translation>%1 is alleen-lezen</translation>
     </message>
 </context>
 <context>

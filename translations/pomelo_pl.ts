@@ -173,6 +173,13 @@ przełącza między formatem 24- i 12-godzinnym</translation>
         <source>print the mode, running or stopped, and what the LCD shows</source>
         <translation>wypisuje tryb, czy czas biegnie, i to, co pokazuje wyświetlacz</translation>
     </message>
+    <message>
+        <source>print that line, and again each time it changes, until ended;
+&quot;off&quot; while no copy runs</source>
+        <extracomment>In --help; a line break goes on under the text, lines of 62 columns at most.</extracomment>
+        <translation>wypisz ten wiersz i ponownie przy każdej zmianie, aż do
+przerwania; „off”, dopóki nie działa żadna instancja</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotice</name>
@@ -215,6 +222,14 @@ przełącza między formatem 24- i 12-godzinnym</translation>
         <source>cannot open the Wayland display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
         <translation>nie można otworzyć ekranu Wayland %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Follower</name>
+    <message>
+        <source>cannot follow pomelo: no session bus (%1)</source>
+        <extracomment>%1 is the bus library&apos;s own message.</extracomment>
+        <translation>nie można śledzić pomelo: brak magistrali sesji (%1)</translation>
     </message>
 </context>
 <context>
@@ -303,6 +318,21 @@ przełącza między formatem 24- i 12-godzinnym</translation>
     <message>
         <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
         <translation>&apos;%1&apos; to nie jest czas z zakresu od 0:01 do 99:59</translation>
+    </message>
+    <message>
+        <source>no properties in %1</source>
+        <extracomment>%1 names an interface on the session bus.</extracomment>
+        <translation>brak właściwości w %1</translation>
+    </message>
+    <message>
+        <source>no property %1 in %2</source>
+        <extracomment>%1 names a property, %2 an interface on the session bus.</extracomment>
+        <translation>brak właściwości %1 w %2</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <extracomment>%1 names a property.</extracomment>
+        <translation>%1 jest tylko do odczytu</translation>
     </message>
 </context>
 <context>

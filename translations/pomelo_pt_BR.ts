@@ -174,6 +174,13 @@ alterna entre o formato de 24 e de 12 horas</translation>
         <source>print the mode, running or stopped, and what the LCD shows</source>
         <translation>mostra o modo, o estado (em andamento ou parado) e o visor LCD</translation>
     </message>
+    <message>
+        <source>print that line, and again each time it changes, until ended;
+&quot;off&quot; while no copy runs</source>
+        <extracomment>In --help; a line break goes on under the text, lines of 62 columns at most.</extracomment>
+        <translation>exibir essa linha e de novo a cada mudança, até ser encerrado;
+&quot;off&quot; enquanto nenhuma instância estiver em execução</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotice</name>
@@ -216,6 +223,14 @@ alterna entre o formato de 24 e de 12 horas</translation>
         <source>cannot open the Wayland display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
         <translation>não foi possível abrir a tela Wayland %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Follower</name>
+    <message>
+        <source>cannot follow pomelo: no session bus (%1)</source>
+        <extracomment>%1 is the bus library&apos;s own message.</extracomment>
+        <translation>não é possível acompanhar o pomelo: sem barramento de sessão (%1)</translation>
     </message>
 </context>
 <context>
@@ -304,6 +319,21 @@ alterna entre o formato de 24 e de 12 horas</translation>
     <message>
         <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
         <translation>&apos;%1&apos; não é uma duração de 0:01 a 99:59</translation>
+    </message>
+    <message>
+        <source>no properties in %1</source>
+        <extracomment>%1 names an interface on the session bus.</extracomment>
+        <translation>nenhuma propriedade em %1</translation>
+    </message>
+    <message>
+        <source>no property %1 in %2</source>
+        <extracomment>%1 names a property, %2 an interface on the session bus.</extracomment>
+        <translation>nenhuma propriedade %1 em %2</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <extracomment>%1 names a property.</extracomment>
+        <translation>%1 é somente leitura</translation>
     </message>
 </context>
 <context>

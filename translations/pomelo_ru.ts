@@ -173,6 +173,13 @@ switch between the 24-hour and the 12-hour display</source>
         <source>print the mode, running or stopped, and what the LCD shows</source>
         <translation>вывести режим, идёт ли отсчёт, и что показывает дисплей</translation>
     </message>
+    <message>
+        <source>print that line, and again each time it changes, until ended;
+&quot;off&quot; while no copy runs</source>
+        <extracomment>In --help; a line break goes on under the text, lines of 62 columns at most.</extracomment>
+        <translation>вывести эту строку и снова при каждом изменении, до
+завершения; «off», пока ни один экземпляр не запущен</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotice</name>
@@ -215,6 +222,14 @@ switch between the 24-hour and the 12-hour display</source>
         <source>cannot open the Wayland display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
         <translation>не удаётся открыть Wayland-дисплей %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Follower</name>
+    <message>
+        <source>cannot follow pomelo: no session bus (%1)</source>
+        <extracomment>%1 is the bus library&apos;s own message.</extracomment>
+        <translation>не удаётся следить за pomelo: нет сеансовой шины (%1)</translation>
     </message>
 </context>
 <context>
@@ -303,6 +318,21 @@ switch between the 24-hour and the 12-hour display</source>
     <message>
         <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
         <translation>&apos;%1&apos; не является длительностью от 0:01 до 99:59</translation>
+    </message>
+    <message>
+        <source>no properties in %1</source>
+        <extracomment>%1 names an interface on the session bus.</extracomment>
+        <translation>нет свойств в %1</translation>
+    </message>
+    <message>
+        <source>no property %1 in %2</source>
+        <extracomment>%1 names a property, %2 an interface on the session bus.</extracomment>
+        <translation>нет свойства %1 в %2</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <extracomment>%1 names a property.</extracomment>
+        <translation>%1 доступно только для чтения</translation>
     </message>
 </context>
 <context>

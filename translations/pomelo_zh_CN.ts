@@ -172,6 +172,13 @@ switch between the 24-hour and the 12-hour display</source>
         <source>print the mode, running or stopped, and what the LCD shows</source>
         <translation>输出模式、是否在运行，以及 LCD 显示的内容</translation>
     </message>
+    <message>
+        <source>print that line, and again each time it changes, until ended;
+&quot;off&quot; while no copy runs</source>
+        <extracomment>In --help; a line break goes on under the text, lines of 62 columns at most.</extracomment>
+        <translation>输出该行，每次变化时再次输出，直到被终止；
+没有正在运行的 pomelo 时输出 &quot;off&quot;</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotice</name>
@@ -214,6 +221,14 @@ switch between the 24-hour and the 12-hour display</source>
         <source>cannot open the Wayland display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
         <translation>无法打开 Wayland 显示 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>Follower</name>
+    <message>
+        <source>cannot follow pomelo: no session bus (%1)</source>
+        <extracomment>%1 is the bus library&apos;s own message.</extracomment>
+        <translation>无法跟踪 pomelo：没有会话总线（%1）</translation>
     </message>
 </context>
 <context>
@@ -302,6 +317,21 @@ switch between the 24-hour and the 12-hour display</source>
     <message>
         <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
         <translation>&apos;%1&apos; 不是 0:01 到 99:59 之间的时长</translation>
+    </message>
+    <message>
+        <source>no properties in %1</source>
+        <extracomment>%1 names an interface on the session bus.</extracomment>
+        <translation>%1 中没有属性</translation>
+    </message>
+    <message>
+        <source>no property %1 in %2</source>
+        <extracomment>%1 names a property, %2 an interface on the session bus.</extracomment>
+        <translation>%2 中没有属性 %1</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <extracomment>%1 names a property.</extracomment>
+        <translation>%1 为只读</translation>
     </message>
 </context>
 <context>

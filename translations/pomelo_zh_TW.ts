@@ -172,6 +172,13 @@ switch between the 24-hour and the 12-hour display</source>
         <source>print the mode, running or stopped, and what the LCD shows</source>
         <translation>輸出模式、是否在執行，以及 LCD 顯示的內容</translation>
     </message>
+    <message>
+        <source>print that line, and again each time it changes, until ended;
+&quot;off&quot; while no copy runs</source>
+        <extracomment>In --help; a line break goes on under the text, lines of 62 columns at most.</extracomment>
+        <translation>輸出該行，每次變更時再次輸出，直到被終止；
+沒有執行中的 pomelo 時輸出 &quot;off&quot;</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotice</name>
@@ -214,6 +221,14 @@ switch between the 24-hour and the 12-hour display</source>
         <source>cannot open the Wayland display %1: %2</source>
         <extracomment>%1 is the display&apos;s name (wayland-0), %2 why it cannot be opened.</extracomment>
         <translation>無法開啟 Wayland 顯示 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>Follower</name>
+    <message>
+        <source>cannot follow pomelo: no session bus (%1)</source>
+        <extracomment>%1 is the bus library&apos;s own message.</extracomment>
+        <translation>無法追蹤 pomelo：沒有工作階段匯流排（%1）</translation>
     </message>
 </context>
 <context>
@@ -302,6 +317,21 @@ switch between the 24-hour and the 12-hour display</source>
     <message>
         <source>&apos;%1&apos; is not a duration from 0:01 to 99:59</source>
         <translation>&apos;%1&apos; 不是 0:01 到 99:59 之間的時間長度</translation>
+    </message>
+    <message>
+        <source>no properties in %1</source>
+        <extracomment>%1 names an interface on the session bus.</extracomment>
+        <translation>%1 中沒有屬性</translation>
+    </message>
+    <message>
+        <source>no property %1 in %2</source>
+        <extracomment>%1 names a property, %2 an interface on the session bus.</extracomment>
+        <translation>%2 中沒有屬性 %1</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <extracomment>%1 names a property.</extracomment>
+        <translation>%1 為唯讀</translation>
     </message>
 </context>
 <context>
