@@ -67,6 +67,28 @@ TEST(Alarm, TheShakeComesHomeToWhereTheWindowWasDraggedWhileCounting) {
     EXPECT_EQ(gadget.effects.left, 6000);
 }
 
+TEST(Alarm, KeysPressedWhileItShakesLeaveItsHomeAsItWas) {
+    TestGadget gadget;
+    gadget.effects.setWallClock(10, 0, 5);
+    gadget.effects.top = 1500;
+    gadget.effects.left = 3000;
+    gadget.press("1 START");
+    gadget.effects.advance(1000);
+    gadget.gadget.tick();
+    ASSERT_EQ(gadget.state.ShakeCount, 4);
+    gadget.gadget.shakeTick();
+    ASSERT_NE(gadget.effects.top, 1500);
+    // START saves the place: it finds the home the shake comes back to.
+    gadget.press("START");
+    EXPECT_EQ(gadget.state.PosX, 1500);
+    EXPECT_EQ(gadget.state.PosY, 3000);
+    for (int step = 0; step < 3; ++step)
+        gadget.gadget.shakeTick();
+    EXPECT_EQ(gadget.state.ShakeCount, 0);
+    EXPECT_EQ(gadget.effects.top, 1500);
+    EXPECT_EQ(gadget.effects.left, 3000);
+}
+
 TEST(Alarm, Timer2IsIdleWithoutAPendingShake) {
     TestGadget gadget;
     for (int tick = 0; tick < 50; ++tick)

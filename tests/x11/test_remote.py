@@ -61,11 +61,26 @@ class Commands:
 
 
 class RemoteAlarmTest(Commands, AlarmTestCase):
+    def count_down(self, length):
+        """Starts a countdown of length with the command; the moves of the
+        window after it are its alarm's shake."""
+        self.gadget.wait_for_position(HOME)
+        self.spy.sync()
+        self.moves_before = len(self.moves())
+        self.command(length)
+
+    def wait_for_shake_over(self):
+        """Waits until the alarm's shake has taken the window away from home
+        and back: a click meant for a key while it jumps lands beside it."""
+        # Every step but the last leaves the window away from home.
+        wait_until(lambda: any(spot != HOME for spot in self.moves()[self.moves_before:]) and
+                   self.gadget.position() == HOME, message="the shake to end")
+
     def test_countdown_in_the_running_copy_rings_and_posts_a_notice(self):
         self.open(session_bus=True)
         notices = self.desktop.serve_notifications()
         at_start = self.recorded()
-        self.command("0:03")
+        self.count_down("0:03")
         self.assertEqual(self.desktop.visible_windows(), [self.gadget.window])
         self.gadget.wait_for_lcd("0002", COUNTDOWN)
         self.gadget.wait_for_above(True)
@@ -84,6 +99,7 @@ class RemoteAlarmTest(Commands, AlarmTestCase):
                                  "suppress-sound": True})
 
         # The first key press withdraws it; later ones do nothing more.
+        self.wait_for_shake_over()
         self.gadget.click_key("5")
         self.gadget.wait_for_above(False)
         wait_until(lambda: len(notices.calls()) > 1, message="the notice to be withdrawn")
@@ -134,10 +150,11 @@ class RemoteAlarmTest(Commands, AlarmTestCase):
         self.assertTrue(self.gadget.is_above())
 
         # A notice that expired is gone too, but nobody has answered yet.
-        self.command("0:02")
+        self.count_down("0:02")
         self.notices_posted(notices, 4)
         notices.close(4, notices.EXPIRED)
         self.assert_status("countdown stopped 00 00")
+        self.wait_for_shake_over()
         self.assert_silenced_by(lambda: self.gadget.click_key("CLR"))
         self.gadget.wait_for_above(False)
         self.assertEqual([call for call in notices.calls() if call[0] == "CloseNotification"],
@@ -153,7 +170,7 @@ class RemoteAlarmTest(Commands, AlarmTestCase):
     def test_a_later_owner_of_the_notification_service_cannot_act_on_the_notice(self):
         self.open(session_bus=True)
         notices = self.desktop.serve_notifications()
-        self.command("0:02")
+        self.count_down("0:02")
         self.notices_posted(notices, 1)
         # The service ends with the notice up; another process takes its
         # name and tells of the same id, which is not the gadget's notice.
@@ -164,6 +181,7 @@ class RemoteAlarmTest(Commands, AlarmTestCase):
         self.assert_status("countdown stopped 00 00")
         self.assertEqual(self.desktop.playing_roles(), ["alarm"])
         # Withdrawn, the notice is no business of the stranger either.
+        self.wait_for_shake_over()
         self.gadget.click_key("CLR")
         self.gadget.wait_for_above(False)
         self.assert_status("countdown stopped 00 00")
