@@ -1,11 +1,11 @@
 #include "gadget/Gadget.h"
 
+#include "alarm/Alarm.h"
+#include "alarm/AlarmAnswer.h"
+#include "alarm/AlarmNotice.h"
 #include "form/FormEvents.h"
 #include "remote/Status.h"
 #include "resume/Resume.h"
-#include "state/AlarmAnswer.h"
-#include "state/AlarmNotice.h"
-#include "timer/Alarm.h"
 #include "timer/Tick.h"
 
 namespace pomelo {

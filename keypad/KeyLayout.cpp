@@ -1,8 +1,8 @@
 #include "keypad/KeyLayout.h"
 
-#include "form/FormEvents.h"
 #include "keypad/DigitKeys.h"
 #include "keypad/ModeKeys.h"
+#include "keypad/OffKey.h"
 #include "keypad/StartKey.h"
 #include "state/Translatable.h"
 

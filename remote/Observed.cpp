@@ -1,7 +1,7 @@
 #include "remote/Observed.h"
 
+#include "alarm/AlarmNotice.h"
 #include "display/LcdReading.h"
-#include "state/AlarmNotice.h"
 
 namespace pomelo {
 namespace {

@@ -1,6 +1,6 @@
-#include "timer/Alarm.h"
+#include "alarm/Alarm.h"
 
-#include "state/AlarmNotice.h"
+#include "alarm/AlarmNotice.h"
 #include "state/Topmost.h"
 #include "state/WindowHome.h"
 
