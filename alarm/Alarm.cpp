@@ -21,6 +21,11 @@ void StartAlarm(TimerState &state, Effects &effects) {
     PostAlarmNotice(state, effects);
 }
 
+void StartMissedAlarm(TimerState &state, Effects &effects, const LocalTime &endedAt) {
+    RingAlarm(state, effects);
+    PostMissedAlarmNotice(state, effects, endedAt);
+}
+
 void AlarmSoundOutcome(TimerState &state, Effects &effects, SoundOutcome sound) {
     if (sound != SoundOutcome::Playing && sound != SoundOutcome::NoAnswer)
         state.Ringing = false;
