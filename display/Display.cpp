@@ -14,6 +14,19 @@ void SetDigitPair(int value, int &tens, int &ones) {
 
 } // namespace
 
+void StackLcd(LcdPictures &lcd) {
+    for (int index = 0; index < 10; ++index) {
+        for (const DigitCell &cell : DigitCells) {
+            Picture &picture = lcd[cell.array][index];
+            picture.Top = cell.topTwips;
+            picture.Left = cell.leftTwips;
+            picture.Visible = false;
+        }
+    }
+    for (int index = 0; index < IndicatorCount; ++index)
+        lcd.Picture5[index].Visible = false;
+}
+
 void RefreshDisplay(const TimerState &state, LcdPictures &lcd) {
     const std::array<int, 4> values{state.DigitMinTens, state.DigitMinOnes, state.DigitSecTens,
                                     state.DigitSecOnes};

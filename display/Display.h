@@ -8,6 +8,10 @@ namespace pomelo {
 
 inline constexpr int BlankDigit = 10;
 
+// Start-up: every digit picture stacked on its cell and every picture of the
+// LCD hidden.
+void StackLcd(LcdPictures &lcd);
+
 // Shows on each of the four positions the glyph of its display digit value,
 // or nothing when the value is not 0..9. Leaves the indicators alone.
 void RefreshDisplay(const TimerState &state, LcdPictures &lcd);

@@ -1,5 +1,6 @@
 #include "display/IndicatorArt.h"
 
+#include "display/IndicatorLetters.h"
 #include "state/PictureLayout.h"
 
 #include <array>
@@ -11,8 +12,7 @@ namespace {
 
 // Each picture is drawn at its full bitmap size, one string per pixel row,
 // '#' a dot. Its box may clip the right and bottom edges, so everything that
-// matters stays inside the box. Letters use 2 x 2 px dots on a 3 px pitch, the
-// digits' dot matrix in small, so the LCD reads as one display.
+// matters stays inside the box. The letters are in display/IndicatorLetters.h.
 
 // clang-format off
 // Colon: two digit-sized dots in the digits' 3rd and 5th dot rows, centred in
@@ -60,95 +60,6 @@ constexpr std::array<const char *, 42> ColonRows{
     ".........................",
     ".........................",
     ".........................",
-};
-
-// H, between the hours and the minutes. All four unit letters land on LCD rows
-// 21..34 whichever box they sit in, so they line up.
-constexpr std::array<const char *, 18> LetterHRows{
-    "................",
-    "................",
-    ".##..........##.",
-    ".##..........##.",
-    "................",
-    ".##..........##.",
-    ".##..........##.",
-    "................",
-    ".##.##.##.##.##.",
-    ".##.##.##.##.##.",
-    "................",
-    ".##..........##.",
-    ".##..........##.",
-    "................",
-    ".##..........##.",
-    ".##..........##.",
-    "................",
-    "................",
-};
-
-// M right of the digits; this box starts a pixel above the colon-place one.
-constexpr std::array<const char *, 18> LetterMAfterHoursRows{
-    "................",
-    "................",
-    "................",
-    "##..........##..",
-    "##..........##..",
-    "................",
-    "##.##....##.##..",
-    "##.##....##.##..",
-    "................",
-    "##....##....##..",
-    "##....##....##..",
-    "................",
-    "##..........##..",
-    "##..........##..",
-    "................",
-    "##..........##..",
-    "##..........##..",
-    "................",
-};
-
-// M between the minutes and the seconds; its box is 17 px high.
-constexpr std::array<const char *, 18> LetterMAfterMinutesRows{
-    "................",
-    "................",
-    ".##..........##.",
-    ".##..........##.",
-    "................",
-    ".##.##....##.##.",
-    ".##.##....##.##.",
-    "................",
-    ".##....##....##.",
-    ".##....##....##.",
-    "................",
-    ".##..........##.",
-    ".##..........##.",
-    "................",
-    ".##..........##.",
-    ".##..........##.",
-    "................",
-    "................",
-};
-
-// S right of the digits; its box is 15 x 17 px.
-constexpr std::array<const char *, 18> LetterSRows{
-    "................",
-    "................",
-    "................",
-    "...##.##.##.##..",
-    "...##.##.##.##..",
-    "................",
-    "##..............",
-    "##..............",
-    "................",
-    "...##.##.##.....",
-    "...##.##.##.....",
-    "................",
-    "............##..",
-    "............##..",
-    "................",
-    "##.##.##.##.....",
-    "##.##.##.##.....",
-    "................",
 };
 
 // Countdown: a kitchen-timer dial with a crown, bottom on the digits' bottom row.
@@ -211,52 +122,6 @@ constexpr std::array<const char *, 30> RunnerRows{
     ".......................",
     ".......................",
     ".......................",
-};
-
-// A (forenoon), top on the digits' top row.
-constexpr std::array<const char *, 22> LetterARows{
-    "..................",
-    "..................",
-    "....##.##.##......",
-    "....##.##.##......",
-    "..................",
-    ".##..........##...",
-    ".##..........##...",
-    "..................",
-    ".##.##.##.##.##...",
-    ".##.##.##.##.##...",
-    "..................",
-    ".##..........##...",
-    ".##..........##...",
-    "..................",
-    ".##..........##...",
-    ".##..........##...",
-    "..................",
-    "..................",
-    "..................",
-    "..................",
-    "..................",
-    "..................",
-};
-
-// P (afternoon), bottom on the digits' bottom row.
-constexpr std::array<const char *, 16> LetterPRows{
-    "..............",
-    "..............",
-    "##.##.##.##...",
-    "##.##.##.##...",
-    "..............",
-    "##..........##",
-    "##..........##",
-    "..............",
-    "##.##.##.##...",
-    "##.##.##.##...",
-    "..............",
-    "##............",
-    "##............",
-    "..............",
-    "##............",
-    "##............",
 };
 
 // Dotted slash, digit-sized dots rising to the right.

@@ -1,7 +1,7 @@
 #include "form/FormEvents.h"
 
+#include "display/Display.h"
 #include "settings/Settings.h"
-#include "state/AlarmAnswer.h"
 #include "state/WindowHome.h"
 
 namespace pomelo {
@@ -30,36 +30,13 @@ void Form_Load(TimerState &state, LcdPictures &lcd, Effects &effects) {
     if (effects.isWindowPlaceKnown())
         PlaceWindowAtHome(state, effects);
     effects.applyWindowShape();
-
-    for (int index = 0; index < 10; ++index) {
-        for (const DigitCell &cell : DigitCells) {
-            Picture &picture = lcd[cell.array][index];
-            picture.Top = cell.topTwips;
-            picture.Left = cell.leftTwips;
-            picture.Visible = false;
-        }
-    }
-    for (int index = 0; index < IndicatorCount; ++index)
-        lcd.Picture5[index].Visible = false;
+    StackLcd(lcd);
 }
 
 void Form_MouseDown(Effects &effects, int button) {
     if ((button & 1) == 0)
         return;
     effects.beginWindowDrag();
-}
-
-void RememberHomeAndSaveSettings(TimerState &state, Effects &effects) {
-    TakeWindowPlaceAsHome(state, effects);
-    state.IniSection = SettingsSection;
-    SaveSettings(state, effects);
-}
-
-void Image11_Click(TimerState &state, LcdPictures &, Effects &effects) {
-    AnswerAlarm(state, effects);
-    RememberHomeAndSaveSettings(state, effects);
-    state.Ended = true;
-    effects.endProgram();
 }
 
 } // namespace pomelo

@@ -1,11 +1,10 @@
 #include "gadget/Gadget.h"
 
+#include "alarm/Alarm.h"
+#include "alarm/AlarmAnswer.h"
 #include "form/FormEvents.h"
 #include "remote/Status.h"
 #include "resume/Resume.h"
-#include "state/AlarmAnswer.h"
-#include "state/AlarmNotice.h"
-#include "timer/Alarm.h"
 #include "timer/Tick.h"
 
 namespace pomelo {
@@ -31,28 +30,20 @@ void Gadget::takeUpKeptCount() {
     const std::optional<std::string> file = effects_.readCountFile();
     if (!file)
         return;
-    const Restoration restoration = RestoreCount(*file, state_.OpMode, Now(effects_));
-    if (!restoration.problem.empty())
-        effects_.note(restoration.problem + "; starting without it");
-    if (!restoration.count)
+    const TakeUp takeUp = TakeUpCount(*file, Now(effects_), state_);
+    if (!takeUp.problem.empty())
+        effects_.note(takeUp.problem + "; starting without it");
+    if (!takeUp.taken)
         return;
-    const CountRecord &count = *restoration.count;
-    state_.RunFlag = count.running ? Running : Stopped;
-    state_.Minutes = count.minutes;
-    state_.Seconds = count.seconds;
-    state_.StopwatchHours = count.hours;
-    state_.KeyedMinutes = count.keyedMinutes;
-    state_.KeyedSeconds = count.keyedSeconds;
     CountFromNow(state_, effects_);
-    if (restoration.endedAtWallMs) {
-        RingAlarm(state_, effects_);
-        PostMissedAlarmNotice(state_, effects_, effects_.localTimeAt(*restoration.endedAtWallMs));
+    if (takeUp.endedAtWallMs) {
+        StartMissedAlarm(state_, effects_, effects_.localTimeAt(*takeUp.endedAtWallMs));
         keepCount();
     }
 }
 
 void Gadget::keepCount() {
-    effects_.writeCountFile(FormatCountRecord(RecordCount(state_, Now(effects_))));
+    effects_.writeCountFile(KeptCount(state_, Now(effects_)));
 }
 
 template <typename Action> void Gadget::runInput(Action action) {

@@ -12,6 +12,10 @@
 
 namespace pomelo {
 
+namespace test {
+class GadgetSeam;
+}
+
 // The gadget as the window, the session bus and the tests meet it: it owns
 // the timer state and the LCD, and every event comes in through here. Each
 // event runs its handlers, wakes the tick where a key or command may have
@@ -61,8 +65,6 @@ public:
     std::string status() const;
 
     const TimerState &state() const { return state_; }
-    // For a scene no key leads to: a hand-edited settings file, say.
-    TimerState &state() { return state_; }
     const LcdPictures &lcd() const { return lcd_; }
 
     bool hasEnded() const { return state_.Ended; }
@@ -70,6 +72,9 @@ public:
     bool wantsShakeSteps() const { return !state_.Ended && state_.ShakeCount > 0; }
 
 private:
+    // The tests' way to scenes no key leads to (tests/support/GadgetSeam.h).
+    friend class test::GadgetSeam;
+
     // Runs a key or command: once the program has ended, nothing runs.
     template <typename Action> void runInput(Action action);
     void done();

@@ -1,7 +1,7 @@
 #include "keypad/DigitKeys.h"
 
+#include "alarm/AlarmAnswer.h"
 #include "display/Display.h"
-#include "state/AlarmAnswer.h"
 #include "state/Topmost.h"
 
 namespace pomelo {

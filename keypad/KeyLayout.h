@@ -41,7 +41,8 @@ struct KeyControl {
 // What the tooltips are marked in for translation (state/Translatable.h).
 inline constexpr char ToolTipContext[] = "Keys";
 
-inline constexpr int KeyCount = 14;
+// START is the last key.
+inline constexpr int KeyCount = static_cast<int>(Key::Start);
 
 // The keys in control order, Image1 first.
 const std::array<KeyControl, KeyCount> &Keys();

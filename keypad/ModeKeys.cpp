@@ -1,8 +1,8 @@
 #include "keypad/ModeKeys.h"
 
+#include "alarm/AlarmAnswer.h"
 #include "display/Display.h"
 #include "display/Indicators.h"
-#include "state/AlarmAnswer.h"
 #include "state/Topmost.h"
 
 namespace pomelo {

@@ -1,8 +1,8 @@
 #include "keypad/StartKey.h"
 
+#include "alarm/AlarmAnswer.h"
 #include "display/Display.h"
-#include "form/FormEvents.h"
-#include "state/AlarmAnswer.h"
+#include "keypad/OffKey.h"
 #include "state/Topmost.h"
 
 namespace pomelo {

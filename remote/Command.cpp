@@ -49,48 +49,59 @@ void PressOne(const Duration &, TimerState &state, LcdPictures &lcd, Effects &ef
     Press(key, state, lcd, effects);
 }
 
+using Kind = Command::Kind;
+
+constexpr std::array<CommandEntry, CommandCount> CommandTable{{
+    {Kind::Countdown, "", "Countdown",
+     //: In --help; a line break goes on under the text, lines of 62 columns at most.
+     QT_TRANSLATE_NOOP(
+         "Commands",
+         "count down that long, starting at once: 5:00, 5m, 90s, 1m30s\n(0:01 to 99:59)"),
+     CountDown, Forward::Comes},
+    {Kind::Again, "again", "Again",
+     QT_TRANSLATE_NOOP("Commands", "count down again the time last keyed in or given"),
+     CountDownAgain, Forward::Comes},
+    {Kind::Clock, "clock", "Clock", QT_TRANSLATE_NOOP("Commands", "show the clock"), ShowClock,
+     Forward::Comes},
+    {Kind::Stopwatch, "stopwatch", "Stopwatch",
+     QT_TRANSLATE_NOOP("Commands", "show the stopwatch, stopped at 00 00"), ShowStopwatch,
+     Forward::Comes},
+    {Kind::Start, "start", "Start",
+     //: In --help; a line break goes on under the text, lines of 62 columns at most.
+     QT_TRANSLATE_NOOP(
+         "Commands",
+         "what the START key does: start, pause, resume; in the clock,\nswitch between the "
+         "24-hour and the 12-hour display"),
+     PressOne<Key::Start>},
+    {Kind::Clear, "clear", "Clear", QT_TRANSLATE_NOOP("Commands", "what the CLR key does"),
+     PressOne<Key::Clear>},
+    {Kind::Quit, "quit", "Quit",
+     QT_TRANSLATE_NOOP("Commands", "what the OFF key does: save the settings and end"),
+     PressOne<Key::Off>},
+    {Kind::Status, "status", "Status",
+     QT_TRANSLATE_NOOP("Commands", "print the mode, running or stopped, and what the LCD shows"),
+     nullptr},
+    {Kind::Follow, "follow", "",
+     //: In --help; a line break goes on under the text, lines of 62 columns at most.
+     QT_TRANSLATE_NOOP("Commands", "print that line, and again each time it changes, until "
+                                   "ended;\n\"off\" while no copy runs"),
+     nullptr},
+}};
+
+// EntryOf finds a command's entry at the number of its kind.
+constexpr bool InKindOrder() {
+    for (std::size_t index = 0; index < CommandTable.size(); ++index) {
+        if (CommandTable[index].kind != static_cast<Kind>(index))
+            return false;
+    }
+    return true;
+}
+static_assert(InKindOrder(), "the command table lists the commands in the order of their kinds");
+
 } // namespace
 
 const std::array<CommandEntry, CommandCount> &Commands() {
-    using Kind = Command::Kind;
-    static const std::array<CommandEntry, CommandCount> commands{{
-        {Kind::Countdown, "", "Countdown",
-         //: In --help; a line break goes on under the text, lines of 62 columns at most.
-         QT_TRANSLATE_NOOP(
-             "Commands",
-             "count down that long, starting at once: 5:00, 5m, 90s, 1m30s\n(0:01 to 99:59)"),
-         CountDown, Forward::Comes},
-        {Kind::Again, "again", "Again",
-         QT_TRANSLATE_NOOP("Commands", "count down again the time last keyed in or given"),
-         CountDownAgain, Forward::Comes},
-        {Kind::Clock, "clock", "Clock", QT_TRANSLATE_NOOP("Commands", "show the clock"), ShowClock,
-         Forward::Comes},
-        {Kind::Stopwatch, "stopwatch", "Stopwatch",
-         QT_TRANSLATE_NOOP("Commands", "show the stopwatch, stopped at 00 00"), ShowStopwatch,
-         Forward::Comes},
-        {Kind::Start, "start", "Start",
-         //: In --help; a line break goes on under the text, lines of 62 columns at most.
-         QT_TRANSLATE_NOOP(
-             "Commands",
-             "what the START key does: start, pause, resume; in the clock,\nswitch between the "
-             "24-hour and the 12-hour display"),
-         PressOne<Key::Start>},
-        {Kind::Clear, "clear", "Clear", QT_TRANSLATE_NOOP("Commands", "what the CLR key does"),
-         PressOne<Key::Clear>},
-        {Kind::Quit, "quit", "Quit",
-         QT_TRANSLATE_NOOP("Commands", "what the OFF key does: save the settings and end"),
-         PressOne<Key::Off>},
-        {Kind::Status, "status", "Status",
-         QT_TRANSLATE_NOOP("Commands",
-                           "print the mode, running or stopped, and what the LCD shows"),
-         nullptr},
-        {Kind::Follow, "follow", "",
-         //: In --help; a line break goes on under the text, lines of 62 columns at most.
-         QT_TRANSLATE_NOOP("Commands", "print that line, and again each time it changes, until "
-                                       "ended;\n\"off\" while no copy runs"),
-         nullptr},
-    }};
-    return commands;
+    return CommandTable;
 }
 
 const CommandEntry &EntryOf(Command::Kind kind) {

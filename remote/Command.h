@@ -42,7 +42,8 @@ struct CommandEntry {
 // What the help texts are marked in for translation (state/Translatable.h).
 inline constexpr char HelpContext[] = "Commands";
 
-inline constexpr std::size_t CommandCount = 9;
+// Follow is the last kind.
+inline constexpr std::size_t CommandCount = static_cast<std::size_t>(Command::Kind::Follow) + 1;
 const std::array<CommandEntry, CommandCount> &Commands();
 const CommandEntry &EntryOf(Command::Kind kind);
 

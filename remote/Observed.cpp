@@ -1,7 +1,8 @@
 #include "remote/Observed.h"
 
+#include "alarm/AlarmNotice.h"
 #include "display/LcdReading.h"
-#include "state/AlarmNotice.h"
+#include "state/FunctionNames.h"
 
 namespace pomelo {
 namespace {
@@ -25,10 +26,7 @@ std::string DisplayOf(const LcdPictures &lcd) {
 
 Observed Observe(const TimerState &state, const LcdPictures &lcd) {
     Observed seen;
-    // A mode a hand-edited settings file brings counts down, as the keys take it.
-    seen.mode = state.OpMode == ClockMode       ? "clock"
-                : state.OpMode == StopwatchMode ? "stopwatch"
-                                                : "countdown";
+    seen.mode = FunctionName(state.OpMode);
     seen.running = state.OpMode != ClockMode && state.RunFlag == Running;
     seen.display = DisplayOf(lcd);
     if (state.OpMode != ClockMode && state.OpMode != StopwatchMode)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "state/FunctionNames.h"
 #include "state/LcdPictures.h"
 #include "state/TimerState.h"
 
@@ -11,8 +12,8 @@ namespace pomelo {
 // What those who watch the gadget from outside see of it (the session bus's
 // properties, --follow), as values that compare.
 struct Observed {
-    std::string mode = "countdown"; // "countdown", "clock" or "stopwatch"
-    bool running = false;           // a countdown or the stopwatch counts
+    std::string mode{FunctionName(CountdownMode)}; // one of FunctionNames
+    bool running = false;                          // a countdown or the stopwatch counts
     // What the LCD shows: "04 59", "01h05m", "21:07", "9:07 PM"; empty
     // until the first tick draws.
     std::string display;

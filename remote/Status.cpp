@@ -1,10 +1,12 @@
 #include "remote/Status.h"
 
+#include "state/FunctionNames.h"
+
 namespace pomelo {
 
 std::string StatusLine(const Observed &seen) {
     std::string line = seen.mode;
-    if (seen.mode != "clock")
+    if (seen.mode != FunctionName(ClockMode))
         line += seen.running ? " running" : " stopped";
     if (!seen.display.empty())
         line += ' ' + seen.display;

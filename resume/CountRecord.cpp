@@ -1,13 +1,12 @@
 #include "resume/CountRecord.h"
 
-#include <array>
+#include "state/FunctionNames.h"
+
 #include <charconv>
 #include <map>
 
 namespace pomelo {
 namespace {
-
-constexpr std::array<std::string_view, 3> FunctionNames{"countdown", "clock", "stopwatch"};
 
 template <typename Number> std::optional<Number> ReadNumber(std::string_view text) {
     Number value{};
@@ -15,14 +14,6 @@ template <typename Number> std::optional<Number> ReadNumber(std::string_view tex
     if (error != std::errc() || end != text.data() + text.size() || text.empty())
         return std::nullopt;
     return value;
-}
-
-std::optional<int> ReadFunction(std::string_view text) {
-    for (std::size_t mode = 0; mode < FunctionNames.size(); ++mode) {
-        if (text == FunctionNames[mode])
-            return static_cast<int>(mode);
-    }
-    return std::nullopt;
 }
 
 // "MM:SS", each part one or two digits.
@@ -53,8 +44,7 @@ std::string FormatCountRecord(const CountRecord &record) {
     const auto line = [&text](std::string_view key, std::string_view value) {
         text.append(key).append("=").append(value).append("\n");
     };
-    const auto mode = static_cast<std::size_t>(record.mode);
-    line("FUNCTION", mode < FunctionNames.size() ? FunctionNames[mode] : FunctionNames[0]);
+    line("FUNCTION", FunctionName(record.mode));
     line("RUNNING", record.running ? "1" : "0");
     line("MINUTES", std::to_string(record.minutes));
     line("SECONDS", std::to_string(record.seconds));
@@ -87,7 +77,7 @@ std::optional<CountRecord> ParseCountRecord(std::string_view text) {
         const auto found = values.find(key);
         return found == values.end() ? std::optional<std::string_view>() : found->second;
     };
-    const auto mode = ReadFunction(value("FUNCTION").value_or(""));
+    const auto mode = FunctionNamed(value("FUNCTION").value_or(""));
     const auto running = ReadNumber<int>(value("RUNNING").value_or(""));
     const auto minutes = ReadNumber<int>(value("MINUTES").value_or(""));
     const auto seconds = ReadNumber<int>(value("SECONDS").value_or(""));

@@ -9,12 +9,12 @@
 
 namespace pomelo {
 
-// The count as it stands now, anchored at `now`.
-CountRecord RecordCount(const TimerState &state, const Clocks &now);
+// The kept count's file for the count as it stands now, anchored at `now`.
+std::string KeptCount(const TimerState &state, const Clocks &now);
 
-struct Restoration {
-    // The count taken up, moved on to now.
-    std::optional<CountRecord> count;
+struct TakeUp {
+    // Whether the state now holds the kept count.
+    bool taken = false;
     // A countdown that reached 00 00 while the program was not running:
     // when, on the wall clock (UTC milliseconds).
     std::optional<std::int64_t> endedAtWallMs;
@@ -22,12 +22,12 @@ struct Restoration {
     std::string problem;
 };
 
-// What the kept count in `file` amounts to now, for the function `opMode`
-// that the settings brought back: a stopped count as it stood; a running
-// one moved on by the wall-clock seconds that began since its anchor,
+// Takes up the kept count in `file` for the function the settings brought
+// back (state.OpMode), moved on to now: a stopped count as it stood; a
+// running one by the wall-clock seconds that began since its anchor,
 // measured on the boot clock on the same boot (exact through a suspend) and
 // on the wall clock after a reboot (none when the wall clock was set back).
-// A file that cannot be read or contradicts itself is not taken.
-Restoration RestoreCount(std::string_view file, int opMode, const Clocks &now);
+// A file that cannot be read or contradicts itself leaves the state alone.
+TakeUp TakeUpCount(std::string_view file, const Clocks &now, TimerState &state);
 
 } // namespace pomelo

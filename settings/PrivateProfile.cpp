@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include <new>
 #include <optional>
 #include <utility>
 
@@ -196,39 +195,34 @@ bool PrivateProfile::writeString(std::string_view section, std::string_view key,
         return false;
     section = Trim(section);
     key = Trim(key);
-    try {
-        const Lookup found = Find(text_, section, key);
-        std::string updated;
-        if (found.keyFound) {
-            const Line &line = found.keyLine;
-            updated.reserve(text_.size() + value.size() + 1);
-            updated.append(text_, 0, line.begin);
-            updated.append(found.key.name).append("=").append(value);
-            updated.append(text_, line.end);
+    const Lookup found = Find(text_, section, key);
+    std::string updated;
+    if (found.keyFound) {
+        const Line &line = found.keyLine;
+        updated.reserve(text_.size() + value.size() + 1);
+        updated.append(text_, 0, line.begin);
+        updated.append(found.key.name).append("=").append(value);
+        updated.append(text_, line.end);
+    } else {
+        const std::string_view eol = DominantLineEnding(text_);
+        std::string added;
+        std::size_t at = text_.size();
+        if (found.sectionFound) {
+            at = found.lastOfSection.next;
+            if (found.lastOfSection.end == found.lastOfSection.next)
+                added.append(eol); // that line ends the file without a line ending
         } else {
-            const std::string_view eol = DominantLineEnding(text_);
-            std::string added;
-            std::size_t at = text_.size();
-            if (found.sectionFound) {
-                at = found.lastOfSection.next;
-                if (found.lastOfSection.end == found.lastOfSection.next)
-                    added.append(eol); // that line ends the file without a line ending
-            } else {
-                const bool onlyBom = text_ == Utf8Bom;
-                if (!text_.empty() && text_.back() != '\n' && !onlyBom)
-                    added.append(eol);
-                added.append("[").append(section).append("]").append(eol);
-            }
-            added.append(key).append("=").append(value).append(eol);
-            updated.reserve(text_.size() + added.size());
-            updated.append(text_, 0, at).append(added).append(text_, at);
+            const bool onlyBom = text_ == Utf8Bom;
+            if (!text_.empty() && text_.back() != '\n' && !onlyBom)
+                added.append(eol);
+            added.append("[").append(section).append("]").append(eol);
         }
-        text_.swap(updated);
-        return true;
-    } catch (const std::bad_alloc &) {
-        // Out of memory on a giant file: the text stays as it was.
-        return false;
+        added.append(key).append("=").append(value).append(eol);
+        updated.reserve(text_.size() + added.size());
+        updated.append(text_, 0, at).append(added).append(text_, at);
     }
+    text_.swap(updated);
+    return true;
 }
 
 std::string FormatProfileNumber(double value) {

@@ -34,7 +34,8 @@ public:
     // section goes at the end of the file. Returns false, changing nothing, for
     // names or values that could not be read back as written: an empty name, a
     // line break in any of the three, '=' in the key, or a key starting with '[',
-    // ';' or '#'.
+    // ';' or '#'. Out of memory, it throws std::bad_alloc with the text as it
+    // was, so that a caller writing several keys writes all of them or none.
     bool writeString(std::string_view section, std::string_view key, std::string_view value);
 
     const std::string &text() const { return text_; }

@@ -87,7 +87,8 @@ void SaveSettings(TimerState &state, Effects &effects) {
         if (written)
             effects.writeSettingsFile(profile.text());
     } catch (const std::bad_alloc &) {
-        // Nothing is reported; the file keeps its previous contents.
+        // Out of memory on any key: nothing is written, and the file keeps
+        // its previous contents whole.
     }
 }
 

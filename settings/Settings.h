@@ -5,6 +5,9 @@
 
 namespace pomelo {
 
+// The section the gadget keeps its settings in.
+inline constexpr const char *SettingsSection = "FORM1";
+
 // Fills OpMode, RunFlag, PosX, PosY and Hour12Flag from the settings file,
 // section state.IniSection. A missing file or key reads 0, and so does every
 // value of a file that cannot be read. An OpMode other than 0, 1 or 2 becomes 0,

@@ -1,8 +1,8 @@
 #include "timer/Tick.h"
 
+#include "alarm/Alarm.h"
 #include "display/Display.h"
 #include "display/Indicators.h"
-#include "timer/Alarm.h"
 #include "timer/Count.h"
 
 #include <algorithm>

@@ -269,5 +269,20 @@ TEST(StartKey, SavesTheWindowsCurrentPlaceAsItsHome) {
     EXPECT_NE(gadget.effects.settingsFile->find("POJIX=-300\n"), std::string::npos);
 }
 
+TEST(OffKey, StoresTheWindowsPlaceSavesAndEnds) {
+    TestGadget gadget;
+    gadget.gadget.load();
+    gadget.press("MOD START"); // the 12-hour clock
+    gadget.effects.top = 1500; // dragged since start-up
+    gadget.effects.left = -45;
+    gadget.press("OFF");
+    EXPECT_EQ(gadget.effects.settingsFile,
+              "[FORM1]\nMODE= 1\nSTRATF= 0\nPOJIX= 1500\nPOJIY=-45\nMEMORI= 1\n");
+    EXPECT_EQ(gadget.state.PosX, 1500);
+    EXPECT_EQ(gadget.state.PosY, -45);
+    EXPECT_TRUE(gadget.effects.ended);
+    EXPECT_TRUE(gadget.gadget.hasEnded());
+}
+
 } // namespace
 } // namespace pomelo

@@ -60,18 +60,20 @@ TEST(Resume, TakesUpTheKeptCountWhereItWouldStandNow) {
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.scenario);
-        const Restoration restoration = RestoreCount(row.file, row.opMode, row.now);
-        EXPECT_EQ(restoration.problem, "");
+        TimerState state;
+        state.OpMode = row.opMode;
+        const TakeUp takeUp = TakeUpCount(row.file, row.now, state);
+        EXPECT_EQ(takeUp.problem, "");
         std::string count = "-";
-        if (restoration.endedAtWallMs)
-            count = "ended at " + std::to_string(*restoration.endedAtWallMs - AnchorWall);
-        else if (const auto &taken = restoration.count)
-            count = std::string(taken->running ? "run " : "stop ") +
-                    std::to_string(taken->minutes) + ":" + std::to_string(taken->seconds) + "/" +
-                    std::to_string(taken->hours);
+        if (takeUp.endedAtWallMs)
+            count = "ended at " + std::to_string(*takeUp.endedAtWallMs - AnchorWall);
+        else if (takeUp.taken)
+            count = std::string(state.RunFlag == Running ? "run " : "stop ") +
+                    std::to_string(state.Minutes) + ":" + std::to_string(state.Seconds) + "/" +
+                    std::to_string(state.StopwatchHours);
         EXPECT_EQ(count, row.count);
-        EXPECT_EQ(restoration.count ? restoration.count->keyedMinutes : 20, 20);
-        EXPECT_EQ(restoration.count ? restoration.count->mode : row.opMode, row.opMode);
+        EXPECT_EQ(state.KeyedMinutes, takeUp.taken ? 20 : 0);
+        EXPECT_EQ(state.OpMode, row.opMode);
     }
 }
 
@@ -109,10 +111,12 @@ TEST(Resume, LeavesAFileThatCannotBeTrustedAndSaysWhy) {
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.scenario);
-        const Restoration restoration =
-            RestoreCount(row.file, row.opMode, Later(1'000, AnchorBoot + 1'000));
-        EXPECT_FALSE(restoration.count);
-        EXPECT_EQ(restoration.problem, row.problem);
+        TimerState state;
+        state.OpMode = row.opMode;
+        const TakeUp takeUp = TakeUpCount(row.file, Later(1'000, AnchorBoot + 1'000), state);
+        EXPECT_FALSE(takeUp.taken);
+        EXPECT_EQ(state.KeyedMinutes, 0) << "left alone";
+        EXPECT_EQ(takeUp.problem, row.problem);
     }
 }
 

@@ -74,21 +74,6 @@ TEST(FormLoad, APlaceOffEveryScreenOpensOnThePrimaryScreenAndBecomesHome) {
     EXPECT_EQ(gadget.state.PosY, 0);
 }
 
-TEST(OffKey, StoresTheWindowsPlaceSavesAndEnds) {
-    TestGadget gadget;
-    gadget.gadget.load();
-    gadget.press("MOD START"); // the 12-hour clock
-    gadget.effects.top = 1500; // dragged since start-up
-    gadget.effects.left = -45;
-    gadget.press("OFF");
-    EXPECT_EQ(gadget.effects.settingsFile,
-              "[FORM1]\nMODE= 1\nSTRATF= 0\nPOJIX= 1500\nPOJIY=-45\nMEMORI= 1\n");
-    EXPECT_EQ(gadget.state.PosX, 1500);
-    EXPECT_EQ(gadget.state.PosY, -45);
-    EXPECT_TRUE(gadget.effects.ended);
-    EXPECT_TRUE(gadget.gadget.hasEnded());
-}
-
 TEST(WindowPlace, WhereThePlatformCannotTellItTheLoadedHomeIsKept) {
     const std::string stored = "[FORM1]\nMODE= 0\nSTRATF= 0\nPOJIX= 1500\nPOJIY= 3000\nMEMORI= 0\n";
     TestGadget gadget;

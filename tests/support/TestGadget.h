@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeEffects.h"
+#include "GadgetSeam.h"
 #include "gadget/Gadget.h"
 
 #include <cstdint>
@@ -19,7 +20,7 @@ std::string ShownIndicators(const LcdPictures &lcd);
 struct TestGadget {
     FakeEffects effects;
     Gadget gadget{effects};
-    TimerState &state = gadget.state();
+    TimerState &state = GadgetSeam::state(gadget);
 
     TestGadget() = default;
     // A gadget in `opMode` that has ticked for a second since `wallClock`.

@@ -1,6 +1,6 @@
-#include "timer/Alarm.h"
+#include "alarm/Alarm.h"
 
-#include "state/AlarmNotice.h"
+#include "alarm/AlarmNotice.h"
 #include "state/Topmost.h"
 #include "state/WindowHome.h"
 
@@ -19,6 +19,11 @@ void RingAlarm(TimerState &state, Effects &effects) {
 void StartAlarm(TimerState &state, Effects &effects) {
     RingAlarm(state, effects);
     PostAlarmNotice(state, effects);
+}
+
+void StartMissedAlarm(TimerState &state, Effects &effects, const LocalTime &endedAt) {
+    RingAlarm(state, effects);
+    PostMissedAlarmNotice(state, effects, endedAt);
 }
 
 void AlarmSoundOutcome(TimerState &state, Effects &effects, SoundOutcome sound) {

@@ -1,6 +1,6 @@
-#include "state/AlarmAnswer.h"
+#include "alarm/AlarmAnswer.h"
 
-#include "state/AlarmNotice.h"
+#include "alarm/AlarmNotice.h"
 
 namespace pomelo {
 namespace {

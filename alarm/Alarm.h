@@ -15,6 +15,9 @@ void RingAlarm(TimerState &state, Effects &effects);
 // The end of a countdown: the alarm rings and a notice saying what ended
 // when is posted.
 void StartAlarm(TimerState &state, Effects &effects);
+// At start-up, for a countdown that ended at `endedAt` while the program was
+// not running: the alarm rings all the same, and its notice says so.
+void StartMissedAlarm(TimerState &state, Effects &effects, const LocalTime &endedAt);
 // The sound system tells what became of the alarm's sound: one that cannot
 // play needs no answer to stop it, and the notice says why it is silent.
 // One that has not started yet may still start, and an answer stops it then.

@@ -1,4 +1,4 @@
-#include "state/AlarmNotice.h"
+#include "alarm/AlarmNotice.h"
 
 #include "state/Translatable.h"
 
