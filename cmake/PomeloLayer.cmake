@@ -22,8 +22,9 @@ function(pomelo_add_layer target)
     set_source_files_properties(${headers} PROPERTIES SKIP_AUTOGEN ON)
 
     add_library(${target} STATIC ${arg_UNPARSED_ARGUMENTS})
+    # Every layer's texts are translated (translations/CMakeLists.txt).
+    set_property(GLOBAL APPEND PROPERTY POMELO_LAYERS ${target})
     target_sources(${target} PUBLIC FILE_SET HEADERS BASE_DIRS ${root} FILES ${headers})
-    target_compile_features(${target} PUBLIC cxx_std_20)
     target_link_libraries(${target} PRIVATE pomelo_warnings)
     set_target_properties(${target} PROPERTIES VERIFY_INTERFACE_HEADER_SETS ON)
     if(NOT arg_QT)

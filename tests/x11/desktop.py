@@ -18,6 +18,7 @@ import dataclasses
 import glob
 import json
 import os
+import pathlib
 import re
 import shlex
 import shutil
@@ -245,6 +246,16 @@ class Desktop:
         self._log_names[process] = log_name
         return process
 
+    def _wait_serving(self, process, serving, message, interval=POLL_INTERVAL):
+        """Waits until serving() returns something true and returns that;
+        fails at once, with what it printed, if process ends first."""
+        def ready():
+            if process.poll() is not None:
+                raise RuntimeError(f"{process.args[0]} ended early: {self.output(process)}")
+            return serving()
+
+        return wait_until(ready, message=message, interval=interval)
+
     def _start_xvfb(self):
         # Xvfb writes its display number to the pipe once it accepts clients;
         # the pipe ends empty if it ends first.
@@ -277,8 +288,6 @@ class Desktop:
 
         # Once it serves, its shell paints the background.
         def serving():
-            if weston.poll() is not None:
-                raise RuntimeError(f"weston ended early: {self.log('weston.log')}")
             if not os.path.exists(os.path.join(self.runtime_dir, self.wayland_display)):
                 return False
             try:
@@ -286,7 +295,7 @@ class Desktop:
             except subprocess.CalledProcessError:
                 return False
 
-        wait_until(serving, message="weston to show its background", interval=0.1)
+        self._wait_serving(weston, serving, "weston to show its background", interval=0.1)
 
     def screen_picture(self):
         """The compositor's screen, a PIL image."""
@@ -310,13 +319,8 @@ class Desktop:
         openbox = self._spawn(["openbox", "--sm-disable", "--config-file", config,
                                "--startup", f"touch {shlex.quote(ready)}"], "openbox.log")
 
-        def managing():
-            if openbox.poll() is not None:
-                raise RuntimeError(f"openbox ended early: {self.log('openbox.log')}")
-            return (os.path.exists(ready) and
-                    "window id #" in self.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
-
-        wait_until(managing, message="openbox to manage the screen")
+        self._wait_serving(openbox, lambda: os.path.exists(ready) and "window id #" in self.x(
+            "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), "openbox to manage the screen")
 
     def _start_mutter(self, *options):
         # mutter starts the command once it manages the screen, with the
@@ -326,13 +330,8 @@ class Desktop:
         announce = (f'printf "%s\\n%s\\n" "$DISPLAY" "$XAUTHORITY" > {shlex.quote(ready)}.new'
                     f' && mv {shlex.quote(ready)}.new {shlex.quote(ready)} && exec sleep infinity')
         mutter = self._spawn(["mutter", *options, "--", "sh", "-c", announce], "mutter.log")
-
-        def managing():
-            if mutter.poll() is not None:
-                raise RuntimeError(f"mutter ended early: {self.log('mutter.log')}")
-            return self.log("mutter-ready")
-
-        announced = wait_until(managing, message="mutter to manage the screen", interval=0.1)
+        announced = self._wait_serving(mutter, lambda: self.log("mutter-ready"),
+                                       "mutter to manage the screen", interval=0.1)
         self.display, xauthority = announced.split("\n")[:2]
         self.xauthority = xauthority or None
 
@@ -341,13 +340,8 @@ class Desktop:
             ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
              "--load=module-null-sink sink_name=null", "--load=module-native-protocol-unix"],
             "pulseaudio.log")
-
-        def serving():
-            if pulse.poll() is not None:
-                raise RuntimeError(f"pulseaudio ended early: {self.log('pulseaudio.log')}")
-            return self.run(["pactl", "info"], check=False).returncode == 0
-
-        wait_until(serving, message="the sound server")
+        self._wait_serving(pulse, lambda: self.run(["pactl", "info"], check=False).returncode == 0,
+                           "the sound server")
         self._pulseaudio = pulse
 
     def _start_session_bus(self):
@@ -365,13 +359,7 @@ class Desktop:
         # It prints its address once it takes connections.
         bus = self._spawn(["dbus-daemon", "--nofork", f"--config-file={config}",
                            "--print-address=1"], "dbus.log")
-
-        def serving():
-            if bus.poll() is not None:
-                raise RuntimeError(f"dbus-daemon ended early: {self.log('dbus.log')}")
-            return self.log("dbus.log")
-
-        wait_until(serving, message="the session bus")
+        self._wait_serving(bus, lambda: self.log("dbus.log"), "the session bus")
 
     def restart_sound_server(self):
         """Ends the sound server and starts a new one in its place, as a
@@ -418,9 +406,10 @@ class Desktop:
             env["PULSE_CLIENTCONFIG"] = os.path.join(self.root, "pulse-client.conf")
         return env
 
-    def run(self, args, check=True, timeout=DEFAULT_TIMEOUT, cwd=None):
-        return subprocess.run(args, env=self.env, stdin=subprocess.DEVNULL, cwd=cwd,
-                              capture_output=True, text=True, check=check, timeout=timeout)
+    def run(self, args, check=True, timeout=DEFAULT_TIMEOUT, cwd=None, extra_env=None):
+        return subprocess.run(args, env=dict(self.env, **(extra_env or {})),
+                              stdin=subprocess.DEVNULL, cwd=cwd, capture_output=True, text=True,
+                              check=check, timeout=timeout)
 
     def x(self, *args):
         """Runs an X tool on this display and returns what it printed."""
@@ -433,8 +422,7 @@ class Desktop:
 
     def log(self, name):
         try:
-            with open(os.path.join(self.root, name), errors="replace") as file:
-                return file.read()
+            return pathlib.Path(self.root, name).read_text(errors="replace")
         except OSError:
             return ""
 
@@ -452,9 +440,7 @@ class Desktop:
 
     def command(self, *args, extra_env=None):
         """Runs the desktop's program with args to its end: a CompletedProcess."""
-        return subprocess.run([self.program, *args], env=dict(self.env, **(extra_env or {})),
-                              stdin=subprocess.DEVNULL, capture_output=True, text=True,
-                              timeout=DEFAULT_TIMEOUT)
+        return self.run([self.program, *args], check=False, extra_env=extra_env)
 
     def wait_for_window_named(self, name, timeout=DEFAULT_TIMEOUT):
         windows = wait_until(lambda: self.visible_windows(name), timeout,
@@ -484,8 +470,11 @@ class Desktop:
 
     def visible_windows(self, name="pomelo"):
         """Ids of the mapped windows whose title is exactly name."""
-        result = self.run(["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"],
-                          check=False)
+        return self.search_visible("--name", f"^{name}$")
+
+    def search_visible(self, *criteria):
+        """Ids of the mapped windows that match xdotool search's criteria."""
+        result = self.run(["xdotool", "search", "--onlyvisible", *criteria], check=False)
         return [int(word) for word in result.stdout.split()]
 
     def wait_for_no_window(self, name="pomelo"):
@@ -500,8 +489,7 @@ class Desktop:
     def read_settings(self):
         """The settings file's bytes, or None when there is none."""
         try:
-            with open(self.settings_path, "rb") as file:
-                return file.read()
+            return pathlib.Path(self.settings_path).read_bytes()
         except FileNotFoundError:
             return None
 
@@ -511,10 +499,8 @@ class Desktop:
         return status.st_ino, status.st_mtime_ns
 
     def write_settings(self, contents):
-        if isinstance(contents, str):
-            contents = contents.encode()
-        with open(self.settings_path, "wb") as file:
-            file.write(contents)
+        pathlib.Path(self.settings_path).write_bytes(
+            contents.encode() if isinstance(contents, str) else contents)
 
     # -- pointer --------------------------------------------------------------
 
@@ -527,12 +513,6 @@ class Desktop:
         out = self.x("xdotool", "mousemove", str(x), str(y), "getmouselocation", "--shell")
         fields = dict(line.split("=", 1) for line in out.split() if "=" in line)
         return int(fields.get("WINDOW", 0))
-
-    def button_down(self, button=1):
-        self.x("xdotool", "mousedown", str(button))
-
-    def button_up(self, button=1):
-        self.x("xdotool", "mouseup", str(button))
 
     # -- events ---------------------------------------------------------------
 

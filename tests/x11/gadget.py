@@ -100,9 +100,7 @@ class Gadget:
     # -- the window -----------------------------------------------------------
 
     def find_windows(self):
-        result = self.desktop.run(
-            ["xdotool", "search", "--onlyvisible", "--pid", str(self.pid)], check=False)
-        return [int(word) for word in result.stdout.split()]
+        return self.desktop.search_visible("--pid", str(self.pid))
 
     def wait_for_window(self, timeout=DEFAULT_TIMEOUT):
         def shown():
@@ -173,8 +171,8 @@ class Gadget:
     def hits(self, x, y):
         """Whether a pointer at window pixel (x, y) is over this window; the
         pointer is left there."""
-        left, top = self.position()
-        return self.desktop.pointer_window(left + x, top + y) in (self.window, self.toplevel())
+        return self.desktop.pointer_window(*self.screen_point(x, y)) in (self.window,
+                                                                          self.toplevel())
 
     # -- what it shows ----------------------------------------------------------
 
@@ -271,8 +269,7 @@ class Gadget:
             spy = self._focused_spy()
             grabs = spy.count("FocusOut", mode="NotifyGrab")
             ungrabs = spy.count("FocusIn", mode="NotifyUngrab")
-        self.desktop.move_pointer(start_x, start_y)
-        self.desktop.button_down(button)
+        self.desktop.x("xdotool", "mousemove", str(start_x), str(start_y), "mousedown", str(button))
         try:
             if handed_over:
                 wait_until(lambda: spy.count("FocusOut", mode="NotifyGrab") > grabs, timeout,
@@ -285,7 +282,7 @@ class Gadget:
                            lambda: f"the window to follow the pointer to {target} "
                                    f"(it is at {self.position()})")
         finally:
-            self.desktop.button_up(button)
+            self.desktop.x("xdotool", "mouseup", str(button))
         if handed_over:
             wait_until(lambda: spy.count("FocusIn", mode="NotifyUngrab") > ungrabs, timeout,
                        "the window manager to end the move")

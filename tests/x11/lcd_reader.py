@@ -52,6 +52,23 @@ INDICATORS = (
 
 
 @functools.lru_cache(maxsize=None)
+def digit_pictures():
+    """The digit each picture of a digit box shows, the picture as rows of
+    "#" (dot) and "." (ground)."""
+    width, height = DIGIT_BOX_SIZE
+    pictures = {}
+    for digit, pattern in DIGIT_DOTS.items():
+        rows = [["."] * width for _ in range(height)]
+        for row, column in ((r, c) for r in range(7) for c in range(5) if pattern[r][c] == "#"):
+            for dy in range(DOT_SIZE[1]):
+                for dx in range(DOT_SIZE[0]):
+                    rows[DOT_ORIGIN[1] + DOT_PITCH[1] * row + dy][
+                        DOT_ORIGIN[0] + DOT_PITCH[0] * column + dx] = "#"
+        pictures[tuple(map("".join, rows))] = digit
+    return pictures
+
+
+@functools.lru_cache(maxsize=None)
 def indicator_pictures():
     """Each indicator's picture by index, as rows of "#" (dot) and "." (ground)."""
     printed = subprocess.run([os.environ["POMELO_INDICATORS"]], capture_output=True, text=True,
@@ -103,35 +120,12 @@ class LcdReader:
 
     def digit(self, left, top):
         width, height = DIGIT_BOX_SIZE
-        colours = {(x, y): self.colour(left, top, x, y)
-                   for y in range(height) for x in range(width)}
-        if all(colour == GROUND for colour in colours.values()):
+        symbols = {DOT: "#", GROUND: "."}
+        rows = tuple("".join(symbols.get(self.colour(left, top, x, y), "?") for x in range(width))
+                     for y in range(height))
+        if all(set(row) == {"."} for row in rows):
             return " "
-        dots = []
-        inside_dots = set()
-        for row in range(7):
-            line = ""
-            for column in range(5):
-                block = [(DOT_ORIGIN[0] + DOT_PITCH[0] * column + dx,
-                          DOT_ORIGIN[1] + DOT_PITCH[1] * row + dy)
-                         for dy in range(DOT_SIZE[1]) for dx in range(DOT_SIZE[0])]
-                inside_dots.update(block)
-                found = {colours[point] for point in block}
-                if found == {DOT}:
-                    line += "#"
-                elif found == {GROUND}:
-                    line += "."
-                else:
-                    return "?"
-            dots.append(line)
-        # Between the dots there is nothing but ground.
-        if any(colour != GROUND for point, colour in colours.items()
-               if point not in inside_dots):
-            return "?"
-        for digit, pattern in DIGIT_DOTS.items():
-            if tuple(dots) == pattern:
-                return digit
-        return "?"
+        return digit_pictures().get(rows, "?")
 
     def indicators(self):
         # From the top one down: an indicator is shown when the part of its
