@@ -1,7 +1,7 @@
 #include "TestWindow.h"
-#include "app/FaceGeometry.h"
-#include "app/PictureBox.h"
-#include "app/SecondTimer.h"
+#include "app/face/FaceGeometry.h"
+#include "app/face/PictureBox.h"
+#include "app/window/SecondTimer.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -27,7 +27,7 @@ QRect Changed(const QImage &before, const QImage &after) {
 class Form1Test : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
 

@@ -1,6 +1,6 @@
 #include "TestWindow.h"
-#include "app/ClickArea.h"
-#include "app/PictureBox.h"
+#include "app/face/LcdPixmap.h"
+#include "app/window/ClickArea.h"
 #include "display/Glyphs.h"
 
 #include <QApplication>
@@ -43,7 +43,7 @@ QSet<QRgb> Colours(const QImage &image, const QRect &rect) {
 class HiDpiTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void glyphsHaveOnlyTwoColoursAtAnyRatio_data();
     void glyphsHaveOnlyTwoColoursAtAnyRatio();
     void windowAtRatioTwoIsSharpAndKeepsItsGeometry();

@@ -1,6 +1,6 @@
 #include "TestWindow.h"
-#include "app/ClickArea.h"
-#include "app/Lcd.h"
+#include "app/face/Lcd.h"
+#include "app/window/ClickArea.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -14,7 +14,7 @@ using namespace pomelo;
 class KeyboardAccessibilityTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
 

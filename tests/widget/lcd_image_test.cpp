@@ -1,4 +1,4 @@
-#include "app/LcdImage.h"
+#include "app/face/LcdImage.h"
 #include "display/Glyphs.h"
 
 #include <QTest>
@@ -48,7 +48,7 @@ struct Fixture {
 class LcdImageTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void ratios_data();
     void aPictureFillsItsBoxWithEdgesRoundedToDevicePixels_data() { ratios_data(); }
     void aPictureFillsItsBoxWithEdgesRoundedToDevicePixels();

@@ -1,4 +1,4 @@
-#include "app/Lcd.h"
+#include "app/face/Lcd.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -10,7 +10,7 @@ using namespace pomelo;
 class LcdTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void readsItselfOnlyWhenAScreenReaderAsks();
 };
 

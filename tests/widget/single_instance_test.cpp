@@ -1,4 +1,4 @@
-#include "app/SingleInstance.h"
+#include "app/bus/SingleInstance.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +16,7 @@ using namespace pomelo;
 class SingleInstanceTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase();
     void withoutARuntimeFolderTheLockGoesToAPrivateCacheFolder();
     void aLockNamingThisVeryProcessIsTakenAsAnyOther();

@@ -1,6 +1,6 @@
 #include "TestWindow.h"
-#include "app/PictureBox.h"
-#include "app/SecondTimer.h"
+#include "app/face/PictureBox.h"
+#include "app/window/SecondTimer.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -26,7 +26,7 @@ qint64 WallClockMs() {
 class TimersTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void init();
     void cleanup();
 

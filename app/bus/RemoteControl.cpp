@@ -1,0 +1,218 @@
+#include "app/bus/RemoteControl.h"
+
+#include "app/bus/BusNames.h"
+#include "app/bus/BusProperties.h"
+#include "app/log/Logging.h"
+#include "gadget/Gadget.h"
+#include "remote/Escape.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+
+namespace pomelo {
+namespace {
+
+const CommandEntry *EntryForMethod(const QString &method) {
+    for (const CommandEntry &entry : Commands()) {
+        if (*entry.method != 0 && method == QLatin1String(entry.method))
+            return &entry;
+    }
+    return nullptr;
+}
+
+// The arguments a method takes: Countdown the duration, the others none.
+QString Signature(Command::Kind kind) {
+    return kind == Command::Kind::Countdown ? QStringLiteral("s") : QString();
+}
+
+// A name the caller gave, as a message may show it.
+QString EscapedName(const QString &name) {
+    return QString::fromStdString(EscapeArgument(name.toStdString()));
+}
+
+// The answer of a gadget that OFF has ended: nothing was carried out.
+QDBusMessage EndedReply(const QDBusMessage &message) {
+    return message.createErrorReply(
+        QString::fromLatin1(EndedError),
+        QCoreApplication::translate("RemoteControl", "pomelo has ended"));
+}
+
+// The arguments of the methods of org.freedesktop.DBus.Properties.
+QString PropertiesSignature(const QString &method) {
+    if (method == QLatin1String("Get"))
+        return QStringLiteral("ss");
+    if (method == QLatin1String("GetAll"))
+        return QStringLiteral("s");
+    if (method == QLatin1String("Set"))
+        return QStringLiteral("ssv");
+    return {};
+}
+
+QDBusMessage WrongArguments(const QDBusMessage &message, const QString &signature) {
+    return message.createErrorReply(QDBusError::InvalidArgs,
+                                    //: %1 is a method's name, %2 the D-Bus types of its arguments.
+                                    QCoreApplication::translate("RemoteControl", "%1 takes (%2)")
+                                        .arg(message.member(), signature));
+}
+
+} // namespace
+
+RemoteControl::RemoteControl(Gadget &gadget, QWidget &window, QObject *parent)
+    : QDBusVirtualObject(parent)
+    , gadget_(gadget)
+    , application_(gadget, window) {}
+
+bool RemoteControl::registerOnSessionBus() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        qCInfo(lcRemote) << "no session bus; commands cannot reach this copy:"
+                         << bus.lastError().message();
+        return false;
+    }
+    if (!bus.registerVirtualObject(QString::fromLatin1(RemotePath), this)) {
+        qCWarning(lcRemote) << "cannot offer the interface on the session bus:"
+                            << bus.lastError().message();
+        return false;
+    }
+    gadget_.setWatcher(
+        [this](const Observed &now, Properties changed) { tellChanges(now, changed); });
+    const QString name = QString::fromLatin1(RemoteService);
+    QDBusConnectionInterface *busDaemon = bus.interface();
+    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
+        busDaemon->registerService(name, QDBusConnectionInterface::QueueService,
+                                   QDBusConnectionInterface::DontAllowReplacement);
+    if (!reply.isValid()) {
+        qCWarning(lcRemote) << "cannot ask for the name" << name
+                            << "on the session bus:" << reply.error().message();
+        return false;
+    }
+    if (reply.value() == QDBusConnectionInterface::ServiceQueued) {
+        qCWarning(lcRemote).nospace()
+            << "process " << busDaemon->servicePid(name).value() << " holds the name " << name
+            << " on the session bus; this copy takes it once it is free";
+        connect(busDaemon, &QDBusConnectionInterface::serviceRegistered, this,
+                [](const QString &taken) { qCInfo(lcRemote) << "took the name" << taken; });
+    }
+    return true;
+}
+
+void RemoteControl::leaveSessionBus() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected())
+        bus.unregisterService(QString::fromLatin1(RemoteService));
+}
+
+QString RemoteControl::introspect(const QString &) const {
+    QString xml = QStringLiteral("<interface name=\"%1\">\n").arg(QLatin1String(RemoteInterface));
+    for (const CommandEntry &entry : Commands()) {
+        if (*entry.method == 0)
+            continue;
+        xml += QStringLiteral("  <method name=\"%1\">\n").arg(QLatin1String(entry.method));
+        if (entry.kind == Command::Kind::Countdown)
+            xml += QStringLiteral("    <arg name=\"duration\" type=\"s\" direction=\"in\"/>\n");
+        if (entry.kind == Command::Kind::Status)
+            xml += QStringLiteral("    <arg type=\"s\" direction=\"out\"/>\n");
+        xml += QStringLiteral("  </method>\n");
+    }
+    return xml + PropertiesIntrospection() + QStringLiteral("</interface>\n") +
+           ApplicationInterface::introspection();
+}
+
+bool RemoteControl::handleMessage(const QDBusMessage &message, const QDBusConnection &connection) {
+    if (message.type() != QDBusMessage::MethodCallMessage)
+        return false;
+    const QString interface = message.interface();
+    if (interface == QLatin1String(PropertiesInterface)) {
+        if (PropertiesSignature(message.member()).isEmpty())
+            return false;
+        connection.send(gadget_.hasEnded() ? EndedReply(message) : answerProperties(message));
+        return true;
+    }
+    // A call that names no interface goes to the method of its name, which
+    // the two interfaces do not share.
+    const CommandEntry *entry = interface.isEmpty() || interface == QLatin1String(RemoteInterface)
+                                    ? EntryForMethod(message.member())
+                                    : nullptr;
+    const bool application =
+        entry == nullptr &&
+        (interface.isEmpty() || interface == QLatin1String(ApplicationInterfaceName)) &&
+        ApplicationInterface::hasMethod(message.member());
+    if (entry == nullptr && !application)
+        return false;
+    if (gadget_.hasEnded())
+        connection.send(EndedReply(message));
+    else
+        connection.send(entry != nullptr ? answer(*entry, message) : application_.answer(message));
+    return true;
+}
+
+QDBusMessage RemoteControl::answer(const CommandEntry &entry, const QDBusMessage &message) {
+    if (message.signature() != Signature(entry.kind))
+        return WrongArguments(message, Signature(entry.kind));
+    Command command{entry.kind, {}};
+    if (entry.kind == Command::Kind::Countdown) {
+        const std::string text = message.arguments().value(0).toString().toStdString();
+        const auto parsed = ParseDuration(text);
+        if (!parsed)
+            return message.createErrorReply(
+                QDBusError::InvalidArgs,
+                QCoreApplication::translate("RemoteControl",
+                                            "'%1' is not a duration from 0:01 to 99:59")
+                    .arg(QString::fromStdString(EscapeArgument(text))));
+        command.duration = *parsed;
+    }
+    if (entry.kind == Command::Kind::Status)
+        return message.createReply(QString::fromStdString(gadget_.status()));
+    if (!gadget_.carryOut(command))
+        return message.createErrorReply(QString::fromLatin1(NothingKeyedError),
+                                        NothingKeyedMessage());
+    return message.createReply();
+}
+
+QDBusMessage RemoteControl::answerProperties(const QDBusMessage &message) {
+    const QString signature = PropertiesSignature(message.member());
+    if (message.signature() != signature)
+        return WrongArguments(message, signature);
+    const QString interface = message.arguments().value(0).toString();
+    // The interface may go unnamed; org.freedesktop.Application has none.
+    const bool ours = interface.isEmpty() || interface == QLatin1String(RemoteInterface);
+    if (message.member() == QLatin1String("GetAll")) {
+        if (!ours && interface != QLatin1String(ApplicationInterfaceName))
+            return message.createErrorReply(
+                QDBusError::UnknownInterface,
+                //: %1 names an interface on the session bus.
+                QCoreApplication::translate("RemoteControl", "no properties in %1")
+                    .arg(EscapedName(interface)));
+        return message.createReply(ours ? PropertyValues(gadget_.observed()) : QVariantMap());
+    }
+    const QString name = message.arguments().value(1).toString();
+    const std::optional<Property> property = ours ? PropertyNamed(name) : std::nullopt;
+    if (!property)
+        return message.createErrorReply(
+            QDBusError::UnknownProperty,
+            //: %1 names a property, %2 an interface on the session bus.
+            QCoreApplication::translate("RemoteControl", "no property %1 in %2")
+                .arg(EscapedName(name), EscapedName(interface)));
+    if (message.member() == QLatin1String("Set"))
+        return message.createErrorReply(
+            QDBusError::PropertyReadOnly,
+            //: %1 names a property.
+            QCoreApplication::translate("RemoteControl", "%1 is read-only").arg(name));
+    Properties which;
+    which.set(static_cast<std::size_t>(*property));
+    return message.createReply(
+        QVariant::fromValue(QDBusVariant(PropertyValues(gadget_.observed(), which).value(name))));
+}
+
+void RemoteControl::tellChanges(const Observed &now, Properties changed) {
+    QDBusMessage signal = QDBusMessage::createSignal(QString::fromLatin1(RemotePath),
+                                                     QString::fromLatin1(PropertiesInterface),
+                                                     QStringLiteral("PropertiesChanged"));
+    signal << QString::fromLatin1(RemoteInterface) << PropertyValues(now, changed) << QStringList();
+    QDBusConnection::sessionBus().send(signal);
+}
+
+} // namespace pomelo
