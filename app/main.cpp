@@ -4,7 +4,7 @@
 #include "app/bus/BusNames.h"
 #include "app/bus/CommandLine.h"
 #include "app/bus/Follower.h"
-#include "app/bus/RemoteClient.h"
+#include "app/bus/HandOver.h"
 #include "app/bus/RemoteControl.h"
 #include "app/bus/SingleInstance.h"
 #include "app/window/DisplayCheck.h"
@@ -83,7 +83,7 @@ BeforeTheGadget(int argc, char *argv[], pomelo::Translation &translation,
             pomelo::HandToRunningCopy(instance.emplace(), invocation.command))
         return *status;
     if (const QString noDisplay = pomelo::WhyNoDisplay(); !noDisplay.isEmpty()) {
-        pomelo::Print(stderr, QStringLiteral("pomelo: %1\n").arg(noDisplay));
+        pomelo::Complain(noDisplay);
         return 1;
     }
     return invocation.command;
@@ -113,7 +113,7 @@ int main(int argc, char *argv[]) {
     // Again with nothing to start again leaves no gadget behind, not even
     // for a moment on the bus.
     if (command && !window.gadget().carryOut(*command)) {
-        pomelo::Print(stderr, QStringLiteral("pomelo: %1\n").arg(pomelo::NothingKeyedMessage()));
+        pomelo::Complain(pomelo::NothingKeyedMessage());
         return 1;
     }
     pomelo::RemoteControl remote(window.gadget(), window.form());

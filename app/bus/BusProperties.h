@@ -2,6 +2,7 @@
 
 #include "remote/Observed.h"
 
+#include <QDBusMessage>
 #include <QString>
 #include <QVariantMap>
 #include <optional>
@@ -20,5 +21,12 @@ QVariantMap PropertyValues(const Observed &seen, Properties which = Properties()
 void TakePropertyValues(const QVariantMap &values, Observed &seen);
 // The properties' lines of the interface's introspection.
 QString PropertiesIntrospection();
+
+// Whether `method` is one of org.freedesktop.DBus.Properties' (Get, GetAll,
+// Set).
+bool IsPropertiesMethod(const QString &method);
+// The answer to such a call on the gadget's object, which sees `seen`:
+// the values asked for; Set is refused, as every property is read-only.
+QDBusMessage AnswerProperties(const QDBusMessage &call, const Observed &seen);
 
 } // namespace pomelo

@@ -170,4 +170,8 @@ void Print(std::FILE *stream, const QString &text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
+void Complain(const QString &message) {
+    Print(stderr, QStringLiteral("pomelo: %1\n").arg(message));
+}
+
 } // namespace pomelo

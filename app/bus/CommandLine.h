@@ -25,7 +25,9 @@ Invocation ParseCommandLine(const QByteArrayList &arguments);
 // What --help prints.
 QString UsageText();
 
-// Writes the command line's output, or a complaint, as the locale encodes it.
+// Writes the command line's output as the locale encodes it.
 void Print(std::FILE *stream, const QString &text);
+// A line on the standard error that names the program.
+void Complain(const QString &message);
 
 } // namespace pomelo

@@ -10,7 +10,6 @@
 #include <QDBusMessage>
 #include <QDBusReply>
 #include <QDeadlineTimer>
-#include <QThread>
 #include <algorithm>
 #include <cstdio>
 
@@ -20,10 +19,6 @@ namespace {
 // The bus itself, asked before the process ends, answers at once.
 constexpr int PingTimeoutMs = 5000;
 const char *const ClientConnection = "pomelo-client";
-// A new process waits this long in all for the copy that holds the instance
-// lock: to take its name on the bus while it starts, to end, or to answer.
-constexpr int HandOverMs = 5000;
-constexpr int RetryPauseMs = 50;
 
 // Errors that prove the command was not carried out because no copy took it:
 // the name has no owner (yet, or any more), its owner's connection is gone
@@ -43,11 +38,6 @@ bool MayHaveIt(const QDBusError &error) {
 
 int RemainingMs(const QDeadlineTimer &deadline) {
     return static_cast<int>(std::max<qint64>(1, deadline.remainingTime()));
-}
-
-// A line on the standard error that names the program.
-void Complain(const QString &message) {
-    Print(stderr, QStringLiteral("pomelo: %1\n").arg(message));
 }
 
 // The command, for the copy whose connection on the bus is `owner`.
@@ -74,31 +64,6 @@ QDBusMessage ActivateCall(const QString &owner) {
         tokens.startupId = StartupIdOfNow();
     call << tokens.platformData();
     return call;
-}
-
-// The command went to the copy, which has not answered: one that still holds
-// the lock will carry it out once it does, one that gave it up has ended.
-void ReportUnanswered(qint64 holder, bool stillRunning) {
-    const QString process = QString::number(holder);
-    if (stillRunning)
-        //: %1 is a process number.
-        Complain(QCoreApplication::translate("RemoteClient",
-                                             "the command was handed to the running copy "
-                                             "(process %1), which has not answered; it will be "
-                                             "carried out when it does")
-                     .arg(process));
-    else
-        //: %1 is a process number.
-        Complain(QCoreApplication::translate(
-                     "RemoteClient",
-                     "the command was handed to the running copy (process %1), which ended "
-                     "without answering")
-                     .arg(process));
-}
-
-bool IsQuery(const std::optional<Command> &command) {
-    return command &&
-           (command->kind == Command::Kind::Status || command->kind == Command::Kind::Quit);
 }
 
 } // namespace
@@ -197,53 +162,6 @@ Delivery RemoteClient::call(const QDBusMessage &message, const QDeadlineTimer &d
     if (answer != nullptr)
         *answer = reply;
     return Delivery::Done;
-}
-
-std::optional<int> HandToRunningCopy(SingleInstance &instance,
-                                     const std::optional<Command> &command) {
-    const bool query = IsQuery(command);
-    if (!query && instance.take())
-        return std::nullopt;
-    RemoteClient client;
-    const QDeadlineTimer handOver(HandOverMs);
-    for (;;) {
-        const std::optional<qint64> holder = instance.holder();
-        if (holder) {
-            switch (client.send(command, *holder, handOver)) {
-            case Delivery::Done:
-                return 0;
-            case Delivery::Failed:
-                return 1;
-            case Delivery::Unanswered:
-                ReportUnanswered(*holder, instance.holder() == holder);
-                return 1;
-            case Delivery::NotTaken:
-                break;
-            }
-        } else if (query) {
-            Print(command->kind == Command::Kind::Status ? stdout : stderr,
-                  QCoreApplication::translate("RemoteClient", "pomelo is not running") +
-                      QLatin1Char('\n'));
-            return 1;
-        }
-        if (handOver.hasExpired()) {
-            if (holder)
-                //: %1 is a process number, %2 the last answer from the bus.
-                Complain(QCoreApplication::translate("RemoteClient",
-                                                     "cannot reach the running copy (process %1): "
-                                                     "it does not answer (%2)")
-                             .arg(QString::number(*holder), client.lastProblem()));
-            else
-                //: %1 is the path of the lock file.
-                Complain(
-                    QCoreApplication::translate("RemoteClient", "cannot take the instance lock %1")
-                        .arg(SingleInstance::lockPath()));
-            return 1;
-        }
-        QThread::msleep(RetryPauseMs);
-        if (!query && instance.take())
-            return std::nullopt;
-    }
 }
 
 } // namespace pomelo

@@ -2,6 +2,7 @@
 
 #include "app/bus/BusNames.h"
 #include "app/bus/BusProperties.h"
+#include "app/bus/CallErrors.h"
 #include "app/log/Logging.h"
 #include "gadget/Gadget.h"
 #include "remote/Escape.h"
@@ -28,34 +29,11 @@ QString Signature(Command::Kind kind) {
     return kind == Command::Kind::Countdown ? QStringLiteral("s") : QString();
 }
 
-// A name the caller gave, as a message may show it.
-QString EscapedName(const QString &name) {
-    return QString::fromStdString(EscapeArgument(name.toStdString()));
-}
-
 // The answer of a gadget that OFF has ended: nothing was carried out.
 QDBusMessage EndedReply(const QDBusMessage &message) {
     return message.createErrorReply(
         QString::fromLatin1(EndedError),
         QCoreApplication::translate("RemoteControl", "pomelo has ended"));
-}
-
-// The arguments of the methods of org.freedesktop.DBus.Properties.
-QString PropertiesSignature(const QString &method) {
-    if (method == QLatin1String("Get"))
-        return QStringLiteral("ss");
-    if (method == QLatin1String("GetAll"))
-        return QStringLiteral("s");
-    if (method == QLatin1String("Set"))
-        return QStringLiteral("ssv");
-    return {};
-}
-
-QDBusMessage WrongArguments(const QDBusMessage &message, const QString &signature) {
-    return message.createErrorReply(QDBusError::InvalidArgs,
-                                    //: %1 is a method's name, %2 the D-Bus types of its arguments.
-                                    QCoreApplication::translate("RemoteControl", "%1 takes (%2)")
-                                        .arg(message.member(), signature));
 }
 
 } // namespace
@@ -126,9 +104,10 @@ bool RemoteControl::handleMessage(const QDBusMessage &message, const QDBusConnec
         return false;
     const QString interface = message.interface();
     if (interface == QLatin1String(PropertiesInterface)) {
-        if (PropertiesSignature(message.member()).isEmpty())
+        if (!IsPropertiesMethod(message.member()))
             return false;
-        connection.send(gadget_.hasEnded() ? EndedReply(message) : answerProperties(message));
+        connection.send(gadget_.hasEnded() ? EndedReply(message)
+                                           : AnswerProperties(message, gadget_.observed()));
         return true;
     }
     // A call that names no interface goes to the method of its name, which
@@ -170,41 +149,6 @@ QDBusMessage RemoteControl::answer(const CommandEntry &entry, const QDBusMessage
         return message.createErrorReply(QString::fromLatin1(NothingKeyedError),
                                         NothingKeyedMessage());
     return message.createReply();
-}
-
-QDBusMessage RemoteControl::answerProperties(const QDBusMessage &message) {
-    const QString signature = PropertiesSignature(message.member());
-    if (message.signature() != signature)
-        return WrongArguments(message, signature);
-    const QString interface = message.arguments().value(0).toString();
-    // The interface may go unnamed; org.freedesktop.Application has none.
-    const bool ours = interface.isEmpty() || interface == QLatin1String(RemoteInterface);
-    if (message.member() == QLatin1String("GetAll")) {
-        if (!ours && interface != QLatin1String(ApplicationInterfaceName))
-            return message.createErrorReply(
-                QDBusError::UnknownInterface,
-                //: %1 names an interface on the session bus.
-                QCoreApplication::translate("RemoteControl", "no properties in %1")
-                    .arg(EscapedName(interface)));
-        return message.createReply(ours ? PropertyValues(gadget_.observed()) : QVariantMap());
-    }
-    const QString name = message.arguments().value(1).toString();
-    const std::optional<Property> property = ours ? PropertyNamed(name) : std::nullopt;
-    if (!property)
-        return message.createErrorReply(
-            QDBusError::UnknownProperty,
-            //: %1 names a property, %2 an interface on the session bus.
-            QCoreApplication::translate("RemoteControl", "no property %1 in %2")
-                .arg(EscapedName(name), EscapedName(interface)));
-    if (message.member() == QLatin1String("Set"))
-        return message.createErrorReply(
-            QDBusError::PropertyReadOnly,
-            //: %1 names a property.
-            QCoreApplication::translate("RemoteControl", "%1 is read-only").arg(name));
-    Properties which;
-    which.set(static_cast<std::size_t>(*property));
-    return message.createReply(
-        QVariant::fromValue(QDBusVariant(PropertyValues(gadget_.observed(), which).value(name))));
 }
 
 void RemoteControl::tellChanges(const Observed &now, Properties changed) {

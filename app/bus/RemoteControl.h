@@ -35,7 +35,6 @@ public:
 
 private:
     QDBusMessage answer(const CommandEntry &entry, const QDBusMessage &message);
-    QDBusMessage answerProperties(const QDBusMessage &message);
     void tellChanges(const Observed &now, Properties changed);
 
     Gadget &gadget_;

@@ -1,22 +1,14 @@
 #include "app/desktop/DesktopEffects.h"
 
-#include "app/face/FaceGeometry.h"
-#include "app/face/WindowShape.h"
 #include "app/log/Logging.h"
 #include "app/window/Form1.h"
-#include "app/window/WindowPlatform.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QFile>
-#include <QGuiApplication>
 #include <QLocale>
 #include <QRandomGenerator>
-#include <QScreen>
 #include <QTime>
-#include <QWidget>
-#include <QWindow>
-#include <algorithm>
 #include <ctime>
 #include <utility>
 
@@ -24,87 +16,47 @@ namespace pomelo {
 
 DesktopEffects::DesktopEffects(Form1 &window, SettingsFile settingsFile, CountFile countFile)
     : window_(window)
-    , placesItself_(CurrentWindowPlatform() != WindowPlatform::Wayland)
     , settingsFile_(std::move(settingsFile))
     , countFile_(std::move(countFile)) {}
 
-void DesktopEffects::refuse(bool &told, const char *what) {
-    if (std::exchange(told, true))
-        return;
-    qCInfo(lcWindow).noquote() << QStringLiteral("the desktop (%1) places and stacks the window "
-                                                 "itself: the window cannot %2")
-                                      .arg(QGuiApplication::platformName(), QLatin1String(what));
-}
-
 bool DesktopEffects::isWindowPlaceKnown() const {
-    return placesItself_;
+    return window_.place().isKnown();
 }
 
 float DesktopEffects::windowTop() const {
-    return static_cast<float>(window_.pos().y() * TwipsPerPixel);
+    return window_.place().top();
 }
 
 float DesktopEffects::windowLeft() const {
-    return static_cast<float>(window_.pos().x() * TwipsPerPixel);
-}
-
-bool DesktopEffects::mayMove() {
-    if (!placesItself_)
-        refuse(toldMoveRefused_, "move itself (the alarm does not shake it)");
-    return placesItself_;
+    return window_.place().left();
 }
 
 void DesktopEffects::setWindowTop(float twips) {
-    if (mayMove())
-        window_.move(window_.pos().x(), TwipsToPixels(twips));
+    window_.place().setTop(twips);
 }
 
 void DesktopEffects::setWindowLeft(float twips) {
-    if (mayMove())
-        window_.move(TwipsToPixels(twips), window_.pos().y());
+    window_.place().setLeft(twips);
 }
 
 bool DesktopEffects::isWindowOnAnyScreen() const {
-    const QRect window(window_.pos(), window_.size());
-    const auto screens = QGuiApplication::screens();
-    return std::any_of(screens.begin(), screens.end(), [&window](const QScreen *screen) {
-        return screen->geometry().intersects(window);
-    });
+    return window_.place().isOnAnyScreen();
 }
 
 void DesktopEffects::moveWindowToPrimaryScreen() {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        window_.move(screen->availableGeometry().topLeft());
+    window_.place().moveToPrimaryScreen();
 }
 
 void DesktopEffects::applyWindowShape() {
-    window_.setMask(GadgetShape());
-    // Where the shape bounds only the input, the corners outside it are left
-    // unpainted and show what lies behind the window.
-    if (CurrentWindowPlatform() == WindowPlatform::Wayland)
-        window_.setAttribute(Qt::WA_TranslucentBackground);
+    window_.place().applyShape();
+}
+
+int DesktopEffects::setWindowStaysOnTop(bool onTop) {
+    return window_.place().setStaysOnTop(onTop);
 }
 
 void DesktopEffects::beginWindowDrag() {
     window_.beginDrag();
-}
-
-int DesktopEffects::setWindowStaysOnTop(bool onTop) {
-    if (!placesItself_) {
-        if (!onTop)
-            return 1;
-        refuse(toldStayOnTopRefused_, "stay above other windows");
-        return 0;
-    }
-    // Changing the flag on the live window only updates its stacking state;
-    // QWidget::setWindowFlag would destroy and re-create the native window.
-    QWindow *window = window_.windowHandle();
-    if (window != nullptr)
-        window->setFlag(Qt::WindowStaysOnTopHint, onTop);
-    else
-        window_.setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    const Qt::WindowFlags flags = window != nullptr ? window->flags() : window_.windowFlags();
-    return flags.testFlag(Qt::WindowStaysOnTopHint) == onTop ? 1 : 0;
 }
 
 void DesktopEffects::endProgram() {

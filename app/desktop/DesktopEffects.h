@@ -11,10 +11,9 @@ namespace pomelo {
 class Form1;
 
 // The world outside the timer logic, as the desktop gives it: the gadget's
-// window, the clocks, the sound, the user's language, the notification
-// centre and the settings file. Where the compositor alone places and stacks
-// windows (Wayland), the window's place is unknown, and a move or a stay on
-// top is refused with one line in the log the first time.
+// window (its place as WindowPlace tells and changes it), the clocks, the
+// sound, the user's language, the notification centre, and the settings and
+// count files.
 class DesktopEffects : public Effects {
 public:
     // Only keeps the window until the gadget acts: the gadget takes the
@@ -58,16 +57,7 @@ public:
     AlarmSound &alarmSound() { return alarmSound_; }
 
 private:
-    // Logs why the window cannot do `what`, the first time it is asked.
-    void refuse(bool &told, const char *what);
-    // Whether the window may move itself; refuses where it may not.
-    bool mayMove();
-
     Form1 &window_;
-    // Whether the window places and stacks itself, or the compositor does.
-    const bool placesItself_;
-    bool toldMoveRefused_ = false;
-    bool toldStayOnTopRefused_ = false;
     SettingsFile settingsFile_;
     CountFile countFile_;
     AlarmSound alarmSound_;

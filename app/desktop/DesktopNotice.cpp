@@ -1,42 +1,25 @@
 #include "app/desktop/DesktopNotice.h"
 
+#include "app/desktop/NotificationCalls.h"
 #include "app/log/Logging.h"
 
-#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDeadlineTimer>
 #include <QThread>
-#include <QVariantMap>
 #include <utility>
 
 namespace pomelo {
 namespace {
 
-constexpr QLatin1String NotificationsService("org.freedesktop.Notifications");
-constexpr QLatin1String NotificationsPath("/org/freedesktop/Notifications");
-constexpr QLatin1String NotificationsInterface("org.freedesktop.Notifications");
-
-constexpr quint8 CriticalUrgency = 2;
-constexpr qint32 NeverExpires = 0;
 // Why a notice was closed: the user dismissed it (not expired, nor closed
 // by a call).
 constexpr quint32 DismissedByTheUser = 2;
-constexpr QLatin1String StopAction("stop");
-// What a plain click on the notice's body does where the desktop offers it.
-constexpr QLatin1String DefaultAction("default");
-constexpr QLatin1String AgainAction("again");
 // How long the program, ending, waits for the service's answers still owed.
 constexpr int LastAnswersMs = 5000;
 constexpr int AnswerPollMs = 10;
-
-QDBusMessage NotificationsCall(const QString &method,
-                               const QString &service = NotificationsService) {
-    return QDBusMessage::createMethodCall(service, NotificationsPath, NotificationsInterface,
-                                          method);
-}
 
 // The bus delivers answers on a thread of its own, so they arrive while
 // the program's event loop no longer runs.
@@ -108,25 +91,7 @@ void DesktopNotice::post(const QString &text) {
         return;
     }
     listen(true);
-    // It stays after an action is chosen, until the gadget withdraws it, and
-    // the gadget rings itself.
-    const QVariantMap hints{
-        {QStringLiteral("urgency"), QVariant::fromValue(CriticalUrgency)},
-        {QStringLiteral("desktop-entry"), QStringLiteral(POMELO_APP_ID)},
-        {QStringLiteral("resident"), true},
-        {QStringLiteral("suppress-sound"), true},
-    };
-    const QString stop = QCoreApplication::translate("DesktopNotice", "Stop");
-    const QStringList actions{DefaultAction, stop,
-                              StopAction,    stop,
-                              AgainAction,   QCoreApplication::translate("DesktopNotice", "Again")};
-    QDBusMessage notify = NotificationsCall(QStringLiteral("Notify"));
-    notify << QStringLiteral("pomelo") << id_
-           << QStringLiteral(POMELO_APP_ID)
-           //: The notice's heading: the program's name, as the desktop entry gives it.
-           << QCoreApplication::translate("DesktopNotice", "pomelo") << text << actions << hints
-           << NeverExpires;
-    wanted_ = watch(bus.asyncCall(notify), posts_);
+    wanted_ = watch(bus.asyncCall(NotifyCall(id_, text)), posts_);
     connect(wanted_, &QDBusPendingCallWatcher::finished, this, &DesktopNotice::answered);
 }
 
@@ -140,9 +105,7 @@ void DesktopNotice::withdraw() {
 }
 
 void DesktopNotice::close(quint32 id, const QString &owner) {
-    QDBusMessage close = NotificationsCall(QStringLiteral("CloseNotification"), owner);
-    close << id;
-    watch(QDBusConnection::sessionBus().asyncCall(close), closes_);
+    watch(QDBusConnection::sessionBus().asyncCall(CloseCall(id, owner)), closes_);
 }
 
 bool DesktopNotice::isOurs(quint32 id, const QDBusMessage &signal) const {

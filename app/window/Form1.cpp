@@ -2,6 +2,7 @@
 
 #include "app/face/FaceGeometry.h"
 #include "app/face/Lcd.h"
+#include "app/face/SunkKey.h"
 #include "app/log/Logging.h"
 #include "app/window/ClickArea.h"
 #include "app/window/KeyboardKeys.h"
@@ -43,32 +44,13 @@ QString ToolTip(const KeyControl &key) {
     return key.key == Key::Off ? text.arg(QStringLiteral(POMELO_HOME_URL)) : text;
 }
 
-// A key's corners on the face (resources/face.svg).
-constexpr qreal KeyCornerRadius = 4;
-// How much a held key darkens, out of 255.
-constexpr int SunkShade = 40;
-
-// A held key sinks a pixel into its shadow and darkens, out of the light, as
-// a physical key does: the key but its shadow's last row is drawn a pixel
-// lower, under a shade of its own shape.
-void DrawSunkKey(QPainter &painter, const QPixmap &face, const QRect &key) {
-    painter.save();
-    const QRect sunk = key.adjusted(0, 0, 0, -1);
-    painter.setClipRect(sunk, Qt::IntersectClip);
-    painter.drawPixmap(0, 1, face);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, SunkShade));
-    painter.drawRoundedRect(QRectF(sunk.adjusted(0, 1, 0, 0)), KeyCornerRadius, KeyCornerRadius);
-    painter.restore();
-}
-
 } // namespace
 
 Form1::Form1(Gadget &gadget)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , gadget_(gadget)
-    , drag_(*this) {
+    , drag_(*this)
+    , place_(*this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("pomelo"));
     setWindowIcon(RenderIcon());
@@ -168,7 +150,7 @@ const PictureBox *Form1::picture(PictureArray array, int index) const {
 
 void Form1::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    // A window that cannot cut its shape (see DesktopEffects) is see-through
+    // A window that cannot cut its shape (see WindowPlace) is see-through
     // outside it, as a shaped one is.
     if (testAttribute(Qt::WA_TranslucentBackground))
         painter.setClipRegion(mask());

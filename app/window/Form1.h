@@ -3,6 +3,7 @@
 #include "app/face/FacePicture.h"
 #include "app/window/SecondTimer.h"
 #include "app/window/WindowDrag.h"
+#include "app/window/WindowPlace.h"
 #include "keypad/KeyLayout.h"
 #include "state/PictureArray.h"
 
@@ -37,6 +38,7 @@ public:
     Lcd *lcd() const { return lcd_; }
     // Moves the window with the pointer from the press it is handling now.
     void beginDrag() { drag_.begin(); }
+    WindowPlace &place() { return place_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -63,6 +65,7 @@ private:
     SecondTimer timer1_;
     QTimer timer2_;
     WindowDrag drag_;
+    WindowPlace place_;
 };
 
 } // namespace pomelo
