@@ -20,10 +20,11 @@ class Gadget;
 class Lcd;
 class PictureBox;
 
-// The gadget's one window: the face, fourteen key areas, the LCD and the two
-// timers. It hands every click, keyboard key and timer tick to the gadget,
-// and after each event draws what changed on the gadget's LCD. A key held
-// with the mouse, or typed on the keyboard, is drawn pressed.
+// The gadget's one window: the face, fourteen key areas, the LCD, the two
+// timers, and its drag and place on the desktop. It hands every click,
+// keyboard key and timer tick to the gadget, and after each event draws what
+// changed on the gadget's LCD. A key held with the mouse, or typed on the
+// keyboard, is drawn pressed.
 class Form1 : public QWidget {
     Q_OBJECT
 
