@@ -4,8 +4,8 @@ namespace pomelo {
 
 GadgetWindow::GadgetWindow(SettingsFile settingsFile, CountFile countFile)
     : effects_(form_, std::move(settingsFile), std::move(countFile))
-    , gadget_(effects_) {
-    form_.drive(gadget_);
+    , gadget_(effects_)
+    , form_(gadget_) {
     DesktopNotice &notice = effects_.alarmNotice();
     QObject::connect(&notice, &DesktopNotice::stopChosen, &form_,
                      [this] { gadget_.answerAlarm(); });

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "app/DesktopEffects.h"
-#include "app/Form1.h"
-#include "app/SettingsFile.h"
+#include "app/desktop/CountFile.h"
+#include "app/desktop/DesktopEffects.h"
+#include "app/desktop/SettingsFile.h"
+#include "app/window/Form1.h"
 #include "gadget/Gadget.h"
 
 namespace pomelo {
@@ -21,9 +22,12 @@ public:
     Gadget &gadget() { return gadget_; }
 
 private:
-    Form1 form_;
+    // The effects act on the window, the gadget through the effects, and the
+    // window drives the gadget: the effects, made first, only keep the window
+    // until load() has the gadget act.
     DesktopEffects effects_;
     Gadget gadget_;
+    Form1 form_;
 };
 
 } // namespace pomelo

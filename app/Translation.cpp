@@ -1,6 +1,6 @@
 #include "app/Translation.h"
 
-#include "app/Logging.h"
+#include "app/log/Logging.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

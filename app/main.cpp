@@ -1,12 +1,13 @@
-#include "app/ActivationTokens.h"
-#include "app/CommandLine.h"
-#include "app/DisplayCheck.h"
-#include "app/Follower.h"
 #include "app/GadgetWindow.h"
-#include "app/RemoteClient.h"
-#include "app/RemoteControl.h"
-#include "app/SingleInstance.h"
 #include "app/Translation.h"
+#include "app/bus/ActivationTokens.h"
+#include "app/bus/BusNames.h"
+#include "app/bus/CommandLine.h"
+#include "app/bus/Follower.h"
+#include "app/bus/HandOver.h"
+#include "app/bus/RemoteControl.h"
+#include "app/bus/SingleInstance.h"
+#include "app/window/DisplayCheck.h"
 
 #include <QApplication>
 #include <QThreadPool>
@@ -45,10 +46,6 @@ QByteArrayList Arguments(int argc, char *argv[]) {
     return arguments;
 }
 
-void Print(std::FILE *stream, const QString &text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-}
-
 // Until the gadget starts, the program reads its command line and may hand
 // a command to the copy that runs. An application of its own lets those
 // texts be translated and the bus be reached; it is gone again before the
@@ -66,13 +63,14 @@ BeforeTheGadget(int argc, char *argv[], pomelo::Translation &translation,
     const Invocation invocation = pomelo::ParseCommandLine(Arguments(argc, argv));
     switch (invocation.outcome) {
     case Invocation::Outcome::Help:
-        Print(stdout, pomelo::UsageText());
+        pomelo::Print(stdout, pomelo::UsageText());
         return 0;
     case Invocation::Outcome::Version:
-        Print(stdout, QStringLiteral("pomelo %1\n").arg(QCoreApplication::applicationVersion()));
+        pomelo::Print(stdout,
+                      QStringLiteral("pomelo %1\n").arg(QCoreApplication::applicationVersion()));
         return 0;
     case Invocation::Outcome::BadUsage:
-        Print(stderr, invocation.complaint + QLatin1Char('\n'));
+        pomelo::Print(stderr, invocation.complaint + QLatin1Char('\n'));
         return 2;
     case Invocation::Outcome::Run:
         break;
@@ -85,7 +83,7 @@ BeforeTheGadget(int argc, char *argv[], pomelo::Translation &translation,
             pomelo::HandToRunningCopy(instance.emplace(), invocation.command))
         return *status;
     if (const QString noDisplay = pomelo::WhyNoDisplay(); !noDisplay.isEmpty()) {
-        Print(stderr, QStringLiteral("pomelo: %1\n").arg(noDisplay));
+        pomelo::Complain(noDisplay);
         return 1;
     }
     return invocation.command;
@@ -115,7 +113,7 @@ int main(int argc, char *argv[]) {
     // Again with nothing to start again leaves no gadget behind, not even
     // for a moment on the bus.
     if (command && !window.gadget().carryOut(*command)) {
-        Print(stderr, QStringLiteral("pomelo: %1\n").arg(pomelo::NothingKeyedMessage()));
+        pomelo::Complain(pomelo::NothingKeyedMessage());
         return 1;
     }
     pomelo::RemoteControl remote(window.gadget(), window.form());

@@ -4,14 +4,18 @@
 # program. Its headers are included as "<folder>/Name.h" through an include
 # root of its own that holds this folder alone, so code reaches only the
 # folders of the layers it links: an include of a layer above does not
-# compile. Every header is also compiled on its own against what the layer
+# compile. A folder within another's is a layer of its own, its headers
+# included as "<folder>/<floor>/Name.h", which its parent's users reach too.
+# Every header is also compiled on its own against what the layer
 # offers its users (the `layer_headers` target builds those checks).
 # Without QT the layer is plain C++ and Qt's code generators stay off.
 function(pomelo_add_layer target)
     cmake_parse_arguments(PARSE_ARGV 1 arg "QT" "" "")
-    cmake_path(GET CMAKE_CURRENT_SOURCE_DIR FILENAME folder)
-    set(root ${PROJECT_BINARY_DIR}/layers/${folder})
-    file(MAKE_DIRECTORY ${root})
+    file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    string(REPLACE "/" "." root_name ${folder})
+    set(root ${PROJECT_BINARY_DIR}/layers/${root_name})
+    cmake_path(GET folder PARENT_PATH parent)
+    file(MAKE_DIRECTORY ${root}/${parent})
     file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${folder} SYMBOLIC)
 
     # The headers once more as the include root shows them. Qt's code

@@ -3,8 +3,8 @@
 // desktop is needed, with the corners the window's shape cuts off left
 // transparent.
 
-#include "app/ClickArea.h"
 #include "app/GadgetWindow.h"
+#include "app/window/ClickArea.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ClickArea.h"
 #include "app/GadgetWindow.h"
+#include "app/window/ClickArea.h"
 
 #include <QTemporaryDir>
 #include <QTest>
