@@ -12,15 +12,10 @@ from pathlib import Path
 from desktop import wait_until
 from gadget import COUNTDOWN, HOME, GadgetTest, settings_text
 from test_restart import drawn
+from test_silent_alarm import write
 
 HAND_MADE = settings_text(left=HOME[0], top=HOME[1]) + "[MINE]\nKEPT=by hand\n"
 NOBODY = 65534
-
-
-def sparse_gib(path):
-    """A file of 1 GiB that takes no room on the disk."""
-    with open(path, "wb") as file:
-        file.truncate(1 << 30)
 
 
 class FilesTest(GadgetTest):
@@ -85,7 +80,7 @@ class FilesTest(GadgetTest):
         self.open_desktop()
         self.desktop.write_settings(settings_text(left=HOME[0], top=HOME[1]))
         count = os.path.join(self.count_folder(), "count")
-        for kind, make in (("a FIFO", os.mkfifo), ("a sparse GiB", sparse_gib)):
+        for kind, make in (("a FIFO", os.mkfifo), ("a sparse GiB", write(b"", 1 << 30))):
             with self.subTest(kind):
                 make(count)
                 try:
