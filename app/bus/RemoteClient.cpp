@@ -93,6 +93,8 @@ Delivery RemoteClient::fail(const QString &problem) {
 }
 
 Delivery RemoteClient::notTaken(const QDBusError &error, const QString &problem) {
+    // The bus's own answers (who owns the name, which process) count too.
+    hadErrorReply_ = true;
     problem_ = error.message();
     return NobodyTookIt(error) ? Delivery::NotTaken : fail(problem);
 }

@@ -200,17 +200,19 @@ class Gadget:
         return last
 
     def wait_for_lcd(self, digits=None, indicators=None, timeout=DEFAULT_TIMEOUT, scale=1.0):
-        """Waits until the LCD shows digits (a string of four) and exactly the
-        indicators named (an iterable), either left out to accept any; returns
-        the reading."""
+        """Waits until the LCD shows digits (a string of four, or a set of them
+        where a busy machine may miss a second) and exactly the indicators
+        named (an iterable), either left out to accept any; returns the
+        reading."""
         wanted = None if indicators is None else frozenset(indicators)
+        accepted = {digits} if isinstance(digits, str) else digits
         seen = []
 
         def shows():
             reading = self.read_lcd(scale)
             if not seen or seen[-1] != reading:
                 seen.append(reading)
-            return ((digits is None or reading.digits == digits) and
+            return ((accepted is None or reading.digits in accepted) and
                     (wanted is None or reading.indicators == wanted)) and reading
 
         try:

@@ -19,8 +19,8 @@ class KeyboardTest(GadgetTest):
             with self.subTest(window_manager=window_manager):
                 gadget = self.open_focused(window_manager)
                 gadget.type_keys("1", "0", "Return")
-                gadget.wait_for_lcd("0009", COUNTDOWN)
-                gadget.wait_for_lcd("0008", COUNTDOWN)
+                gadget.wait_for_lcd({"0009", "0008"}, COUNTDOWN)
+                gadget.wait_for_lcd({"0007", "0006"}, COUNTDOWN)
                 gadget.type_keys("BackSpace")
                 gadget.wait_for_lcd("0000", COUNTDOWN)
                 # Cleared, so stopped: keys shift in again.
