@@ -49,6 +49,9 @@ public:
     std::map<std::string, std::string> translations; // text -> its translation
 
     void setWallClock(int hour, int minute, int second, int millisecond = 0);
+    void setWallClock(const LocalTime &time) {
+        setWallClock(time.hour, time.minute, time.second, time.millisecond);
+    }
     // Moves both clocks on without any tick, as a suspend or a stall does.
     void advance(std::int64_t ms);
 

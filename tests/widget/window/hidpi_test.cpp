@@ -5,9 +5,7 @@
 
 #include <QApplication>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 
 using namespace pomelo;
 
