@@ -1,15 +1,10 @@
-"""A private desktop for driving pomelo through a real X server, or a real
-Wayland compositor.
-
-Desktop starts its own Xvfb, optionally a window manager (openbox, or GNOME's
-mutter), a PulseAudio server with a null sink and a session bus, and gives
-every run a private HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR, so tests can
-run side by side. It watches a window's events with xev, records the null
-sink with parec and stands in for a desktop's notification service. In place
-of the X server and its window manager it may start weston, headless, whose
-screen it can take pictures of, or GNOME's Wayland session (mutter,
-headless) with the X server it offers, XWayland. Everything is ended and removed when the desktop closes,
-also when a test fails half-way.
+"""A private desktop for driving pomelo: its own Xvfb with optionally a window
+manager (openbox or mutter), or weston, or GNOME's Wayland session with its
+XWayland; a PulseAudio null sink, a session bus, and a private HOME,
+XDG_CONFIG_HOME and XDG_RUNTIME_DIR, so tests run side by side. It watches a
+window's events (xev), records the sink (parec) and stands in for the
+notification service. Everything ends and goes when it closes, also when a
+test fails half-way.
 """
 
 import array
@@ -147,14 +142,10 @@ class Geometry:
 
 
 class Desktop:
-    """An X server of its own, with optional window manager ("openbox", the
-    same as True, or "mutter"), sound server and session bus; with
-    wayland=True, a Wayland compositor instead of the X server and its window
-    manager, on which Qt runs natively; with xwayland=True, GNOME's Wayland
-    session instead, whose XWayland is the X server and mutter its window
-    manager.
-
-    Use as a context manager (or call start() and close()).
+    """An X server of its own with window_manager "openbox" (or True), "mutter"
+    or none; with wayland=True, weston in its place, Qt running natively on it;
+    with xwayland=True, GNOME's Wayland session, its XWayland the X server and
+    mutter its window manager. A context manager (or start() and close()).
     """
 
     def __init__(self, window_manager=True, sound=False, program=None, session_bus=False,
