@@ -8,6 +8,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 
 namespace pomelo {
 namespace {
@@ -23,15 +24,6 @@ TimerState StateFor(int opMode, int runFlag, float posX, float posY, int hour12)
     state.PosY = posY;
     state.Hour12Flag = hour12;
     return state;
-}
-
-// Every stored setting back at 0, as with no settings file at all.
-void ExpectSettingsZero(const TimerState &state) {
-    EXPECT_EQ(state.OpMode, 0);
-    EXPECT_EQ(state.RunFlag, 0);
-    EXPECT_EQ(state.PosX, 0);
-    EXPECT_EQ(state.PosY, 0);
-    EXPECT_EQ(state.Hour12Flag, 0);
 }
 
 // A settings file whose reading fails with `error`.
@@ -113,24 +105,36 @@ TEST(SettingsRoundTrip, RestoresEverythingButTheRunFlag) {
     }
 }
 
-TEST(LoadSettings, ReadsEachKey) {
-    FakeEffects effects;
-    effects.settingsFile = "[FORM1]\r\nMODE= 2\r\nSTARTF=1\r\nPOJIX=-45\r\nPOJIY= 3000\r\n"
-                           "MEMORI= 1\r\n";
-    const TimerState loaded = Loaded(effects);
-    EXPECT_EQ(loaded.OpMode, 2);
-    EXPECT_EQ(loaded.RunFlag, 1); // put there by hand
-    EXPECT_EQ(loaded.PosX, -45);
-    EXPECT_EQ(loaded.PosY, 3000);
-    EXPECT_EQ(loaded.Hour12Flag, 1);
-}
-
-TEST(LoadSettings, RunFlagAndHourFormatAreTakenAsTheyStand) {
-    FakeEffects effects;
-    effects.settingsFile = "[FORM1]\nSTARTF=3\nSTRATF=1\nMEMORI=5\n";
-    const TimerState loaded = Loaded(effects);
-    EXPECT_EQ(loaded.RunFlag, 3);
-    EXPECT_EQ(loaded.Hour12Flag, 5);
+TEST(LoadSettings, ReadsEachKeyAndZeroWhereTheFileHasNone) {
+    const struct {
+        const char *scenario;
+        std::optional<std::string> file;
+        int mode, runFlag, top, left, hour12;
+    } rows[] = {
+        {"every key", "[FORM1]\r\nMODE= 2\r\nSTARTF=1\r\nPOJIX=-45\r\nPOJIY= 3000\r\nMEMORI= 1\r\n",
+         2, 1, -45, 3000, 1},
+        {"the run flag (not STRATF) and hour format as they stand",
+         "[FORM1]\nSTARTF=3\nSTRATF=1\nMEMORI=5\n", 0, 3, 0, 0, 5},
+        {"no file yet", std::string{}, 0, 0, 0, 0, 0},
+        {"unreadable file", std::nullopt, 0, 0, 0, 0, 0},
+        {"other section only", "[OTHER]\nMODE= 2\nPOJIX= 15\nMEMORI= 1\n", 0, 0, 0, 0, 0},
+        {"binary junk", std::string("\0\xff[\x01]=\n\x80", 8), 0, 0, 0, 0, 0},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.scenario);
+        FakeEffects effects;
+        effects.settingsFile = row.file;
+        TimerState state = StateFor(2, 1, 15, 30, 1);
+        state.Minutes = 12;
+        LoadSettings(state, effects);
+        EXPECT_EQ(state.OpMode, row.mode);
+        EXPECT_EQ(state.RunFlag, row.runFlag);
+        EXPECT_EQ(state.PosX, row.top);
+        EXPECT_EQ(state.PosY, row.left);
+        EXPECT_EQ(state.Hour12Flag, row.hour12);
+        EXPECT_EQ(state.Minutes, 12); // not a setting
+        EXPECT_EQ(effects.settingsWrites, 0);
+    }
 }
 
 TEST(LoadSettings, ModeOutsideTheThreeBecomesTheCountdown) {
@@ -150,35 +154,14 @@ TEST(LoadSettings, ModeOutsideTheThreeBecomesTheCountdown) {
     }
 }
 
-TEST(LoadSettings, NoUsableFileGivesZeros) {
-    const struct {
-        const char *scenario;
-        std::optional<std::string> file;
-    } rows[] = {
-        {"no file yet", std::string{}},
-        {"unreadable file", std::nullopt},
-        {"other section only", std::string("[OTHER]\nMODE= 2\nPOJIX= 15\nMEMORI= 1\n")},
-        {"binary junk", std::string("\0\xff[\x01]=\n\x80", 8)},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.scenario);
-        FakeEffects effects;
-        effects.settingsFile = row.file;
-        TimerState state = StateFor(2, 1, 15, 30, 1);
-        state.Minutes = 12;
-        LoadSettings(state, effects);
-        ExpectSettingsZero(state);
-        EXPECT_EQ(state.Minutes, 12); // not a setting
-        EXPECT_EQ(effects.settingsWrites, 0);
-    }
-}
-
 TEST(Settings, OutOfMemoryLoadsZerosAndSavesNothing) {
     FailingEffects effects;
     effects.error = std::make_exception_ptr(std::bad_alloc());
     TimerState state = StateFor(2, 1, 15, 30, 1);
     LoadSettings(state, effects);
-    ExpectSettingsZero(state);
+    // Every stored setting back at 0, as with no settings file at all.
+    EXPECT_EQ(std::tie(state.OpMode, state.RunFlag, state.PosX, state.PosY, state.Hour12Flag),
+              std::make_tuple(0, 0, 0.0F, 0.0F, 0));
 
     state = StateFor(2, 1, 15, 30, 1);
     SaveSettings(state, effects);
