@@ -161,45 +161,40 @@ TEST(Tick, TheFirstTickInSecondZeroWaitsForSecondOne) {
     EXPECT_EQ(gadget.indicators(), "M S dial");
 }
 
-TEST(Tick, MissedSecondsAreMadeUp) {
-    // A 10-minute suspend in the middle of a 15-minute countdown.
-    TestGadget countdown(CountdownMode, TenOClock);
-    Start(countdown, 15, 0);
-    countdown.seconds(30);
-    countdown.effects.advance(10 * 60 * 1000);
-    countdown.seconds(1);
-    EXPECT_EQ(countdown.digits(), "0429");
-
-    // A stall of 2.5 s counts the two and a half seconds as they fall.
-    TestGadget stalled(StopwatchMode, TenOClock);
-    Start(stalled, 0, 0);
-    stalled.seconds(3);
-    stalled.effects.advance(2500);
-    stalled.run(100);
-    EXPECT_EQ(stalled.digits(), "0005");
-    stalled.seconds(10);
-    EXPECT_EQ(stalled.digits(), "0015");
-
-    // A stopwatch suspended for two hours picks up its hours.
-    TestGadget stopwatch(StopwatchMode, TenOClock);
-    Start(stopwatch, 0, 0);
-    stopwatch.effects.advance(2 * 3600 * 1000 + 61 * 1000);
-    stopwatch.seconds(1);
-    EXPECT_EQ(stopwatch.digits(), "0201");
-    EXPECT_EQ(stopwatch.indicators(), "H hM runner");
-}
-
-TEST(Tick, ACountdownThatEndedDuringASuspendRingsOnceAtZero) {
-    TestGadget gadget(CountdownMode, TenOClock);
-    Start(gadget, 1, 0);
-    gadget.seconds(10);
-    gadget.effects.advance(5 * 60 * 1000);
-    gadget.seconds(3);
-    EXPECT_EQ(gadget.digits(), "0000");
-    EXPECT_EQ(gadget.state.RunFlag, Stopped);
-    EXPECT_EQ(gadget.effects.soundsPlayed.size(), 1U);
-    EXPECT_EQ(gadget.state.Minutes, 0);
-    EXPECT_EQ(gadget.state.Seconds, 0);
+TEST(Tick, SecondsPassedWithoutATickAreMadeUp) {
+    struct Row {
+        const char *scenario;
+        int opMode, minutes;
+        std::int64_t beforeMs, missedMs, afterMs; // ticked, passed without a tick, ticked
+        const char *shown;
+        const char *indicators;
+        int runFlag;
+        std::size_t alarms;
+    };
+    const Row rows[] = {
+        {"a 10-minute suspend in a 15-minute countdown", 0, 15, 30'000, 600'000, 1'000, "0429",
+         "M S dial", 1, 0},
+        {"a stall of 2.5 s: the seconds as they fall", 2, 0, 3'000, 2'500, 100, "0005",
+         "M S runner", 1, 0},
+        {"a stall of 2.5 s, and 10 s after it", 2, 0, 3'000, 2'500, 10'100, "0015", "M S runner", 1,
+         0},
+        {"a stopwatch suspended for two hours", 2, 0, 0, 7'261'000, 1'000, "0201", "H hM runner", 1,
+         0},
+        {"a countdown that ended during a suspend rings once at zero", 0, 1, 10'000, 300'000, 3'000,
+         "0000", "M S dial", 0, 1},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.scenario);
+        TestGadget gadget(row.opMode, TenOClock);
+        Start(gadget, row.minutes, 0);
+        gadget.run(row.beforeMs);
+        gadget.effects.advance(row.missedMs);
+        gadget.run(row.afterMs);
+        EXPECT_EQ(gadget.digits(), row.shown);
+        EXPECT_EQ(gadget.indicators(), row.indicators);
+        EXPECT_EQ(gadget.state.RunFlag, row.runFlag);
+        EXPECT_EQ(gadget.effects.soundsPlayed.size(), row.alarms);
+    }
 }
 
 TEST(Tick, SettingTheWallClockDoesNotMakeACountJump) {

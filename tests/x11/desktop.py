@@ -197,8 +197,7 @@ class Desktop:
         # Qt and PulseAudio both insist on a runtime folder only we can enter.
         os.mkdir(self.runtime_dir, 0o700)
         os.chmod(self.runtime_dir, 0o700)
-        with open(os.path.join(self.root, "pulse-client.conf"), "w") as file:
-            file.write("autospawn = no\n")
+        pathlib.Path(self.root, "pulse-client.conf").write_text("autospawn = no\n")
         if self.wayland:
             self._start_weston()
         elif not self.xwayland:
@@ -270,8 +269,7 @@ class Desktop:
 
     def _start_weston(self):
         config = os.path.join(self.root, "weston.ini")
-        with open(config, "w") as file:
-            file.write(_WESTON_CONFIG)
+        pathlib.Path(config).write_text(_WESTON_CONFIG)
         self.wayland_display = "wayland-pomelo"
         weston = self._spawn(["weston", "--backend=headless-backend.so", "--use-pixman",
                               f"--socket={self.wayland_display}", f"--config={config}", "--debug",
@@ -301,8 +299,7 @@ class Desktop:
         # New windows that ask for no place of their own go under the pointer
         # (the middle of the screen), so a window at 0, 0 is one that asked for it.
         config = os.path.join(self.root, "openbox-rc.xml")
-        with open(config, "w") as file:
-            file.write(_OPENBOX_CONFIG)
+        pathlib.Path(config).write_text(_OPENBOX_CONFIG)
         # Openbox owns the screen before it has finished starting up, and a
         # window mapped in between may never be managed; the start-up command
         # runs once it is done.
@@ -340,13 +337,12 @@ class Desktop:
         if self.activation:
             services = os.path.join(self.root, "services")
             os.mkdir(services)
-            with open(os.path.join(services, APP_ID + ".service"), "w") as file:
-                file.write(_SERVICE_FILE.format(name=APP_ID, program=shlex.quote(self.program)))
+            pathlib.Path(services, APP_ID + ".service").write_text(
+                _SERVICE_FILE.format(name=APP_ID, program=shlex.quote(self.program)))
             service_dirs = f"\n  <servicedir>{services}</servicedir>"
         config = os.path.join(self.root, "bus.conf")
-        with open(config, "w") as file:
-            file.write(_BUS_CONFIG.format(address=self.env["DBUS_SESSION_BUS_ADDRESS"],
-                                          service_dirs=service_dirs))
+        pathlib.Path(config).write_text(_BUS_CONFIG.format(
+            address=self.env["DBUS_SESSION_BUS_ADDRESS"], service_dirs=service_dirs))
         # It prints its address once it takes connections.
         bus = self._spawn(["dbus-daemon", "--nofork", f"--config-file={config}",
                            "--print-address=1"], "dbus.log")
