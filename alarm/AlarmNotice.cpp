@@ -53,12 +53,14 @@ void PostNotice(TimerState &state, Effects &effects) {
 }
 
 // `sentence` names the keyed length as %1, the time it ended as %2 and, where
-// it tells the day too, the date as %3. The sound has only been asked for:
-// the notice says nothing of it yet.
+// it tells the day too, the date as %3. It counts the hour the time shows:
+// some languages say "at one o'clock" with an article of its own ("a la 1:07"
+// but "a las 13:07"). The sound has only been asked for: the notice says
+// nothing of it yet.
 void Post(TimerState &state, Effects &effects, const LocalTime &endedAt, const char *sentence) {
-    state.AlarmNoticeText =
-        FillIn(effects.translate("AlarmNotice", sentence),
-               {KeyedLength(state), effects.timeOfDay(endedAt), effects.shortDate(endedAt)});
+    const ShownTime ended = effects.timeOfDay(endedAt);
+    state.AlarmNoticeText = FillIn(effects.translate("AlarmNotice", sentence, ended.hour),
+                                   {KeyedLength(state), ended.text, effects.shortDate(endedAt)});
     state.AlarmNoticeSound = SoundOutcome::Playing;
     PostNotice(state, effects);
 }
@@ -73,22 +75,24 @@ std::string KeyedLength(const TimerState &state) {
 
 void PostAlarmNotice(TimerState &state, Effects &effects) {
     Post(state, effects, effects.localTime(),
-         //: %1 is the length keyed in (05:00), %2 the time of day it ended.
-         QT_TRANSLATE_NOOP("AlarmNotice", "The countdown of %1 ended at %2."));
+         //: %1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by
+         //: the hour %2 shows (1 for 1:07 PM), where an article before it does ("a la 1:07").
+         QT_TRANSLATE_N_NOOP("AlarmNotice", "The countdown of %1 ended at %2."));
 }
 
 void PostMissedAlarmNotice(TimerState &state, Effects &effects, const LocalTime &endedAt) {
     // On another day, the time of day alone would read as today's.
     if (endedAt.isSameDayAs(effects.localTime()))
         Post(state, effects, endedAt,
-             //: %1 is the length keyed in (05:00), %2 the time of day it ended.
-             QT_TRANSLATE_NOOP("AlarmNotice",
-                               "The countdown of %1 ended at %2, while pomelo was not running."));
+             //: %1 is the length keyed in (05:00), %2 the time of day it ended. The forms go
+             //: by the hour %2 shows (1 for 1:07 PM), where an article before it does.
+             QT_TRANSLATE_N_NOOP("AlarmNotice",
+                                 "The countdown of %1 ended at %2, while pomelo was not running."));
     else
         Post(state, effects, endedAt,
              //: %1 is the length keyed in (05:00), %2 the time of day it ended, %3 the
-             //: date (as the language writes it short).
-             QT_TRANSLATE_NOOP(
+             //: date (as the language writes it short). The forms go by the hour %2 shows.
+             QT_TRANSLATE_N_NOOP(
                  "AlarmNotice",
                  "The countdown of %1 ended on %3 at %2, while pomelo was not running."));
 }

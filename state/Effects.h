@@ -10,6 +10,13 @@
 
 namespace pomelo {
 
+// A time of day as the user's locale writes it (hours and minutes), and the
+// hour it shows there: 1 for 1:07 PM as for 1:07 and 01:07, 13 for 13:07.
+struct ShownTime {
+    std::string text;
+    int hour = 0;
+};
+
 // Everything the handlers do to the world outside the timer state and the
 // LCD: the window's place and stacking, time, chance, sound, the user's
 // language, the desktop's notices and the settings file. The desktop shell
@@ -59,10 +66,12 @@ public:
     virtual void stopSound() = 0;
     // The user's language and customs, for the texts the handlers make:
     // `text`, marked for translation in `context` (state/Translatable.h), in
-    // the user's language, a time of day (hours and minutes) and a date as
-    // the user's locale writes them, the date in its short form.
+    // the user's language, or in the form its grammar takes for the number
+    // n (a text marked as counting); a time of day and a date as the user's
+    // locale writes them, the date in its short form.
     virtual std::string translate(const char *context, const char *text) const = 0;
-    virtual std::string timeOfDay(const LocalTime &time) const = 0;
+    virtual std::string translate(const char *context, const char *text, int n) const = 0;
+    virtual ShownTime timeOfDay(const LocalTime &time) const = 0;
     virtual std::string shortDate(const LocalTime &time) const = 0;
     // A notice in the desktop's notification centre that stays until it is
     // withdrawn. Both return at once; without a notification service they

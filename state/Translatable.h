@@ -8,9 +8,14 @@
 // translation tools, which find the mark by this name in the source. The
 // core is plain C++: here the mark is the text alone, and the shell puts the
 // text into the user's language (Effects::translate) by the same context.
-// Qt defines the mark the same way, so either definition may come first.
+// Qt defines the marks the same way, so either definition may come first. A
+// text marked as counting has a form for each number the language tells
+// apart, as its plural forms.
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+#ifndef QT_TRANSLATE_N_NOOP
+#define QT_TRANSLATE_N_NOOP(scope, x) x
 #endif
 
 namespace pomelo {

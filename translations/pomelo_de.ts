@@ -3,15 +3,21 @@
 <TS version="2.1" language="de_DE">
 <context>
     <name>AlarmNotice</name>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>Der Countdown von %1 ist um %2 Uhr abgelaufen.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does (&quot;a la 1:07&quot;).</extracomment>
+        <translation>
+            <numerusform>Der Countdown von %1 ist um %2 Uhr abgelaufen.</numerusform>
+            <numerusform>Der Countdown von %1 ist um %2 Uhr abgelaufen.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>Der Countdown von %1 ist um %2 Uhr abgelaufen, während pomelo nicht lief.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does.</extracomment>
+        <translation>
+            <numerusform>Der Countdown von %1 ist um %2 Uhr abgelaufen, während pomelo nicht lief.</numerusform>
+            <numerusform>Der Countdown von %1 ist um %2 Uhr abgelaufen, während pomelo nicht lief.</numerusform>
+        </translation>
     </message>
     <message>
         <source>the sound file is missing</source>
@@ -38,10 +44,13 @@
         <extracomment>The notice&apos;s second line; %1 is why no sound rings.</extracomment>
         <translation>Kein Ton: %1.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
-        <translation>Der Countdown von %1 ist am %3 um %2 Uhr abgelaufen, während pomelo nicht lief.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short). The forms go by the hour %2 shows.</extracomment>
+        <translation>
+            <numerusform>Der Countdown von %1 ist am %3 um %2 Uhr abgelaufen, während pomelo nicht lief.</numerusform>
+            <numerusform>Der Countdown von %1 ist am %3 um %2 Uhr abgelaufen, während pomelo nicht lief.</numerusform>
+        </translation>
     </message>
     <message>
         <source>the sound server does not answer</source>
@@ -132,6 +141,11 @@ Neustarten; 2 falscher Aufruf.</translation>
     <message>
         <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
         <translation>%1 ist keine Dauer: erwartet wird etwa 5:00, 5m, 90s oder 1m30s, von 0:01 bis 99:59.</translation>
+    </message>
+    <message>
+        <source>COMMAND</source>
+        <extracomment>Stands for one of the options --help lists, in its usage line.</extracomment>
+        <translation>BEFEHL</translation>
     </message>
 </context>
 <context>
@@ -232,6 +246,10 @@ Abbruch; &quot;off&quot;, solange keine Instanz läuft</translation>
         <source>cannot follow pomelo: no session bus (%1)</source>
         <extracomment>%1 is the bus library&apos;s own message.</extracomment>
         <translation>kann pomelo nicht folgen: kein Sitzungsbus (%1)</translation>
+    </message>
+    <message>
+        <source>cannot follow pomelo any longer: the session bus went away</source>
+        <translation>kann pomelo nicht länger folgen: der Sitzungsbus ist verschwunden</translation>
     </message>
 </context>
 <context>

@@ -28,15 +28,21 @@
         <source>the sound system failed</source>
         <translation>error del sistema de sonido</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>El temporizador de %1 terminó a las %2.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does (&quot;a la 1:07&quot;).</extracomment>
+        <translation>
+            <numerusform>El temporizador de %1 terminó a la %2.</numerusform>
+            <numerusform>El temporizador de %1 terminó a las %2.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>El temporizador de %1 terminó a las %2, cuando pomelo no estaba en ejecución.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does.</extracomment>
+        <translation>
+            <numerusform>El temporizador de %1 terminó a la %2, cuando pomelo no estaba en ejecución.</numerusform>
+            <numerusform>El temporizador de %1 terminó a las %2, cuando pomelo no estaba en ejecución.</numerusform>
+        </translation>
     </message>
     <message>
         <source>the sound server does not answer</source>
@@ -54,10 +60,13 @@
         <source>the sound file&apos;s format is not supported</source>
         <translation>el formato del archivo de sonido no es compatible</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
-        <translation>El temporizador de %1 terminó el %3 a las %2, cuando pomelo no estaba en ejecución.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short). The forms go by the hour %2 shows.</extracomment>
+        <translation>
+            <numerusform>El temporizador de %1 terminó el %3 a la %2, cuando pomelo no estaba en ejecución.</numerusform>
+            <numerusform>El temporizador de %1 terminó el %3 a las %2, cuando pomelo no estaba en ejecución.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -132,6 +141,11 @@ temporizador que repetir; 2 uso incorrecto.</translation>
     <message>
         <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
         <translation>%1 no es una duración: indique, por ejemplo, 5:00, 5m, 90s o 1m30s, de 0:01 a 99:59.</translation>
+    </message>
+    <message>
+        <source>COMMAND</source>
+        <extracomment>Stands for one of the options --help lists, in its usage line.</extracomment>
+        <translation>COMANDO</translation>
     </message>
 </context>
 <context>
@@ -231,6 +245,10 @@ termine; &quot;off&quot; mientras no haya ninguna instancia en ejecución</trans
         <source>cannot follow pomelo: no session bus (%1)</source>
         <extracomment>%1 is the bus library&apos;s own message.</extracomment>
         <translation>no se puede seguir a pomelo: no hay bus de sesión (%1)</translation>
+    </message>
+    <message>
+        <source>cannot follow pomelo any longer: the session bus went away</source>
+        <translation>ya no se puede seguir a pomelo: el bus de sesión ha desaparecido</translation>
     </message>
 </context>
 <context>

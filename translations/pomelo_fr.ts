@@ -28,15 +28,21 @@
         <source>the sound system failed</source>
         <translation>échec du système de son</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>Le minuteur de %1 s&apos;est terminé à %2.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does (&quot;a la 1:07&quot;).</extracomment>
+        <translation>
+            <numerusform>Le minuteur de %1 s&apos;est terminé à %2.</numerusform>
+            <numerusform>Le minuteur de %1 s&apos;est terminé à %2.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>Le minuteur de %1 s&apos;est terminé à %2, alors que pomelo n&apos;était pas lancé.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does.</extracomment>
+        <translation>
+            <numerusform>Le minuteur de %1 s&apos;est terminé à %2, alors que pomelo n&apos;était pas lancé.</numerusform>
+            <numerusform>Le minuteur de %1 s&apos;est terminé à %2, alors que pomelo n&apos;était pas lancé.</numerusform>
+        </translation>
     </message>
     <message>
         <source>the sound server does not answer</source>
@@ -54,10 +60,13 @@
         <source>the sound file&apos;s format is not supported</source>
         <translation>le format du fichier son n&apos;est pas pris en charge</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
-        <translation>Le minuteur de %1 s&apos;est terminé le %3 à %2, alors que pomelo n&apos;était pas lancé.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short). The forms go by the hour %2 shows.</extracomment>
+        <translation>
+            <numerusform>Le minuteur de %1 s&apos;est terminé le %3 à %2, alors que pomelo n&apos;était pas lancé.</numerusform>
+            <numerusform>Le minuteur de %1 s&apos;est terminé le %3 à %2, alors que pomelo n&apos;était pas lancé.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -132,6 +141,11 @@ n&apos;est lancée (--status, --quit), ou --again n&apos;a aucun minuteur à rel
     <message>
         <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
         <translation>%1 n&apos;est pas une durée&#xa0;: indiquez par exemple 5:00, 5m, 90s ou 1m30s, de 0:01 à 99:59.</translation>
+    </message>
+    <message>
+        <source>COMMAND</source>
+        <extracomment>Stands for one of the options --help lists, in its usage line.</extracomment>
+        <translation>COMMANDE</translation>
     </message>
 </context>
 <context>
@@ -231,6 +245,10 @@ jusqu&apos;à l&apos;arrêt&#xa0;; «&#xa0;off&#xa0;» tant qu&apos;aucune insta
         <source>cannot follow pomelo: no session bus (%1)</source>
         <extracomment>%1 is the bus library&apos;s own message.</extracomment>
         <translation>impossible de suivre pomelo&#xa0;: pas de bus de session (%1)</translation>
+    </message>
+    <message>
+        <source>cannot follow pomelo any longer: the session bus went away</source>
+        <translation>impossible de suivre pomelo plus longtemps&#xa0;: le bus de session a disparu</translation>
     </message>
 </context>
 <context>

@@ -28,15 +28,21 @@
         <source>the sound system failed</source>
         <translation>errore del sistema audio</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>Il timer di %1 è terminato alle %2.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does (&quot;a la 1:07&quot;).</extracomment>
+        <translation>
+            <numerusform>Il timer di %1 è terminato all&apos;%2.</numerusform>
+            <numerusform>Il timer di %1 è terminato alle %2.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>Il timer di %1 è terminato alle %2, mentre pomelo non era in esecuzione.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does.</extracomment>
+        <translation>
+            <numerusform>Il timer di %1 è terminato all&apos;%2, mentre pomelo non era in esecuzione.</numerusform>
+            <numerusform>Il timer di %1 è terminato alle %2, mentre pomelo non era in esecuzione.</numerusform>
+        </translation>
     </message>
     <message>
         <source>the sound server does not answer</source>
@@ -54,10 +60,13 @@
         <source>the sound file&apos;s format is not supported</source>
         <translation>il formato del file audio non è supportato</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
-        <translation>Il timer di %1 è terminato il %3 alle %2, mentre pomelo non era in esecuzione.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short). The forms go by the hour %2 shows.</extracomment>
+        <translation>
+            <numerusform>Il timer di %1 è terminato il %3 all&apos;%2, mentre pomelo non era in esecuzione.</numerusform>
+            <numerusform>Il timer di %1 è terminato il %3 alle %2, mentre pomelo non era in esecuzione.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -132,6 +141,11 @@ non ce n&apos;è nessuna (--status, --quit), o --again non ha un timer da ripete
     <message>
         <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
         <translation>%1 non è una durata: indicare ad esempio 5:00, 5m, 90s o 1m30s, da 0:01 a 99:59.</translation>
+    </message>
+    <message>
+        <source>COMMAND</source>
+        <extracomment>Stands for one of the options --help lists, in its usage line.</extracomment>
+        <translation>COMANDO</translation>
     </message>
 </context>
 <context>
@@ -231,6 +245,10 @@ viene terminato; &quot;off&quot; finché nessuna istanza è in esecuzione</trans
         <source>cannot follow pomelo: no session bus (%1)</source>
         <extracomment>%1 is the bus library&apos;s own message.</extracomment>
         <translation>impossibile seguire pomelo: nessun bus di sessione (%1)</translation>
+    </message>
+    <message>
+        <source>cannot follow pomelo any longer: the session bus went away</source>
+        <translation>impossibile continuare a seguire pomelo: il bus di sessione non c&apos;è più</translation>
     </message>
 </context>
 <context>

@@ -3,15 +3,19 @@
 <TS version="2.1" language="ja_JP">
 <context>
     <name>AlarmNotice</name>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>%1のカウントダウンが%2に終了しました。</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does (&quot;a la 1:07&quot;).</extracomment>
+        <translation>
+            <numerusform>%1のカウントダウンが%2に終了しました。</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>pomeloが起動していない間に、%1のカウントダウンが%2に終了しました。</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does.</extracomment>
+        <translation>
+            <numerusform>pomeloが起動していない間に、%1のカウントダウンが%2に終了しました。</numerusform>
+        </translation>
     </message>
     <message>
         <source>the sound file is missing</source>
@@ -38,10 +42,12 @@
         <extracomment>The notice&apos;s second line; %1 is why no sound rings.</extracomment>
         <translation>音が鳴りません: %1。</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
-        <translation>pomeloが起動していない間に、%1のカウントダウンが%3 %2に終了しました。</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short). The forms go by the hour %2 shows.</extracomment>
+        <translation>
+            <numerusform>pomeloが起動していない間に、%1のカウントダウンが%3 %2に終了しました。</numerusform>
+        </translation>
     </message>
     <message>
         <source>the sound server does not answer</source>
@@ -132,6 +138,11 @@ Exit status: 0 done; 1 the running copy could not be reached, or none runs
     <message>
         <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
         <translation>%1 は時間の指定ではありません。5:00、5m、90s、1m30s のように、0:01 から 99:59 までで指定してください。</translation>
+    </message>
+    <message>
+        <source>COMMAND</source>
+        <extracomment>Stands for one of the options --help lists, in its usage line.</extracomment>
+        <translation>コマンド</translation>
     </message>
 </context>
 <context>
@@ -231,6 +242,10 @@ switch between the 24-hour and the 12-hour display</source>
         <source>cannot follow pomelo: no session bus (%1)</source>
         <extracomment>%1 is the bus library&apos;s own message.</extracomment>
         <translation>pomelo を追えません: セッションバスがありません（%1）</translation>
+    </message>
+    <message>
+        <source>cannot follow pomelo any longer: the session bus went away</source>
+        <translation>これ以上 pomelo を追えません: セッションバスがなくなりました</translation>
     </message>
 </context>
 <context>

@@ -28,15 +28,19 @@
         <source>the sound system failed</source>
         <translation>사운드 시스템에 오류가 발생했습니다</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>%1 카운트다운이 %2에 끝났습니다.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does (&quot;a la 1:07&quot;).</extracomment>
+        <translation>
+            <numerusform>%1 카운트다운이 %2에 끝났습니다.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>pomelo가 실행되지 않은 동안 %1 카운트다운이 %2에 끝났습니다.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does.</extracomment>
+        <translation>
+            <numerusform>pomelo가 실행되지 않은 동안 %1 카운트다운이 %2에 끝났습니다.</numerusform>
+        </translation>
     </message>
     <message>
         <source>the sound server does not answer</source>
@@ -54,10 +58,12 @@
         <source>the sound file&apos;s format is not supported</source>
         <translation>지원하지 않는 사운드 파일 형식입니다</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
-        <translation>pomelo가 실행되지 않은 동안 %1 카운트다운이 %3 %2에 끝났습니다.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short). The forms go by the hour %2 shows.</extracomment>
+        <translation>
+            <numerusform>pomelo가 실행되지 않은 동안 %1 카운트다운이 %3 %2에 끝났습니다.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -86,7 +92,7 @@
     <message>
         <source>DURATION</source>
         <extracomment>Stands for the duration the user gives, in --help.</extracomment>
-        <translation>DURATION</translation>
+        <translation>시간</translation>
     </message>
     <message>
         <source>Unknown option %1.</source>
@@ -131,6 +137,11 @@ Exit status: 0 done; 1 the running copy could not be reached, or none runs
     <message>
         <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
         <translation>잘못된 시간: %1. 5:00, 5m, 90s, 1m30s처럼 0:01에서 99:59 사이로 지정하십시오.</translation>
+    </message>
+    <message>
+        <source>COMMAND</source>
+        <extracomment>Stands for one of the options --help lists, in its usage line.</extracomment>
+        <translation>명령</translation>
     </message>
 </context>
 <context>
@@ -230,6 +241,10 @@ switch between the 24-hour and the 12-hour display</source>
         <source>cannot follow pomelo: no session bus (%1)</source>
         <extracomment>%1 is the bus library&apos;s own message.</extracomment>
         <translation>pomelo를 따라갈 수 없습니다: 세션 버스가 없습니다(%1)</translation>
+    </message>
+    <message>
+        <source>cannot follow pomelo any longer: the session bus went away</source>
+        <translation>더 이상 pomelo를 따라갈 수 없습니다: 세션 버스가 사라졌습니다</translation>
     </message>
 </context>
 <context>

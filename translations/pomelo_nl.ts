@@ -28,15 +28,21 @@
         <source>the sound system failed</source>
         <translation>fout in het geluidssysteem</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>De timer van %1 is om %2 afgelopen.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does (&quot;a la 1:07&quot;).</extracomment>
+        <translation>
+            <numerusform>De timer van %1 is om %2 afgelopen.</numerusform>
+            <numerusform>De timer van %1 is om %2 afgelopen.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>De timer van %1 is om %2 afgelopen, terwijl pomelo niet draaide.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does.</extracomment>
+        <translation>
+            <numerusform>De timer van %1 is om %2 afgelopen, terwijl pomelo niet draaide.</numerusform>
+            <numerusform>De timer van %1 is om %2 afgelopen, terwijl pomelo niet draaide.</numerusform>
+        </translation>
     </message>
     <message>
         <source>the sound server does not answer</source>
@@ -54,10 +60,13 @@
         <source>the sound file&apos;s format is not supported</source>
         <translation>de indeling van het geluidsbestand wordt niet ondersteund</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
-        <translation>De timer van %1 is op %3 om %2 afgelopen, terwijl pomelo niet draaide.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short). The forms go by the hour %2 shows.</extracomment>
+        <translation>
+            <numerusform>De timer van %1 is op %3 om %2 afgelopen, terwijl pomelo niet draaide.</numerusform>
+            <numerusform>De timer van %1 is op %3 om %2 afgelopen, terwijl pomelo niet draaide.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -132,6 +141,11 @@ draait er geen (--status, --quit), of --again heeft geen timer om te herhalen;
     <message>
         <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
         <translation>%1 is geen duur: geef bijvoorbeeld 5:00, 5m, 90s of 1m30s op, van 0:01 tot 99:59.</translation>
+    </message>
+    <message>
+        <source>COMMAND</source>
+        <extracomment>Stands for one of the options --help lists, in its usage line.</extracomment>
+        <translation>OPDRACHT</translation>
     </message>
 </context>
 <context>
@@ -231,6 +245,10 @@ beëindigd; &quot;off&quot; zolang er geen instantie draait</translation>
         <source>cannot follow pomelo: no session bus (%1)</source>
         <extracomment>%1 is the bus library&apos;s own message.</extracomment>
         <translation>kan pomelo niet volgen: geen sessiebus (%1)</translation>
+    </message>
+    <message>
+        <source>cannot follow pomelo any longer: the session bus went away</source>
+        <translation>kan pomelo niet langer volgen: de sessiebus is verdwenen</translation>
     </message>
 </context>
 <context>

@@ -28,15 +28,23 @@
         <source>the sound system failed</source>
         <translation>błąd systemu dźwięku</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>Odliczanie %1 zakończyło się o %2.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does (&quot;a la 1:07&quot;).</extracomment>
+        <translation>
+            <numerusform>Odliczanie %1 zakończyło się o %2.</numerusform>
+            <numerusform>Odliczanie %1 zakończyło się o %2.</numerusform>
+            <numerusform>Odliczanie %1 zakończyło się o %2.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>Odliczanie %1 zakończyło się o %2, gdy pomelo nie było uruchomione.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does.</extracomment>
+        <translation>
+            <numerusform>Odliczanie %1 zakończyło się o %2, gdy pomelo nie było uruchomione.</numerusform>
+            <numerusform>Odliczanie %1 zakończyło się o %2, gdy pomelo nie było uruchomione.</numerusform>
+            <numerusform>Odliczanie %1 zakończyło się o %2, gdy pomelo nie było uruchomione.</numerusform>
+        </translation>
     </message>
     <message>
         <source>the sound server does not answer</source>
@@ -54,10 +62,14 @@
         <source>the sound file&apos;s format is not supported</source>
         <translation>format pliku dźwiękowego nie jest obsługiwany</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
-        <translation>Odliczanie %1 zakończyło się %3 o %2, gdy pomelo nie było uruchomione.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short). The forms go by the hour %2 shows.</extracomment>
+        <translation>
+            <numerusform>Odliczanie %1 zakończyło się %3 o %2, gdy pomelo nie było uruchomione.</numerusform>
+            <numerusform>Odliczanie %1 zakończyło się %3 o %2, gdy pomelo nie było uruchomione.</numerusform>
+            <numerusform>Odliczanie %1 zakończyło się %3 o %2, gdy pomelo nie było uruchomione.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -131,6 +143,11 @@ Kod wyjścia: 0 wykonano; 1 nie udało się połączyć z działającą instancj
     <message>
         <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
         <translation>%1 to nie jest prawidłowy czas: podaj np. 5:00, 5m, 90s lub 1m30s, od 0:01 do 99:59.</translation>
+    </message>
+    <message>
+        <source>COMMAND</source>
+        <extracomment>Stands for one of the options --help lists, in its usage line.</extracomment>
+        <translation>POLECENIE</translation>
     </message>
 </context>
 <context>
@@ -230,6 +247,10 @@ przerwania; „off”, dopóki nie działa żadna instancja</translation>
         <source>cannot follow pomelo: no session bus (%1)</source>
         <extracomment>%1 is the bus library&apos;s own message.</extracomment>
         <translation>nie można śledzić pomelo: brak magistrali sesji (%1)</translation>
+    </message>
+    <message>
+        <source>cannot follow pomelo any longer: the session bus went away</source>
+        <translation>nie można dalej śledzić pomelo: magistrala sesji zniknęła</translation>
     </message>
 </context>
 <context>

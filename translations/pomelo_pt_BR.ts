@@ -28,15 +28,21 @@
         <source>the sound system failed</source>
         <translation>falha no sistema de som</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>O temporizador de %1 terminou às %2.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does (&quot;a la 1:07&quot;).</extracomment>
+        <translation>
+            <numerusform>O temporizador de %1 terminou à %2.</numerusform>
+            <numerusform>O temporizador de %1 terminou às %2.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>O temporizador de %1 terminou às %2, enquanto pomelo não estava em execução.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does.</extracomment>
+        <translation>
+            <numerusform>O temporizador de %1 terminou à %2, enquanto pomelo não estava em execução.</numerusform>
+            <numerusform>O temporizador de %1 terminou às %2, enquanto pomelo não estava em execução.</numerusform>
+        </translation>
     </message>
     <message>
         <source>the sound server does not answer</source>
@@ -54,10 +60,13 @@
         <source>the sound file&apos;s format is not supported</source>
         <translation>o formato do arquivo de som não é suportado</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
-        <translation>O temporizador de %1 terminou em %3 às %2, enquanto pomelo não estava em execução.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short). The forms go by the hour %2 shows.</extracomment>
+        <translation>
+            <numerusform>O temporizador de %1 terminou em %3 à %2, enquanto pomelo não estava em execução.</numerusform>
+            <numerusform>O temporizador de %1 terminou em %3 às %2, enquanto pomelo não estava em execução.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -132,6 +141,11 @@ um temporizador para repetir; 2 uso incorreto.</translation>
     <message>
         <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
         <translation>%1 não é uma duração: informe, por exemplo, 5:00, 5m, 90s ou 1m30s, de 0:01 a 99:59.</translation>
+    </message>
+    <message>
+        <source>COMMAND</source>
+        <extracomment>Stands for one of the options --help lists, in its usage line.</extracomment>
+        <translation>COMANDO</translation>
     </message>
 </context>
 <context>
@@ -231,6 +245,10 @@ alterna entre o formato de 24 e de 12 horas</translation>
         <source>cannot follow pomelo: no session bus (%1)</source>
         <extracomment>%1 is the bus library&apos;s own message.</extracomment>
         <translation>não é possível acompanhar o pomelo: sem barramento de sessão (%1)</translation>
+    </message>
+    <message>
+        <source>cannot follow pomelo any longer: the session bus went away</source>
+        <translation>não é mais possível acompanhar o pomelo: o barramento de sessão desapareceu</translation>
     </message>
 </context>
 <context>

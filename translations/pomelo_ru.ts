@@ -28,15 +28,23 @@
         <source>the sound system failed</source>
         <translation>сбой звуковой системы</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>Обратный отсчёт %1 закончился в %2.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does (&quot;a la 1:07&quot;).</extracomment>
+        <translation>
+            <numerusform>Обратный отсчёт %1 закончился в %2.</numerusform>
+            <numerusform>Обратный отсчёт %1 закончился в %2.</numerusform>
+            <numerusform>Обратный отсчёт %1 закончился в %2.</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>Обратный отсчёт %1 закончился в %2, когда pomelo не было запущено.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does.</extracomment>
+        <translation>
+            <numerusform>Обратный отсчёт %1 закончился в %2, когда pomelo не было запущено.</numerusform>
+            <numerusform>Обратный отсчёт %1 закончился в %2, когда pomelo не было запущено.</numerusform>
+            <numerusform>Обратный отсчёт %1 закончился в %2, когда pomelo не было запущено.</numerusform>
+        </translation>
     </message>
     <message>
         <source>the sound server does not answer</source>
@@ -54,10 +62,14 @@
         <source>the sound file&apos;s format is not supported</source>
         <translation>формат звукового файла не поддерживается</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
-        <translation>Обратный отсчёт %1 закончился %3 в %2, когда pomelo не было запущено.</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short). The forms go by the hour %2 shows.</extracomment>
+        <translation>
+            <numerusform>Обратный отсчёт %1 закончился %3 в %2, когда pomelo не было запущено.</numerusform>
+            <numerusform>Обратный отсчёт %1 закончился %3 в %2, когда pomelo не было запущено.</numerusform>
+            <numerusform>Обратный отсчёт %1 закончился %3 в %2, когда pomelo не было запущено.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -131,6 +143,11 @@ Exit status: 0 done; 1 the running copy could not be reached, or none runs
     <message>
         <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
         <translation>%1 — недопустимая длительность: укажите, например, 5:00, 5m, 90s или 1m30s, от 0:01 до 99:59.</translation>
+    </message>
+    <message>
+        <source>COMMAND</source>
+        <extracomment>Stands for one of the options --help lists, in its usage line.</extracomment>
+        <translation>КОМАНДА</translation>
     </message>
 </context>
 <context>
@@ -230,6 +247,10 @@ switch between the 24-hour and the 12-hour display</source>
         <source>cannot follow pomelo: no session bus (%1)</source>
         <extracomment>%1 is the bus library&apos;s own message.</extracomment>
         <translation>не удаётся следить за pomelo: нет сеансовой шины (%1)</translation>
+    </message>
+    <message>
+        <source>cannot follow pomelo any longer: the session bus went away</source>
+        <translation>больше не удаётся следить за pomelo: сеансовая шина исчезла</translation>
     </message>
 </context>
 <context>

@@ -28,15 +28,19 @@
         <source>the sound system failed</source>
         <translation>声音系统出错</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>%1 的倒计时已于 %2 结束。</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does (&quot;a la 1:07&quot;).</extracomment>
+        <translation>
+            <numerusform>%1 的倒计时已于 %2 结束。</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>%1 的倒计时已于 %2 结束，当时 pomelo 未在运行。</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does.</extracomment>
+        <translation>
+            <numerusform>%1 的倒计时已于 %2 结束，当时 pomelo 未在运行。</numerusform>
+        </translation>
     </message>
     <message>
         <source>the sound server does not answer</source>
@@ -54,10 +58,12 @@
         <source>the sound file&apos;s format is not supported</source>
         <translation>不支持该声音文件的格式</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
-        <translation>%1 的倒计时已于 %3 %2 结束，当时 pomelo 未在运行。</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short). The forms go by the hour %2 shows.</extracomment>
+        <translation>
+            <numerusform>%1 的倒计时已于 %3 %2 结束，当时 pomelo 未在运行。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -86,7 +92,7 @@
     <message>
         <source>DURATION</source>
         <extracomment>Stands for the duration the user gives, in --help.</extracomment>
-        <translation>DURATION</translation>
+        <translation>时长</translation>
     </message>
     <message>
         <source>Unknown option %1.</source>
@@ -130,6 +136,11 @@ Exit status: 0 done; 1 the running copy could not be reached, or none runs
     <message>
         <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
         <translation>%1 不是有效的时长。请按 5:00、5m、90s 或 1m30s 的格式指定，范围为 0:01 到 99:59。</translation>
+    </message>
+    <message>
+        <source>COMMAND</source>
+        <extracomment>Stands for one of the options --help lists, in its usage line.</extracomment>
+        <translation>命令</translation>
     </message>
 </context>
 <context>
@@ -229,6 +240,10 @@ switch between the 24-hour and the 12-hour display</source>
         <source>cannot follow pomelo: no session bus (%1)</source>
         <extracomment>%1 is the bus library&apos;s own message.</extracomment>
         <translation>无法跟踪 pomelo：没有会话总线（%1）</translation>
+    </message>
+    <message>
+        <source>cannot follow pomelo any longer: the session bus went away</source>
+        <translation>无法继续跟踪 pomelo：会话总线已消失</translation>
     </message>
 </context>
 <context>

@@ -28,15 +28,19 @@
         <source>the sound system failed</source>
         <translation>音效系統發生錯誤</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>%1 的倒數計時已於%2結束。</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does (&quot;a la 1:07&quot;).</extracomment>
+        <translation>
+            <numerusform>%1 的倒數計時已於%2結束。</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended.</extracomment>
-        <translation>%1 的倒數計時已於%2結束，當時 pomelo 並未執行。</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended. The forms go by the hour %2 shows (1 for 1:07 PM), where an article before it does.</extracomment>
+        <translation>
+            <numerusform>%1 的倒數計時已於%2結束，當時 pomelo 並未執行。</numerusform>
+        </translation>
     </message>
     <message>
         <source>the sound server does not answer</source>
@@ -54,10 +58,12 @@
         <source>the sound file&apos;s format is not supported</source>
         <translation>不支援此音效檔的格式</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The countdown of %1 ended on %3 at %2, while pomelo was not running.</source>
-        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short).</extracomment>
-        <translation>%1 的倒數計時已於 %3 %2結束，當時 pomelo 並未執行。</translation>
+        <extracomment>%1 is the length keyed in (05:00), %2 the time of day it ended, %3 the date (as the language writes it short). The forms go by the hour %2 shows.</extracomment>
+        <translation>
+            <numerusform>%1 的倒數計時已於 %3 %2結束，當時 pomelo 並未執行。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -86,7 +92,7 @@
     <message>
         <source>DURATION</source>
         <extracomment>Stands for the duration the user gives, in --help.</extracomment>
-        <translation>DURATION</translation>
+        <translation>時間長度</translation>
     </message>
     <message>
         <source>Unknown option %1.</source>
@@ -131,6 +137,11 @@ Exit status: 0 done; 1 the running copy could not be reached, or none runs
         <source>%1 is not a duration: give one like 5:00, 5m, 90s or 1m30s, from 0:01 to 99:59.</source>
         <translation>%1 不是有效的時間長度。請以 5:00、5m、90s 或 1m30s 的格式指定，範圍為 0:01 到 99:59。</translation>
     </message>
+    <message>
+        <source>COMMAND</source>
+        <extracomment>Stands for one of the options --help lists, in its usage line.</extracomment>
+        <translation>指令</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>
@@ -138,7 +149,7 @@ Exit status: 0 done; 1 the running copy could not be reached, or none runs
         <source>count down that long, starting at once: 5:00, 5m, 90s, 1m30s
 (0:01 to 99:59)</source>
         <extracomment>In --help; a line break goes on under the text, lines of 62 columns at most.</extracomment>
-        <translation>立即開始該長度的倒數計時：5:00、5m、90s、1m30s
+        <translation>立即開始該時間長度的倒數計時：5:00、5m、90s、1m30s
 （0:01 到 99:59）</translation>
     </message>
     <message>
@@ -229,6 +240,10 @@ switch between the 24-hour and the 12-hour display</source>
         <source>cannot follow pomelo: no session bus (%1)</source>
         <extracomment>%1 is the bus library&apos;s own message.</extracomment>
         <translation>無法追蹤 pomelo：沒有工作階段匯流排（%1）</translation>
+    </message>
+    <message>
+        <source>cannot follow pomelo any longer: the session bus went away</source>
+        <translation>無法繼續追蹤 pomelo：工作階段匯流排已消失</translation>
     </message>
 </context>
 <context>

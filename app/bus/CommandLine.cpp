@@ -42,12 +42,14 @@ QString AsWritten(const QString &name, const QStringList &arguments) {
     return name;
 }
 
-// How --help and the usage line name a command.
+QString DurationName() {
+    //: Stands for the duration the user gives, in --help.
+    return QCoreApplication::translate("CommandLine", "DURATION");
+}
+
+// How --help names a command.
 QString Synopsis(const CommandEntry &entry) {
-    return *entry.option == 0
-               //: Stands for the duration the user gives, in --help.
-               ? QCoreApplication::translate("CommandLine", "DURATION")
-               : QStringLiteral("--") + QLatin1String(entry.option);
+    return *entry.option == 0 ? DurationName() : QStringLiteral("--") + QLatin1String(entry.option);
 }
 
 // The columns a text takes on a terminal: the wide characters of Chinese,
@@ -136,15 +138,15 @@ Invocation ParseCommandLine(const QByteArrayList &arguments) {
 }
 
 QString UsageText() {
-    QStringList synopses;
     QString items;
-    for (const CommandEntry &entry : Commands()) {
-        synopses << Synopsis(entry);
+    for (const CommandEntry &entry : Commands())
         items += HelpItem(Synopsis(entry), QCoreApplication::translate(HelpContext, entry.help));
-    }
+    // The commands are too many for one line: the usage names them as one.
+    const QString synopsis = DurationName() + QStringLiteral(" | ") +
+                             //: Stands for one of the options --help lists, in its usage line.
+                             QCoreApplication::translate("CommandLine", "COMMAND");
     //: The lines of --help: keep each under 80 columns (40 full-width characters).
-    return QCoreApplication::translate("CommandLine", "Usage: pomelo [%1]")
-               .arg(synopses.join(QStringLiteral(" | "))) +
+    return QCoreApplication::translate("CommandLine", "Usage: pomelo [%1]").arg(synopsis) +
            QStringLiteral("\n\n") +
            QCoreApplication::translate(
                "CommandLine",

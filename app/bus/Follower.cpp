@@ -23,6 +23,10 @@ namespace {
 constexpr int CallTimeoutMs = 5000;
 const char *const Off = "off";
 
+void Complain(const QString &problem) {
+    std::fputs(QStringLiteral("pomelo: %1\n").arg(problem).toLocal8Bit().constData(), stderr);
+}
+
 // Follows the copy that owns the gadget's name: all its properties once it
 // has taken the name, then their changes as it tells them.
 class Follower : public QObject {
@@ -31,6 +35,7 @@ public:
     explicit Follower(const QDBusConnection &bus);
 
 private Q_SLOTS:
+    void busGone();
     void propertiesChanged(const QString &interface, const QVariantMap &changed,
                            const QStringList &invalidated);
 
@@ -57,6 +62,11 @@ Follower::Follower(const QDBusConnection &bus)
     bus_.connect(QString::fromLatin1(RemoteService), QString::fromLatin1(RemotePath),
                  QString::fromLatin1(PropertiesInterface), QStringLiteral("PropertiesChanged"),
                  this, SLOT(propertiesChanged(QString, QVariantMap, QStringList)));
+    // The bus library tells its own connection's end with a signal of its
+    // own making, which no sender sends.
+    bus_.connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"),
+                 QStringLiteral("org.freedesktop.DBus.Local"), QStringLiteral("Disconnected"), this,
+                 SLOT(busGone()));
     ask(QString::fromLatin1(RemoteService));
 }
 
@@ -76,7 +86,10 @@ void Follower::ask(const QString &destination) {
             return;
         const QDBusPendingReply<QVariantMap> reply = *answer;
         // None runs, or it is ending: the name's next owner is asked again.
+        // A call the connection's end failed says nothing of the copy.
         if (reply.isError()) {
+            if (!bus_.isConnected())
+                return;
             print(QLatin1String(Off));
             return;
         }
@@ -95,6 +108,12 @@ void Follower::ownerChanged(const QString &owner) {
     ++asked_;
     seen_.reset();
     print(QLatin1String(Off));
+}
+
+void Follower::busGone() {
+    Complain(QCoreApplication::translate(
+        "Follower", "cannot follow pomelo any longer: the session bus went away"));
+    QCoreApplication::exit(1);
 }
 
 void Follower::propertiesChanged(const QString &interface, const QVariantMap &changed,
@@ -154,7 +173,7 @@ int Follow() {
         const QString problem =
             QCoreApplication::translate("Follower", "cannot follow pomelo: no session bus (%1)")
                 .arg(bus.lastError().message());
-        std::fputs(QStringLiteral("pomelo: %1\n").arg(problem).toLocal8Bit().constData(), stderr);
+        Complain(problem);
         return 1;
     }
     const Follower follower(bus);

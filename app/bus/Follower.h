@@ -7,7 +7,8 @@ namespace pomelo {
 // each, until SIGINT, SIGTERM or the reader closing the pipe ends it (exit
 // status 0). It listens to the session bus alone: it never polls, never
 // starts a copy, and sleeps while nothing changes. Needs the command line's
-// application; returns the exit status, 1 without a session bus.
+// application; returns the exit status, 1 without a session bus or once its
+// connection to the bus ends.
 int Follow();
 
 } // namespace pomelo

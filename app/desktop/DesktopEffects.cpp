@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTime>
 #include <ctime>
 #include <utility>
@@ -123,18 +124,28 @@ std::string DesktopEffects::translate(const char *context, const char *text) con
     return QCoreApplication::translate(context, text).toStdString();
 }
 
-std::string DesktopEffects::timeOfDay(const LocalTime &time) const {
+std::string DesktopEffects::translate(const char *context, const char *text, int n) const {
+    return QCoreApplication::translate(context, text, nullptr, n).toStdString();
+}
+
+ShownTime DesktopEffects::timeOfDay(const LocalTime &time) const {
     const QTime hoursAndMinutes(time.hour, time.minute);
     const QLocale locale;
     // The C locale's short form has seconds; without a language's customs
     // the time reads 21:07.
     if (locale.language() == QLocale::C)
-        return hoursAndMinutes.toString(QStringLiteral("HH:mm")).toStdString();
+        return {hoursAndMinutes.toString(QStringLiteral("HH:mm")).toStdString(), time.hour};
     // Qt knows no day periods (Taiwan's "Bh:mm" for 下午9:07) and would print
     // the letter before a 24-hour time; its AM/PM text says the same.
     QString format = locale.timeFormat(QLocale::ShortFormat);
     format.replace(QLatin1Char('B'), QStringLiteral("AP"));
-    return locale.toString(hoursAndMinutes, format).toStdString();
+    const std::string text = locale.toString(hoursAndMinutes, format).toStdString();
+    // Qt's h counts the hours 1 to 12 beside an AM/PM marker, H always 0 to
+    // 23; quoted letters are text.
+    format.remove(QRegularExpression(QStringLiteral("'[^']*'")));
+    const bool twelveHours =
+        format.contains(QLatin1Char('h')) && format.contains(QLatin1Char('a'), Qt::CaseInsensitive);
+    return {text, twelveHours ? (time.hour + 11) % 12 + 1 : time.hour};
 }
 
 std::string DesktopEffects::shortDate(const LocalTime &time) const {

@@ -41,7 +41,8 @@ public:
     void playSound(const std::string &path) override;
     void stopSound() override;
     std::string translate(const char *context, const char *text) const override;
-    std::string timeOfDay(const LocalTime &time) const override;
+    std::string translate(const char *context, const char *text, int n) const override;
+    ShownTime timeOfDay(const LocalTime &time) const override;
     std::string shortDate(const LocalTime &time) const override;
     void postAlarmNotice(const std::string &text) override;
     void withdrawAlarmNotice() override;

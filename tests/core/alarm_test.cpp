@@ -112,6 +112,30 @@ TEST(AlarmNotice, IsInTheUsersLanguageWhichMayNameTheTimeFirst) {
     EXPECT_EQ(gadget.effects.notices, std::vector<std::string>{"post 21:07: 00:10 zu Ende."});
 }
 
+TEST(AlarmNotice, TakesTheFormOfItsLanguageForTheHourTheTimeShows) {
+    // Spanish says "a la 1:07" and "a las 13:07".
+    const struct {
+        bool twelveHourClock;
+        int hour;
+        const char *posted;
+    } rows[] = {
+        {false, 1, "post 00:10 a la 01:07."},
+        {false, 13, "post 00:10 a las 13:07."},
+        {true, 13, "post 00:10 a la 1:07 PM."},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.posted);
+        TestGadget gadget;
+        gadget.effects.translations["The countdown of %1 ended at %2."] = "%1 a las %2.";
+        gadget.effects.countedTranslations[{"The countdown of %1 ended at %2.", 1}] = "%1 a la %2.";
+        gadget.effects.twelveHourClock = row.twelveHourClock;
+        gadget.effects.setWallClock(row.hour, 7, 0);
+        gadget.press("1 0 START");
+        gadget.seconds(10);
+        EXPECT_EQ(gadget.effects.notices, std::vector<std::string>{row.posted});
+    }
+}
+
 TEST(AlarmNotice, SaysOnASecondLineWhyNoSoundRingsOnceTheSoundSystemTells) {
     const struct {
         SoundOutcome sound;

@@ -26,10 +26,20 @@ std::string FakeEffects::translate(const char *, const char *text) const {
     return translation != translations.end() ? translation->second : text;
 }
 
-std::string FakeEffects::timeOfDay(const LocalTime &time) const {
+std::string FakeEffects::translate(const char *context, const char *text, int n) const {
+    const auto form = countedTranslations.find({text, n});
+    return form != countedTranslations.end() ? form->second : translate(context, text);
+}
+
+ShownTime FakeEffects::timeOfDay(const LocalTime &time) const {
     char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d", time.hour, time.minute);
-    return text;
+    if (!twelveHourClock) {
+        std::snprintf(text, sizeof text, "%02d:%02d", time.hour, time.minute);
+        return {text, time.hour};
+    }
+    const int hour = (time.hour + 11) % 12 + 1;
+    std::snprintf(text, sizeof text, "%d:%02d %s", hour, time.minute, time.hour < 12 ? "AM" : "PM");
+    return {text, hour};
 }
 
 std::string FakeEffects::shortDate(const LocalTime &time) const {

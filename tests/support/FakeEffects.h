@@ -47,6 +47,9 @@ public:
     std::pair<float, float> primaryScreenTopLeft{0, 0};
     std::string folder = "/opt/pomelo";
     std::map<std::string, std::string> translations; // text -> its translation
+    // (counting text, number) -> its form for that number
+    std::map<std::pair<std::string, int>, std::string> countedTranslations;
+    bool twelveHourClock = false;
 
     void setWallClock(int hour, int minute, int second, int millisecond = 0);
     void setWallClock(const LocalTime &time) {
@@ -76,9 +79,12 @@ public:
     void playSound(const std::string &path) override { soundsPlayed.push_back(path); }
     void stopSound() override { ++soundStops; }
     // The texts as they are made, in English, but for those given a
-    // translation here; the time of day as 21:07, the date as 2025-12-09.
+    // translation here, a counting text in the form for its number where it
+    // has one; the time of day as 21:07, or 9:07 PM on a 12-hour clock; the
+    // date as 2025-12-09.
     std::string translate(const char *context, const char *text) const override;
-    std::string timeOfDay(const LocalTime &time) const override;
+    std::string translate(const char *context, const char *text, int n) const override;
+    ShownTime timeOfDay(const LocalTime &time) const override;
     std::string shortDate(const LocalTime &time) const override;
     void postAlarmNotice(const std::string &text) override { notices.push_back("post " + text); }
     void withdrawAlarmNotice() override { notices.emplace_back("withdraw"); }

@@ -172,6 +172,7 @@ class Desktop:
         self._log_names = {}
         self._recordings = []
         self._pulseaudio = None
+        self._session_bus = None
 
     # -- life cycle ---------------------------------------------------------
 
@@ -347,6 +348,12 @@ class Desktop:
         bus = self._spawn(["dbus-daemon", "--nofork", f"--config-file={config}",
                            "--print-address=1"], "dbus.log")
         self._wait_serving(bus, lambda: self.log("dbus.log"), "the session bus")
+        self._session_bus = bus
+
+    def end_session_bus(self):
+        """Ends the session bus, as a session's end or a crash of it does:
+        its clients' connections close."""
+        end_process(self._session_bus)
 
     def restart_sound_server(self):
         """Ends the sound server and starts a new one in its place, as a

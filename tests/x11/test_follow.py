@@ -9,7 +9,7 @@ import sys
 import time
 import unittest
 
-from desktop import APP_ID, wait_until
+from desktop import APP_ID, DEFAULT_TIMEOUT, wait_until
 from gadget import COUNTDOWN, HOME_SETTINGS, GadgetTest
 
 PATH = "/io/github/pomelo_timer/Pomelo"
@@ -107,6 +107,16 @@ class FollowTest(GadgetTest):
             self.assertEqual(reader.stdout.readline(), b"off\n")
             reader.stdout.close()
             self.assertEqual(reader.wait(5), 0)
+
+    def test_follow_ends_with_status_1_when_the_session_bus_goes_away(self):
+        self.open_desktop(session_bus=True)
+        follower = self.desktop.start_client([self.desktop.program, "--follow"])
+        wait_until(lambda: self.desktop.output(follower) == "off\n", message="off")
+        self.desktop.end_session_bus()
+        self.assertEqual(follower.wait(DEFAULT_TIMEOUT), 1)
+        # What it printed last no longer holds, and it says so.
+        self.assertEqual(self.desktop.output(follower),
+                         "off\npomelo: cannot follow pomelo any longer: the session bus went away\n")
 
 
 if __name__ == "__main__":
