@@ -9,8 +9,7 @@ namespace {
 using test::TestGadget;
 
 TEST(Alarm, TheEndOfACountdownRaisesPlaysAndShakesHome) {
-    TestGadget gadget;
-    gadget.effects.setWallClock(10, 0, 5);
+    TestGadget gadget({10, 0, 5});
     gadget.effects.top = 1500;
     gadget.effects.left = 3000;
     gadget.press("2 START");
@@ -53,8 +52,7 @@ TEST(Alarm, TheEndOfACountdownRaisesPlaysAndShakesHome) {
 }
 
 TEST(Alarm, TheShakeComesHomeToWhereTheWindowWasDraggedWhileCounting) {
-    TestGadget gadget;
-    gadget.effects.setWallClock(10, 0, 5);
+    TestGadget gadget({10, 0, 5});
     gadget.effects.top = 150;
     gadget.effects.left = 300;
     gadget.press("1 START");
@@ -68,8 +66,7 @@ TEST(Alarm, TheShakeComesHomeToWhereTheWindowWasDraggedWhileCounting) {
 }
 
 TEST(Alarm, KeysPressedWhileItShakesLeaveItsHomeAsItWas) {
-    TestGadget gadget;
-    gadget.effects.setWallClock(10, 0, 5);
+    TestGadget gadget({10, 0, 5});
     gadget.effects.top = 1500;
     gadget.effects.left = 3000;
     gadget.press("1 START");
@@ -89,17 +86,8 @@ TEST(Alarm, KeysPressedWhileItShakesLeaveItsHomeAsItWas) {
     EXPECT_EQ(gadget.effects.left, 3000);
 }
 
-TEST(Alarm, Timer2IsIdleWithoutAPendingShake) {
-    TestGadget gadget;
-    for (int tick = 0; tick < 50; ++tick)
-        gadget.gadget.shakeTick();
-    EXPECT_TRUE(gadget.effects.moves.empty());
-    EXPECT_EQ(gadget.state.ShakeCount, 0);
-}
-
 TEST(AlarmNotice, IsPostedAtTheAlarmWithTheKeyedLengthAndTheTime) {
-    TestGadget gadget;
-    gadget.effects.setWallClock(9, 59, 50);
+    TestGadget gadget({9, 59, 50});
     gadget.seconds(1);
     // Paused and resumed, the countdown still is one of the length keyed in.
     gadget.press("1 2 START");
@@ -149,50 +137,43 @@ TEST(AlarmNotice, TakesTheFormOfItsLanguageForTheHourTheTimeShows) {
 }
 
 TEST(AlarmNotice, SaysOnASecondLineWhyNoSoundRingsOnceTheSoundSystemTells) {
-    const std::pair<SoundOutcome, const char *> rows[] = {
-        {SoundOutcome::Playing, ""},
-        {SoundOutcome::NoServer, "\nNo sound: no sound server."},
-        {SoundOutcome::NoFile, "\nNo sound: the sound file is missing."},
-        {SoundOutcome::NotAFile, "\nNo sound: the sound file is not a regular file."},
-        {SoundOutcome::UnreadableFile, "\nNo sound: the sound file cannot be read."},
-        {SoundOutcome::TooLargeFile, "\nNo sound: the sound file is too large."},
-        {SoundOutcome::BrokenFile, "\nNo sound: the sound file is broken."},
-        {SoundOutcome::UnsupportedFormat, "\nNo sound: the sound file's format is not supported."},
-        {SoundOutcome::Failed, "\nNo sound: the sound system failed."},
+    const struct {
+        SoundOutcome sound;
+        const char *line;
+        int stops; // only a sound that plays, or may yet start, is stopped
+    } rows[] = {
+        {SoundOutcome::Playing, "", 1},
+        {SoundOutcome::NoAnswer, "\nNo sound: the sound server does not answer.", 1},
+        {SoundOutcome::NoServer, "\nNo sound: no sound server.", 0},
+        {SoundOutcome::NoFile, "\nNo sound: the sound file is missing.", 0},
+        {SoundOutcome::NotAFile, "\nNo sound: the sound file is not a regular file.", 0},
+        {SoundOutcome::UnreadableFile, "\nNo sound: the sound file cannot be read.", 0},
+        {SoundOutcome::TooLargeFile, "\nNo sound: the sound file is too large.", 0},
+        {SoundOutcome::BrokenFile, "\nNo sound: the sound file is broken.", 0},
+        {SoundOutcome::UnsupportedFormat, "\nNo sound: the sound file's format is not supported.",
+         0},
+        {SoundOutcome::Failed, "\nNo sound: the sound system failed.", 0},
     };
     const std::string posted = "post The countdown of 00:02 ended at 10:00.";
-    for (const auto &[sound, line] : rows) {
-        SCOPED_TRACE(line);
-        TestGadget gadget;
-        gadget.effects.setWallClock(10, 0, 0);
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.line);
+        TestGadget gadget({10, 0, 0});
         gadget.press("2 START");
         gadget.seconds(3);
         // The notice goes up at once; the sound's outcome comes later.
         EXPECT_EQ(gadget.effects.notices, std::vector<std::string>{posted});
-        gadget.gadget.soundOutcome(sound);
-        const std::vector<std::string> replaced{posted, posted + line};
-        EXPECT_EQ(gadget.effects.notices,
-                  sound == SoundOutcome::Playing ? std::vector<std::string>{posted} : replaced);
-        // Only a sound that plays is stopped.
+        gadget.gadget.soundOutcome(row.sound);
+        std::vector<std::string> notices{posted};
+        if (*row.line)
+            notices.push_back(posted + row.line);
+        EXPECT_EQ(gadget.effects.notices, notices);
         gadget.press("CLR");
-        EXPECT_EQ(gadget.effects.soundStops, sound == SoundOutcome::Playing ? 1 : 0);
+        EXPECT_EQ(gadget.effects.soundStops, row.stops);
+        notices.emplace_back("withdraw");
+        // A ring that starts late changes no notice.
+        gadget.gadget.soundOutcome(SoundOutcome::Playing);
+        EXPECT_EQ(gadget.effects.notices, notices);
     }
-}
-
-TEST(AlarmNotice, ASoundServerThatDoesNotAnswerIsToldAndAKeyStillStopsItsLateRing) {
-    TestGadget gadget;
-    gadget.effects.setWallClock(10, 0, 0);
-    gadget.press("2 START");
-    gadget.seconds(3);
-    gadget.gadget.soundOutcome(SoundOutcome::NoAnswer);
-    EXPECT_EQ(gadget.effects.notices.back(), "post The countdown of 00:02 ended at 10:00.\n"
-                                             "No sound: the sound server does not answer.");
-    // The sound may yet start: the answer stops it all the same.
-    gadget.press("CLR");
-    EXPECT_EQ(gadget.effects.soundStops, 1);
-    EXPECT_EQ(gadget.effects.notices.back(), "withdraw");
-    gadget.gadget.soundOutcome(SoundOutcome::Playing);
-    EXPECT_EQ(gadget.effects.notices.size(), 3U);
 }
 
 // What answers an alarm: each of the fourteen keys, each command that acts,
@@ -224,8 +205,7 @@ std::vector<Answer> Answers() {
 TEST(AlarmAnswer, TheFirstAnswerStopsTheRingAndWithdrawsTheNoticeOnce) {
     for (const Answer &answer : Answers()) {
         SCOPED_TRACE(answer.name);
-        TestGadget gadget;
-        gadget.effects.setWallClock(21, 7, 0);
+        TestGadget gadget({21, 7, 0});
         gadget.press("1 0 3 0 START");
         gadget.seconds(630);
         ASSERT_EQ(gadget.effects.notices,

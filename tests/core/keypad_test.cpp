@@ -61,8 +61,7 @@ TEST(DigitKeys, ActOnlyInTheStoppedCountdown) {
 }
 
 TEST(ModeKey, StepsThroughTheModesFromAClearedStart) {
-    TestGadget gadget;
-    gadget.effects.setWallClock(9, 7, 0);
+    TestGadget gadget({9, 7, 0});
     gadget.press("1 2 3 4");
     gadget.effects.topmostCalls.clear();
 
@@ -120,18 +119,6 @@ TEST(ModeKey, StopsAnyCountAndClearsIt) {
     }
 }
 
-TEST(ModeKey, APressWhileACountdownRunsMeansNoAlarm) {
-    TestGadget gadget;
-    gadget.effects.setWallClock(10, 0, 5);
-    gadget.seconds(1);
-    gadget.press("3 START");
-    gadget.seconds(1);
-    gadget.press("MOD");
-    gadget.seconds(5);
-    EXPECT_TRUE(gadget.effects.soundsPlayed.empty());
-    EXPECT_EQ(gadget.state.ShakeCount, 0);
-}
-
 TEST(ClearKey, ClearsEveryCountingStateAndKeepsTheModeIcon) {
     struct Row {
         const char *scenario;
@@ -147,8 +134,7 @@ TEST(ClearKey, ClearsEveryCountingStateAndKeepsTheModeIcon) {
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.scenario);
-        TestGadget gadget;
-        gadget.effects.setWallClock(10, 0, 5);
+        TestGadget gadget({10, 0, 5});
         gadget.state.OpMode = row.opMode;
         gadget.state.RunFlag = row.runFlag;
         gadget.state.StopwatchHours = row.hours;
@@ -169,8 +155,7 @@ TEST(ClearKey, ClearsEveryCountingStateAndKeepsTheModeIcon) {
 }
 
 TEST(ClearKey, DoesNothingInTheClock) {
-    TestGadget gadget;
-    gadget.effects.setWallClock(21, 7, 0);
+    TestGadget gadget({21, 7, 0});
     gadget.state.OpMode = ClockMode;
     gadget.press("START"); // into the 12-hour clock, on top
     const LcdPictures shownBefore = gadget.gadget.lcd();
@@ -179,24 +164,6 @@ TEST(ClearKey, DoesNothingInTheClock) {
     EXPECT_EQ(gadget.gadget.lcd(), shownBefore);
     EXPECT_EQ(gadget.effects.topmostCalls, topmostBefore);
     EXPECT_EQ(gadget.digits(), " 907");
-}
-
-TEST(StartKey, StartsPausesAndResumesTheCountdown) {
-    TestGadget gadget;
-    gadget.effects.setWallClock(10, 0, 5);
-    gadget.seconds(1);
-    gadget.press("1 3 0 START");
-    EXPECT_EQ(gadget.state.RunFlag, Running);
-    gadget.seconds(3);
-    EXPECT_EQ(gadget.digits(), "0127");
-    gadget.press("START");
-    EXPECT_EQ(gadget.state.RunFlag, Stopped);
-    gadget.seconds(5);
-    EXPECT_EQ(gadget.digits(), "0127");
-    gadget.press("START");
-    gadget.seconds(2);
-    EXPECT_EQ(gadget.digits(), "0125");
-    EXPECT_EQ(gadget.effects.settingsWrites, 3);
 }
 
 TEST(StartKey, WhatOnePressDoesInEachState) {
@@ -222,8 +189,7 @@ TEST(StartKey, WhatOnePressDoesInEachState) {
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.scenario);
-        TestGadget gadget;
-        gadget.effects.setWallClock(21, 7, 0);
+        TestGadget gadget({21, 7, 0});
         gadget.effects.top = 1500;
         gadget.effects.left = 3000;
         gadget.state.OpMode = row.opMode;
@@ -242,31 +208,6 @@ TEST(StartKey, WhatOnePressDoesInEachState) {
         EXPECT_EQ(gadget.state.PosX, 1500);
         EXPECT_EQ(gadget.state.PosY, 3000);
     }
-}
-
-TEST(StartKey, RedrawsTheClockAtOnceInTheNewForm) {
-    TestGadget gadget;
-    gadget.effects.setWallClock(9, 5, 0);
-    gadget.state.OpMode = ClockMode;
-    gadget.press("START");
-    EXPECT_EQ(gadget.digits(), " 905");
-    EXPECT_EQ(gadget.indicators(), "colon A");
-    gadget.effects.setWallClock(21, 7, 0);
-    gadget.press("START");
-    EXPECT_EQ(gadget.digits(), "2107");
-    EXPECT_EQ(gadget.indicators(), "colon");
-}
-
-TEST(StartKey, SavesTheWindowsCurrentPlaceAsItsHome) {
-    TestGadget gadget;
-    gadget.state.PosX = 1500;
-    gadget.state.PosY = 3000;
-    gadget.effects.top = -300; // dragged above the screen since
-    gadget.effects.left = 45;
-    gadget.press("START");
-    EXPECT_EQ(gadget.state.PosX, -300);
-    EXPECT_EQ(gadget.state.PosY, 45);
-    EXPECT_NE(gadget.effects.settingsFile->find("POJIX=-300\n"), std::string::npos);
 }
 
 TEST(OffKey, StoresTheWindowsPlaceSavesAndEnds) {

@@ -148,8 +148,7 @@ TEST(Resume, TheCountIsKeptWhenItsCourseChangesAndNeverByTheTick) {
 }
 
 TEST(Resume, ACountdownThatEndedMeanwhileRingsAtStartUp) {
-    TestGadget gadget;
-    gadget.effects.setWallClock(14, 0, 0);
+    TestGadget gadget({14, 0, 0});
     gadget.effects.countFile =
         FormatCountRecord({CountdownMode,
                            true,

@@ -29,8 +29,7 @@ TEST(StatusLine, NamesTheModeWhetherItRunsAndWhatTheLcdShows) {
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(std::string(row.keys) + " and " + std::to_string(row.seconds) + " s");
-        TestGadget gadget;
-        gadget.effects.setWallClock(21, 7, 0);
+        TestGadget gadget({21, 7, 0});
         gadget.gadget.load();
         gadget.seconds(1);
         gadget.press(row.keys);

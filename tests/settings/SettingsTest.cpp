@@ -8,6 +8,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 
 namespace pomelo {
 namespace {
@@ -25,15 +26,6 @@ TimerState StateFor(int opMode, int runFlag, float posX, float posY, int hour12)
     return state;
 }
 
-// Every stored setting back at 0, as with no settings file at all.
-void ExpectSettingsZero(const TimerState &state) {
-    EXPECT_EQ(state.OpMode, 0);
-    EXPECT_EQ(state.RunFlag, 0);
-    EXPECT_EQ(state.PosX, 0);
-    EXPECT_EQ(state.PosY, 0);
-    EXPECT_EQ(state.Hour12Flag, 0);
-}
-
 // A settings file whose reading fails with `error`.
 struct FailingEffects : FakeEffects {
     std::exception_ptr error;
@@ -47,89 +39,45 @@ TimerState Loaded(const FakeEffects &effects) {
     return state;
 }
 
-TEST(SaveSettings, NewFileHoldsTheFiveKeysInWritingOrder) {
-    FakeEffects effects;
-    TimerState state = StateFor(0, 0, 1500, 3000, 0);
-    SaveSettings(state, effects);
-    EXPECT_EQ(effects.settingsWrites, 1);
-    EXPECT_EQ(effects.settingsFile, "[FORM1]\nMODE= 0\nSTRATF= 0\nPOJIX= 1500\nPOJIY= 3000\n"
-                                    "MEMORI= 0\n");
-}
-
-TEST(SaveSettings, NegativeAndFractionalPositionsKeepSignAndFraction) {
-    FakeEffects effects;
-    TimerState state = StateFor(2, 1, -150, 1500.5f, 1);
-    SaveSettings(state, effects);
-    EXPECT_EQ(effects.settingsFile, "[FORM1]\nMODE= 2\nSTRATF= 1\nPOJIX=-150\nPOJIY= 1500.5\n"
-                                    "MEMORI= 1\n");
-    const TimerState loaded = Loaded(effects);
-    EXPECT_EQ(loaded.PosX, -150);
-    EXPECT_EQ(loaded.PosY, 1500);
-}
-
-TEST(SaveSettings, SecondSaveRewritesTheSameLines) {
-    FakeEffects effects;
-    TimerState first = StateFor(2, 1, 15, 30, 1);
-    SaveSettings(first, effects);
-    TimerState second = StateFor(1, 0, -45, 3000, 0);
-    SaveSettings(second, effects);
-    EXPECT_EQ(effects.settingsWrites, 2);
-    EXPECT_EQ(effects.settingsFile, "[FORM1]\nMODE= 1\nSTRATF= 0\nPOJIX=-45\nPOJIY= 3000\n"
-                                    "MEMORI= 0\n");
-}
-
-TEST(SaveSettings, KeepsCommentsOtherSectionsUnknownKeysAndCrlf) {
-    FakeEffects effects;
-    effects.settingsFile = "; pomelo\r\n"
-                           "[OTHER]\r\n"
-                           "MODE=9\r\n"
-                           "\r\n"
-                           "[form1]\r\n"
-                           "mode=1\r\n"
-                           "STARTF=1\r\n"
-                           "COLOR=red\r\n"
-                           "pojix = 10\r\n"
-                           "; end of the window settings\r\n"
-                           "\r\n"
-                           "[LAST]\r\n"
-                           "X=1";
-    TimerState state = StateFor(2, 1, 1500, -30, 1);
-    SaveSettings(state, effects);
-    EXPECT_EQ(effects.settingsFile, "; pomelo\r\n"
-                                    "[OTHER]\r\n"
-                                    "MODE=9\r\n"
-                                    "\r\n"
-                                    "[form1]\r\n"
-                                    "mode= 2\r\n"
-                                    "STARTF=1\r\n"
-                                    "COLOR=red\r\n"
-                                    "pojix= 1500\r\n"
-                                    "STRATF= 1\r\n"
-                                    "POJIY=-30\r\n"
-                                    "MEMORI= 1\r\n"
-                                    "; end of the window settings\r\n"
-                                    "\r\n"
-                                    "[LAST]\r\n"
-                                    "X=1");
-}
-
-TEST(SaveSettings, UnreadableFileIsNotWritten) {
-    FakeEffects effects;
-    effects.settingsFile = std::nullopt;
-    TimerState state = StateFor(2, 1, 1500, 3000, 1);
-    SaveSettings(state, effects);
-    EXPECT_EQ(effects.settingsWrites, 0);
-    EXPECT_EQ(effects.settingsFile, std::nullopt);
-}
-
-TEST(SaveSettings, UsesTheSectionTheCallerSet) {
-    FakeEffects effects;
-    effects.settingsFile = "[FORM1]\nMODE= 1\n";
-    TimerState state = StateFor(2, 0, 0, 0, 0);
-    state.IniSection = "FORM2";
-    SaveSettings(state, effects);
-    EXPECT_EQ(effects.settingsFile, "[FORM1]\nMODE= 1\n[FORM2]\nMODE= 2\nSTRATF= 0\nPOJIX= 0\n"
-                                    "POJIY= 0\nMEMORI= 0\n");
+TEST(SaveSettings, WritesTheFiveKeysInWritingOrderAndKeepsTheRest) {
+    const struct {
+        const char *scenario;
+        std::optional<std::string> before; // the file as it was; nullopt: unreadable
+        TimerState state;
+        const char *section;
+        std::optional<std::string> after;
+    } rows[] = {
+        {"a new file", std::string(), StateFor(0, 0, 1500, 3000, 0), "FORM1",
+         "[FORM1]\nMODE= 0\nSTRATF= 0\nPOJIX= 1500\nPOJIY= 3000\nMEMORI= 0\n"},
+        {"negative and fractional places keep sign and fraction", std::string(),
+         StateFor(2, 1, -150, 1500.5f, 1), "FORM1",
+         "[FORM1]\nMODE= 2\nSTRATF= 1\nPOJIX=-150\nPOJIY= 1500.5\nMEMORI= 1\n"},
+        {"a second save rewrites the same lines",
+         "[FORM1]\nMODE= 2\nSTRATF= 1\nPOJIX= 15\nPOJIY= 30\nMEMORI= 1\n",
+         StateFor(1, 0, -45, 3000, 0), "FORM1",
+         "[FORM1]\nMODE= 1\nSTRATF= 0\nPOJIX=-45\nPOJIY= 3000\nMEMORI= 0\n"},
+        {"the section the caller set", "[FORM1]\nMODE= 1\n", StateFor(2, 0, 0, 0, 0), "FORM2",
+         "[FORM1]\nMODE= 1\n[FORM2]\nMODE= 2\nSTRATF= 0\nPOJIX= 0\nPOJIY= 0\nMEMORI= 0\n"},
+        {"comments, other sections, unknown keys and CRLF are kept",
+         "; pomelo\r\n[OTHER]\r\nMODE=9\r\n\r\n[form1]\r\nmode=1\r\nSTARTF=1\r\nCOLOR=red\r\n"
+         "pojix = 10\r\n; end of the window settings\r\n\r\n[LAST]\r\nX=1",
+         StateFor(2, 1, 1500, -30, 1), "FORM1",
+         "; pomelo\r\n[OTHER]\r\nMODE=9\r\n\r\n[form1]\r\nmode= 2\r\nSTARTF=1\r\nCOLOR=red\r\n"
+         "pojix= 1500\r\nSTRATF= 1\r\nPOJIY=-30\r\nMEMORI= 1\r\n"
+         "; end of the window settings\r\n\r\n[LAST]\r\nX=1"},
+        {"an unreadable file is not written", std::nullopt, StateFor(2, 1, 1500, 3000, 1), "FORM1",
+         std::nullopt},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.scenario);
+        FakeEffects effects;
+        effects.settingsFile = row.before;
+        TimerState state = row.state;
+        state.IniSection = row.section;
+        SaveSettings(state, effects);
+        EXPECT_EQ(effects.settingsWrites, row.after ? 1 : 0);
+        EXPECT_EQ(effects.settingsFile, row.after);
+    }
 }
 
 TEST(SettingsRoundTrip, RestoresEverythingButTheRunFlag) {
@@ -157,24 +105,36 @@ TEST(SettingsRoundTrip, RestoresEverythingButTheRunFlag) {
     }
 }
 
-TEST(LoadSettings, ReadsEachKey) {
-    FakeEffects effects;
-    effects.settingsFile = "[FORM1]\r\nMODE= 2\r\nSTARTF=1\r\nPOJIX=-45\r\nPOJIY= 3000\r\n"
-                           "MEMORI= 1\r\n";
-    const TimerState loaded = Loaded(effects);
-    EXPECT_EQ(loaded.OpMode, 2);
-    EXPECT_EQ(loaded.RunFlag, 1); // put there by hand
-    EXPECT_EQ(loaded.PosX, -45);
-    EXPECT_EQ(loaded.PosY, 3000);
-    EXPECT_EQ(loaded.Hour12Flag, 1);
-}
-
-TEST(LoadSettings, RunFlagAndHourFormatAreTakenAsTheyStand) {
-    FakeEffects effects;
-    effects.settingsFile = "[FORM1]\nSTARTF=3\nSTRATF=1\nMEMORI=5\n";
-    const TimerState loaded = Loaded(effects);
-    EXPECT_EQ(loaded.RunFlag, 3);
-    EXPECT_EQ(loaded.Hour12Flag, 5);
+TEST(LoadSettings, ReadsEachKeyAndZeroWhereTheFileHasNone) {
+    const struct {
+        const char *scenario;
+        std::optional<std::string> file;
+        int mode, runFlag, top, left, hour12;
+    } rows[] = {
+        {"every key", "[FORM1]\r\nMODE= 2\r\nSTARTF=1\r\nPOJIX=-45\r\nPOJIY= 3000\r\nMEMORI= 1\r\n",
+         2, 1, -45, 3000, 1},
+        {"the run flag (not STRATF) and hour format as they stand",
+         "[FORM1]\nSTARTF=3\nSTRATF=1\nMEMORI=5\n", 0, 3, 0, 0, 5},
+        {"no file yet", std::string{}, 0, 0, 0, 0, 0},
+        {"unreadable file", std::nullopt, 0, 0, 0, 0, 0},
+        {"other section only", "[OTHER]\nMODE= 2\nPOJIX= 15\nMEMORI= 1\n", 0, 0, 0, 0, 0},
+        {"binary junk", std::string("\0\xff[\x01]=\n\x80", 8), 0, 0, 0, 0, 0},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.scenario);
+        FakeEffects effects;
+        effects.settingsFile = row.file;
+        TimerState state = StateFor(2, 1, 15, 30, 1);
+        state.Minutes = 12;
+        LoadSettings(state, effects);
+        EXPECT_EQ(state.OpMode, row.mode);
+        EXPECT_EQ(state.RunFlag, row.runFlag);
+        EXPECT_EQ(state.PosX, row.top);
+        EXPECT_EQ(state.PosY, row.left);
+        EXPECT_EQ(state.Hour12Flag, row.hour12);
+        EXPECT_EQ(state.Minutes, 12); // not a setting
+        EXPECT_EQ(effects.settingsWrites, 0);
+    }
 }
 
 TEST(LoadSettings, ModeOutsideTheThreeBecomesTheCountdown) {
@@ -194,35 +154,14 @@ TEST(LoadSettings, ModeOutsideTheThreeBecomesTheCountdown) {
     }
 }
 
-TEST(LoadSettings, NoUsableFileGivesZeros) {
-    const struct {
-        const char *scenario;
-        std::optional<std::string> file;
-    } rows[] = {
-        {"no file yet", std::string{}},
-        {"unreadable file", std::nullopt},
-        {"other section only", std::string("[OTHER]\nMODE= 2\nPOJIX= 15\nMEMORI= 1\n")},
-        {"binary junk", std::string("\0\xff[\x01]=\n\x80", 8)},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.scenario);
-        FakeEffects effects;
-        effects.settingsFile = row.file;
-        TimerState state = StateFor(2, 1, 15, 30, 1);
-        state.Minutes = 12;
-        LoadSettings(state, effects);
-        ExpectSettingsZero(state);
-        EXPECT_EQ(state.Minutes, 12); // not a setting
-        EXPECT_EQ(effects.settingsWrites, 0);
-    }
-}
-
 TEST(Settings, OutOfMemoryLoadsZerosAndSavesNothing) {
     FailingEffects effects;
     effects.error = std::make_exception_ptr(std::bad_alloc());
     TimerState state = StateFor(2, 1, 15, 30, 1);
     LoadSettings(state, effects);
-    ExpectSettingsZero(state);
+    // Every stored setting back at 0, as with no settings file at all.
+    EXPECT_EQ(std::tie(state.OpMode, state.RunFlag, state.PosX, state.PosY, state.Hour12Flag),
+              std::make_tuple(0, 0, 0.0F, 0.0F, 0));
 
     state = StateFor(2, 1, 15, 30, 1);
     SaveSettings(state, effects);

@@ -52,6 +52,9 @@ public:
     bool twelveHourClock = false;
 
     void setWallClock(int hour, int minute, int second, int millisecond = 0);
+    void setWallClock(const LocalTime &time) {
+        setWallClock(time.hour, time.minute, time.second, time.millisecond);
+    }
     // Moves both clocks on without any tick, as a suspend or a stall does.
     void advance(std::int64_t ms);
 

@@ -9,7 +9,7 @@ namespace pomelo::test {
 
 TestGadget::TestGadget(int opMode, const LocalTime &wallClock) {
     state.OpMode = opMode;
-    effects.setWallClock(wallClock.hour, wallClock.minute, wallClock.second, wallClock.millisecond);
+    effects.setWallClock(wallClock);
     seconds(1);
 }
 

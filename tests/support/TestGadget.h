@@ -23,6 +23,8 @@ struct TestGadget {
     TimerState &state = GadgetSeam::state(gadget);
 
     TestGadget() = default;
+    // A gadget whose wall clock stands at `wallClock`, not yet ticked.
+    explicit TestGadget(const LocalTime &wallClock) { effects.setWallClock(wallClock); }
     // A gadget in `opMode` that has ticked for a second since `wallClock`.
     TestGadget(int opMode, const LocalTime &wallClock);
 

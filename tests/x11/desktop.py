@@ -1,15 +1,10 @@
-"""A private desktop for driving pomelo through a real X server, or a real
-Wayland compositor.
-
-Desktop starts its own Xvfb, optionally a window manager (openbox, or GNOME's
-mutter), a PulseAudio server with a null sink and a session bus, and gives
-every run a private HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR, so tests can
-run side by side. It watches a window's events with xev, records the null
-sink with parec and stands in for a desktop's notification service. In place
-of the X server and its window manager it may start weston, headless, whose
-screen it can take pictures of, or GNOME's Wayland session (mutter,
-headless) with the X server it offers, XWayland. Everything is ended and removed when the desktop closes,
-also when a test fails half-way.
+"""A private desktop for driving pomelo: its own Xvfb with optionally a window
+manager (openbox or mutter), or weston, or GNOME's Wayland session with its
+XWayland; a PulseAudio null sink, a session bus, and a private HOME,
+XDG_CONFIG_HOME and XDG_RUNTIME_DIR, so tests run side by side. It watches a
+window's events (xev), records the sink (parec) and stands in for the
+notification service. Everything ends and goes when it closes, also when a
+test fails half-way.
 """
 
 import array
@@ -147,14 +142,10 @@ class Geometry:
 
 
 class Desktop:
-    """An X server of its own, with optional window manager ("openbox", the
-    same as True, or "mutter"), sound server and session bus; with
-    wayland=True, a Wayland compositor instead of the X server and its window
-    manager, on which Qt runs natively; with xwayland=True, GNOME's Wayland
-    session instead, whose XWayland is the X server and mutter its window
-    manager.
-
-    Use as a context manager (or call start() and close()).
+    """An X server of its own with window_manager "openbox" (or True), "mutter"
+    or none; with wayland=True, weston in its place, Qt running natively on it;
+    with xwayland=True, GNOME's Wayland session, its XWayland the X server and
+    mutter its window manager. A context manager (or start() and close()).
     """
 
     def __init__(self, window_manager=True, sound=False, program=None, session_bus=False,
@@ -207,8 +198,7 @@ class Desktop:
         # Qt and PulseAudio both insist on a runtime folder only we can enter.
         os.mkdir(self.runtime_dir, 0o700)
         os.chmod(self.runtime_dir, 0o700)
-        with open(os.path.join(self.root, "pulse-client.conf"), "w") as file:
-            file.write("autospawn = no\n")
+        pathlib.Path(self.root, "pulse-client.conf").write_text("autospawn = no\n")
         if self.wayland:
             self._start_weston()
         elif not self.xwayland:
@@ -280,8 +270,7 @@ class Desktop:
 
     def _start_weston(self):
         config = os.path.join(self.root, "weston.ini")
-        with open(config, "w") as file:
-            file.write(_WESTON_CONFIG)
+        pathlib.Path(config).write_text(_WESTON_CONFIG)
         self.wayland_display = "wayland-pomelo"
         weston = self._spawn(["weston", "--backend=headless-backend.so", "--use-pixman",
                               f"--socket={self.wayland_display}", f"--config={config}", "--debug",
@@ -311,8 +300,7 @@ class Desktop:
         # New windows that ask for no place of their own go under the pointer
         # (the middle of the screen), so a window at 0, 0 is one that asked for it.
         config = os.path.join(self.root, "openbox-rc.xml")
-        with open(config, "w") as file:
-            file.write(_OPENBOX_CONFIG)
+        pathlib.Path(config).write_text(_OPENBOX_CONFIG)
         # Openbox owns the screen before it has finished starting up, and a
         # window mapped in between may never be managed; the start-up command
         # runs once it is done.
@@ -350,13 +338,12 @@ class Desktop:
         if self.activation:
             services = os.path.join(self.root, "services")
             os.mkdir(services)
-            with open(os.path.join(services, APP_ID + ".service"), "w") as file:
-                file.write(_SERVICE_FILE.format(name=APP_ID, program=shlex.quote(self.program)))
+            pathlib.Path(services, APP_ID + ".service").write_text(
+                _SERVICE_FILE.format(name=APP_ID, program=shlex.quote(self.program)))
             service_dirs = f"\n  <servicedir>{services}</servicedir>"
         config = os.path.join(self.root, "bus.conf")
-        with open(config, "w") as file:
-            file.write(_BUS_CONFIG.format(address=self.env["DBUS_SESSION_BUS_ADDRESS"],
-                                          service_dirs=service_dirs))
+        pathlib.Path(config).write_text(_BUS_CONFIG.format(
+            address=self.env["DBUS_SESSION_BUS_ADDRESS"], service_dirs=service_dirs))
         # It prints its address once it takes connections.
         bus = self._spawn(["dbus-daemon", "--nofork", f"--config-file={config}",
                            "--print-address=1"], "dbus.log")

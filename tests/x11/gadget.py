@@ -63,6 +63,9 @@ def settings_text(mode=0, run_flag=0, left=0, top=0, hour12=0):
             f"MEMORI={number(hour12)}\n")
 
 
+HOME_SETTINGS = settings_text(left=HOME[0], top=HOME[1])
+
+
 class Gadget:
     """One running copy of the program on a Desktop."""
 
@@ -324,20 +327,20 @@ class Gadget:
 class GadgetTest(unittest.TestCase):
     """Tests on desktops of their own, which end with the test."""
 
-    def open(self, settings=settings_text(left=HOME[0], top=HOME[1]), at=HOME, extra_env=None,
-             **desktop):
-        """A new desktop (desktop: its options) whose settings file holds
-        settings (None for no file), and the program started on it as
-        self.gadget; waits until the window stands at `at` (None: anywhere)."""
-        self.open_desktop(**desktop)
-        if settings is not None:
-            self.desktop.write_settings(settings)
+    def open(self, settings=HOME_SETTINGS, at=HOME, extra_env=None, **desktop):
+        """A new desktop (desktop: its options) with settings, and the program
+        started on it as self.gadget; waits until the window stands at `at`
+        (None: anywhere)."""
+        self.open_desktop(settings, **desktop)
         self.gadget = self.start(at, extra_env)
         return self.gadget
 
-    def open_desktop(self, **options):
-        """A new Desktop (options as its own) as self.desktop."""
+    def open_desktop(self, settings=None, **options):
+        """A new Desktop (options as its own) as self.desktop, whose settings
+        file holds settings (None for no file)."""
         self.desktop = self.enterContext(Desktop(**options))
+        if settings is not None:
+            self.desktop.write_settings(settings)
         return self.desktop
 
     def start(self, at=HOME, extra_env=None):
@@ -358,3 +361,13 @@ class GadgetTest(unittest.TestCase):
             gadget.click_key("OFF")
         self.assertEqual(gadget.wait_exit(), 0)
         return self.desktop.read_settings().decode()
+
+    def command(self, *args, status=0, **kwargs):
+        """Runs the program with args and checks its exit status."""
+        result = self.desktop.command(*args, **kwargs)
+        self.assertEqual(result.returncode, status,
+                         f"pomelo {' '.join(args)}: {result.stdout}{result.stderr}")
+        return result
+
+    def assert_status(self, pattern):
+        self.assertRegex(self.command("--status").stdout, f"^{pattern}\n$")

@@ -40,10 +40,6 @@ def peak(samples):
     return max(map(abs, samples), default=0)
 
 
-def rms(samples):
-    return math.sqrt(sum(value * value for value in samples) / len(samples)) if samples else 0.0
-
-
 class AlarmTestCase(GadgetTest):
     def open(self, sound=True, **desktop):
         super().open(sound=sound, **desktop)
@@ -145,7 +141,7 @@ class AlarmTestCase(GadgetTest):
     def assert_heard(self, at_start, at_alarm, countdown):
         samples = wait_until(lambda: self.loud_second(), timeout=10,
                              message="a second of sound after the alarm")
-        onset = next(index for index, value in enumerate(samples) if abs(value) > LOUD)
+        onset = self.onset(samples)
         # The alarm cannot come before countdown - 1 s after START.
         quiet_until = at_start + (countdown - 1) * RATE
         self.assertGreaterEqual(onset, quiet_until, "a sound before the alarm")
@@ -155,7 +151,7 @@ class AlarmTestCase(GadgetTest):
                              f"window went on top")
         sound = samples[onset:onset + RATE]
         self.assertGreater(peak(sound), 4 * LOUD)
-        self.assertGreater(rms(sound), LOUD)
+        self.assertGreater(math.sqrt(sum(value * value for value in sound) / len(sound)), LOUD)
 
     def onset(self, samples):
         return next((index for index, value in enumerate(samples) if abs(value) > LOUD), None)

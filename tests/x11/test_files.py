@@ -10,11 +10,11 @@ import unittest
 from pathlib import Path
 
 from desktop import wait_until
-from gadget import COUNTDOWN, HOME, GadgetTest, settings_text
+from gadget import COUNTDOWN, HOME_SETTINGS, GadgetTest
 from test_restart import drawn
 from test_silent_alarm import write
 
-HAND_MADE = settings_text(left=HOME[0], top=HOME[1]) + "[MINE]\nKEPT=by hand\n"
+HAND_MADE = HOME_SETTINGS + "[MINE]\nKEPT=by hand\n"
 NOBODY = 65534
 
 
@@ -77,8 +77,7 @@ class FilesTest(GadgetTest):
                          r"\nRUNNING=0\nMINUTES=4\nSECONDS=5\d\n(.*\n)*BOOTID=.+\n$")
 
     def test_a_count_file_that_is_no_short_plain_file_is_left_alone(self):
-        self.open_desktop()
-        self.desktop.write_settings(settings_text(left=HOME[0], top=HOME[1]))
+        self.open_desktop(HOME_SETTINGS)
         count = os.path.join(self.count_folder(), "count")
         for kind, make in (("a FIFO", os.mkfifo), ("a sparse GiB", write(b"", 1 << 30))):
             with self.subTest(kind):

@@ -10,8 +10,7 @@ import time
 import unittest
 
 from desktop import APP_ID, DEFAULT_TIMEOUT, wait_until
-from gadget import COUNTDOWN, HOME, GadgetTest, settings_text
-from test_remote import Commands
+from gadget import COUNTDOWN, HOME_SETTINGS, GadgetTest
 
 PATH = "/io/github/pomelo_timer/Pomelo"
 # Prints the properties of the interface as JSON.
@@ -45,7 +44,7 @@ GLib.MainLoop().run()
 """
 
 
-class FollowTest(Commands, GadgetTest):
+class FollowTest(GadgetTest):
     def test_properties_and_each_change_of_them_on_the_bus(self):
         self.open(sound=True, session_bus=True)
         self.gadget.wait_for_lcd("0000", COUNTDOWN)
@@ -79,14 +78,13 @@ class FollowTest(Commands, GadgetTest):
         self.assertEqual(len(changes()), told)
 
     def test_follow_prints_off_each_change_of_a_copy_and_off_when_it_ends(self):
-        self.open_desktop(session_bus=True)
+        self.open_desktop(HOME_SETTINGS, session_bus=True)
         follower = self.desktop.start_client([self.desktop.program, "--follow"])
 
         def lines():
             return self.desktop.output(follower).splitlines()
 
         wait_until(lambda: lines() == ["off"], message="off")
-        self.desktop.write_settings(settings_text(left=HOME[0], top=HOME[1]))
         self.gadget = self.start()
         self.gadget.wait_for_lcd("0000", COUNTDOWN)
         self.command("0:03")

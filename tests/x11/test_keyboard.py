@@ -4,7 +4,7 @@ for OFF, typed with xdotool and read off the LCD."""
 
 import unittest
 
-from gadget import COUNTDOWN, HOME, STOPWATCH, GadgetTest, settings_text
+from gadget import COUNTDOWN, HOME_SETTINGS, STOPWATCH, GadgetTest, settings_text
 
 
 class KeyboardTest(GadgetTest):
@@ -75,8 +75,7 @@ class KeyboardTest(GadgetTest):
         gadget.type_keys("1")
         gadget.wait_for_lcd("0421", COUNTDOWN)
         self.assertIsNone(gadget.process.poll())
-        self.assertEqual(self.desktop.read_settings().decode(),
-                         settings_text(left=HOME[0], top=HOME[1]))
+        self.assertEqual(self.desktop.read_settings().decode(), HOME_SETTINGS)
 
     def test_ctrl_q_saves_and_ends(self):
         gadget = self.open(settings=None, at=(0, 0))

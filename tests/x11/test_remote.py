@@ -14,7 +14,7 @@ import sys
 import unittest
 
 from desktop import APP_ID, end_process, faketime_env, wait_until
-from gadget import COUNTDOWN, HOME, STOPWATCH, Gadget, GadgetTest, settings_text
+from gadget import COUNTDOWN, HOME, HOME_SETTINGS, STOPWATCH, Gadget, GadgetTest, settings_text
 from test_alarm import AlarmTestCase
 
 EVENING = "@2026-12-08 21:07:10"
@@ -45,36 +45,16 @@ LOCK_HOLDER = ("import fcntl, os, sys, time; lock = os.open(sys.argv[1], os.O_RD
                "fcntl.lockf(lock, fcntl.LOCK_EX); print('ready', flush=True); time.sleep(60)")
 
 
-class Commands:
-    """Running the program with a command, for tests with self.desktop."""
-
-    def command(self, *args, status=0, **kwargs):
-        """Runs the program with args and checks its exit status."""
-        result = self.desktop.command(*args, **kwargs)
-        self.assertEqual(result.returncode, status,
-                         f"pomelo {' '.join(args)}: {result.stdout}{result.stderr}")
-        return result
-
-    def assert_status(self, pattern):
-        line = self.command("--status").stdout
-        self.assertRegex(line, f"^{pattern}\n$")
-
-
-class RemoteAlarmTest(Commands, AlarmTestCase):
+class RemoteAlarmTest(AlarmTestCase):
     def count_down(self, length):
         """Starts a countdown of length with the command; the moves of the
-        window after it are its alarm's shake."""
+        window after it are its alarm's shake, which a click meant for a key
+        waits out (assert_shakes_home): while it jumps, it lands beside it."""
         self.gadget.wait_for_position(HOME)
         self.spy.sync()
         self.moves_before = len(self.moves())
+        self.shake_start = HOME
         self.command(length)
-
-    def wait_for_shake_over(self):
-        """Waits until the alarm's shake has taken the window away from home
-        and back: a click meant for a key while it jumps lands beside it."""
-        # Every step but the last leaves the window away from home.
-        wait_until(lambda: any(spot != HOME for spot in self.moves()[self.moves_before:]) and
-                   self.gadget.position() == HOME, message="the shake to end")
 
     def test_countdown_in_the_running_copy_rings_and_posts_a_notice(self):
         self.open(session_bus=True)
@@ -99,7 +79,7 @@ class RemoteAlarmTest(Commands, AlarmTestCase):
                                  "suppress-sound": True})
 
         # The first key press withdraws it; later ones do nothing more.
-        self.wait_for_shake_over()
+        self.assert_shakes_home(HOME)
         self.gadget.click_key("5")
         self.gadget.wait_for_above(False)
         wait_until(lambda: len(notices.calls()) > 1, message="the notice to be withdrawn")
@@ -154,7 +134,7 @@ class RemoteAlarmTest(Commands, AlarmTestCase):
         self.notices_posted(notices, 4)
         notices.close(4, notices.EXPIRED)
         self.assert_status("countdown stopped 00 00")
-        self.wait_for_shake_over()
+        self.assert_shakes_home(HOME)
         self.assert_silenced_by(lambda: self.gadget.click_key("CLR"))
         self.gadget.wait_for_above(False)
         self.assertEqual([call for call in notices.calls() if call[0] == "CloseNotification"],
@@ -181,14 +161,14 @@ class RemoteAlarmTest(Commands, AlarmTestCase):
         self.assert_status("countdown stopped 00 00")
         self.assertEqual(self.desktop.playing_roles(), ["alarm"])
         # Withdrawn, the notice is no business of the stranger either.
-        self.wait_for_shake_over()
+        self.assert_shakes_home(HOME)
         self.gadget.click_key("CLR")
         self.gadget.wait_for_above(False)
         self.assert_status("countdown stopped 00 00")
         self.assertEqual(stranger.calls(), [])
 
 
-class RemoteTest(Commands, GadgetTest):
+class RemoteTest(GadgetTest):
     def test_commands_act_as_their_keys_and_status_tells(self):
         self.open(extra_env=faketime_env(EVENING), session_bus=True)
         self.gadget.wait_for_lcd("0000", COUNTDOWN)
@@ -242,13 +222,12 @@ class RemoteTest(Commands, GadgetTest):
 
     def test_again_counts_down_the_time_last_keyed_in_or_says_there_is_none(self):
         # Nothing keyed in, and no copy runs: none starts.
-        self.open_desktop(session_bus=True)
+        self.open_desktop(HOME_SETTINGS, session_bus=True)
         result = self.command("--again", status=1)
         self.assertEqual(result.stdout + result.stderr, NOTHING_KEYED)
         self.assertEqual(self.desktop.visible_windows(), [])
 
         # The running copy: the same answer, and nothing changes.
-        self.desktop.write_settings(settings_text(left=HOME[0], top=HOME[1]))
         self.gadget = self.start()
         self.gadget.wait_for_lcd("0000", COUNTDOWN)
         result = self.command("--again", status=1)
@@ -332,10 +311,9 @@ class RemoteTest(Commands, GadgetTest):
                          [1, 2])
 
     def test_a_process_squatting_the_name_is_not_trusted(self):
-        self.open_desktop(session_bus=True)
+        self.open_desktop(HOME_SETTINGS, session_bus=True)
         squatter = self.desktop.start_client([sys.executable, "-c", SQUATTER, APP_ID])
         wait_until(lambda: "ready" in self.desktop.output(squatter), message="the squatter")
-        self.desktop.write_settings(settings_text(left=HOME[0], top=HOME[1]))
         self.gadget = self.start()
         self.gadget.wait_for_lcd("0000", COUNTDOWN)
         for args in (("--status",), ("1:00",)):
@@ -380,7 +358,7 @@ class RemoteTest(Commands, GadgetTest):
         self.gadget.wait_for_lcd("0007", COUNTDOWN)
 
 
-class ActivationTest(Commands, GadgetTest):
+class ActivationTest(GadgetTest):
     """The bus starts the program from its service file, as an installed
     copy's."""
 

@@ -9,7 +9,6 @@ import unittest
 
 from desktop import wait_until
 from gadget import COUNTDOWN, STOPWATCH, GadgetTest
-from test_remote import Commands
 
 
 def drawn(gadget):
@@ -21,7 +20,7 @@ def drawn(gadget):
     return wait_until(reading, message="the LCD to be drawn")
 
 
-class RestartTest(Commands, GadgetTest):
+class RestartTest(GadgetTest):
     def kept_count(self):
         """The count file and its folder's and its own permissions."""
         folder = os.path.join(self.desktop.env["HOME"], ".local", "state", "pomelo")

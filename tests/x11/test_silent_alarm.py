@@ -81,10 +81,7 @@ class SilentAlarmTest(AlarmTestCase):
     def test_broken_sound_file_is_silence(self):
         junk = bytes(random.Random(3).randrange(256) for _ in range(4096))
         # A wave header that promises far more than the file holds.
-        cut_short = (b"RIFF" + (0x7FFFFFF0).to_bytes(4, "little") + b"WAVEfmt " +
-                     (16).to_bytes(4, "little") + bytes.fromhex("0100010022560000ac440000"
-                                                                "02001000") +
-                     b"data" + (0x7FFFFFC0).to_bytes(4, "little") + junk[:64])
+        cut_short = wave(rate=22050, data=junk[:64], claimed=0x7FFFFFC0)
         program = self.program_copy(beep=junk)
         self.open(program=program)
         # The file is looked up at each alarm, so one program meets them all.

@@ -99,21 +99,17 @@ class RelaunchTest(GadgetTest):
                    message=lambda: f"the stacking {wanted} and {wanted[1]} active (they are "
                                    f"{self.desktop.stacking()}, {self.desktop.active_window()})")
 
-    def relaunch(self, *args, extra_env=None):
-        result = self.desktop.command(*args, extra_env=extra_env)
-        self.assertEqual(result.returncode, 0, result.stderr)
-
     def test_a_start_or_a_launchers_command_brings_the_window_forward(self):
         # The queries and the keys' own commands leave it where it is; each
         # has been carried out once the command returns.
         for args in (("--status",), ("--clear",), ("--start",), ("--start",)):
             with self.subTest(args=args):
-                self.relaunch(*args)
+                self.command(*args)
                 self.assertEqual(self.desktop.stacking(), [self.window, self.other])
                 self.assertEqual(self.desktop.active_window(), self.other)
         for args in ((), ("--stopwatch",), ("5m",)):
             with self.subTest(args=args):
-                self.relaunch(*args)
+                self.command(*args)
                 self.assert_forward(True)
                 self.cover()
         self.assertEqual(self.desktop.visible_windows(), [self.window])
@@ -123,7 +119,7 @@ class RelaunchTest(GadgetTest):
         root = self.desktop.watch(self.desktop.root_window())
         # A launcher's id tells the time of the click that started it.
         startup_id = f"launcher-1 pomelo_TIME{root.server_time()}"
-        self.relaunch(extra_env={"DESKTOP_STARTUP_ID": startup_id})
+        self.command(extra_env={"DESKTOP_STARTUP_ID": startup_id})
         self.assert_forward(True)
         self.assertEqual(self.desktop.x("xprop", "-id", str(self.window), "_NET_STARTUP_ID"),
                          f'_NET_STARTUP_ID(UTF8_STRING) = "{startup_id}"\n')

@@ -50,8 +50,7 @@ class NativeWaylandTest(GadgetTest):
         """Runs the program with args for the copy that runs and returns the
         settings file once that has rewritten it."""
         before = self.desktop.settings_stamp()
-        result = self.desktop.command(*args)
-        self.assertEqual(result.returncode, 0, result.stderr)
+        self.command(*args)
         wait_until(lambda: self.desktop.settings_stamp() != before,
                    message=f"pomelo {' '.join(args)} to write the settings")
         return self.desktop.read_settings().decode()
@@ -83,7 +82,7 @@ class NativeWaylandTest(GadgetTest):
         self.assertEqual(self.settings_after("0:01"), stored)
         wait_until(lambda: "cannot move itself" in self.desktop.output(gadget),
                    message="the alarm's shake")
-        self.assertEqual(self.desktop.command().returncode, 0)  # a relaunch
+        self.command()  # a relaunch
         self.assertEqual(self.settings_after("--quit"), stored)
         self.assertEqual(gadget.wait(DEFAULT_TIMEOUT), 0)
         log = self.desktop.output(gadget)

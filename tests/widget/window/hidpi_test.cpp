@@ -5,9 +5,7 @@
 
 #include <QApplication>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 
 using namespace pomelo;
 
@@ -88,9 +86,6 @@ void HiDpiTest::windowAtRatioTwoIsSharpAndKeepsItsGeometry() {
     form.keyArea(Key::Eight)->click(); // 00 88
     const QImage shot = form.grab().toImage();
     QCOMPARE(shot.size(), QSize(368, 310));
-    // The two digit boxes of the seconds, in device pixels, two colours only.
-    QCOMPARE(BlurredPixels(shot, QRect(91 * 2, 19 * 2, 24 * 2, 41 * 2)), 0);
-    QCOMPARE(BlurredPixels(shot, QRect(115 * 2, 19 * 2, 24 * 2, 41 * 2)), 0);
     // A dot of the 8 in the ones of seconds: top row, second column.
     QCOMPARE(shot.pixel((115 + 7) * 2, (19 + 4) * 2), Dot);
     QCOMPARE(shot.pixel((115 + 7) * 2 - 1, (19 + 4) * 2), Ground);

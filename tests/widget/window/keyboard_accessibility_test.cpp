@@ -4,7 +4,6 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -21,7 +20,6 @@ private Q_SLOTS:
     void digitsOfTheMainRowAndTheKeypadKeyInATime();
     void commandKeys_data();
     void commandKeys();
-    void keysKeepTheGuardsOfTheClicks();
     void ctrlQSavesAndEnds();
     void keyAreasAreNamedButtonsDescribedByTheirToolTips();
     void lcdReadsWhatItShows();
@@ -88,19 +86,6 @@ void KeyboardAccessibilityTest::commandKeys() {
     QTEST(window_->state().RunFlag, "runFlag");
     QTEST(window_->state().OpMode, "opMode");
     QTEST(window_->state().Seconds, "seconds");
-}
-
-void KeyboardAccessibilityTest::keysKeepTheGuardsOfTheClicks() {
-    // START at 00 00 is refused from the keyboard as from the mouse, and
-    // still writes the settings.
-    type(Qt::Key_Space);
-    QCOMPARE(window_->state().RunFlag, 0);
-    QVERIFY(QFile::exists(window_->settingsPath()));
-    // Digits do nothing in the clock.
-    type(Qt::Key_M);
-    type(Qt::Key_7);
-    QCOMPARE(window_->state().Seconds, 0);
-    QCOMPARE(window_->state().OpMode, 1);
 }
 
 void KeyboardAccessibilityTest::ctrlQSavesAndEnds() {
