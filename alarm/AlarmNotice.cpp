@@ -59,8 +59,14 @@ void PostNotice(TimerState &state, Effects &effects) {
 // nothing of it yet.
 void Post(TimerState &state, Effects &effects, const LocalTime &endedAt, const char *sentence) {
     const ShownTime ended = effects.timeOfDay(endedAt);
-    state.AlarmNoticeText = FillIn(effects.translate("AlarmNotice", sentence, ended.hour),
-                                   {KeyedLength(state), ended.text, effects.shortDate(endedAt)});
+    std::string text = effects.translate("AlarmNotice", sentence, ended.hour);
+    // A time that ends in an abbreviation's stop ("1:07 p. m.") ends the
+    // sentence with it, not with a second stop.
+    const std::string::size_type closing = text.find("%2.");
+    if (!ended.text.empty() && ended.text.back() == '.' && closing != std::string::npos)
+        text.erase(closing + 2, 1);
+    state.AlarmNoticeText =
+        FillIn(text, {KeyedLength(state), ended.text, effects.shortDate(endedAt)});
     state.AlarmNoticeSound = SoundOutcome::Playing;
     PostNotice(state, effects);
 }

@@ -113,15 +113,18 @@ TEST(AlarmNotice, IsInTheUsersLanguageWhichMayNameTheTimeFirst) {
 }
 
 TEST(AlarmNotice, TakesTheFormOfItsLanguageForTheHourTheTimeShows) {
-    // Spanish says "a la 1:07" and "a las 13:07".
+    // Spanish says "a la 1:07" and "a las 13:07"; a time that ends in an
+    // abbreviation's stop ends the sentence too.
     const struct {
         bool twelveHourClock;
+        const char *afternoon;
         int hour;
         const char *posted;
     } rows[] = {
-        {false, 1, "post 00:10 a la 01:07."},
-        {false, 13, "post 00:10 a las 13:07."},
-        {true, 13, "post 00:10 a la 1:07 PM."},
+        {false, "PM", 1, "post 00:10 a la 01:07."},
+        {false, "PM", 13, "post 00:10 a las 13:07."},
+        {true, "PM", 13, "post 00:10 a la 1:07 PM."},
+        {true, "p. m.", 13, "post 00:10 a la 1:07 p. m."},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.posted);
@@ -129,6 +132,7 @@ TEST(AlarmNotice, TakesTheFormOfItsLanguageForTheHourTheTimeShows) {
         gadget.effects.translations["The countdown of %1 ended at %2."] = "%1 a las %2.";
         gadget.effects.countedTranslations[{"The countdown of %1 ended at %2.", 1}] = "%1 a la %2.";
         gadget.effects.twelveHourClock = row.twelveHourClock;
+        gadget.effects.afternoon = row.afternoon;
         gadget.effects.setWallClock(row.hour, 7, 0);
         gadget.press("1 0 START");
         gadget.seconds(10);

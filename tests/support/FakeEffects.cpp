@@ -38,7 +38,8 @@ ShownTime FakeEffects::timeOfDay(const LocalTime &time) const {
         return {text, time.hour};
     }
     const int hour = (time.hour + 11) % 12 + 1;
-    std::snprintf(text, sizeof text, "%d:%02d %s", hour, time.minute, time.hour < 12 ? "AM" : "PM");
+    std::snprintf(text, sizeof text, "%d:%02d %s", hour, time.minute,
+                  time.hour < 12 ? "AM" : afternoon.c_str());
     return {text, hour};
 }
 

@@ -50,6 +50,7 @@ public:
     // (counting text, number) -> its form for that number
     std::map<std::pair<std::string, int>, std::string> countedTranslations;
     bool twelveHourClock = false;
+    std::string afternoon = "PM"; // as the twelve-hour clock marks it
 
     void setWallClock(int hour, int minute, int second, int millisecond = 0);
     void setWallClock(const LocalTime &time) {
