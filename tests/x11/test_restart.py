@@ -12,10 +12,12 @@ from gadget import COUNTDOWN, STOPWATCH, GadgetTest
 
 
 def drawn(gadget):
-    """Waits for the first reading of the LCD that shows digits."""
+    """Waits for the first reading of the LCD that shows digits and the
+    mode's marks: on a busy machine a picture may catch the window between
+    drawing the one and the other."""
     def reading():
         shown = gadget.read_lcd()
-        return shown if shown.digits.strip() else None
+        return shown if shown.digits.strip() and shown.indicators else None
 
     return wait_until(reading, message="the LCD to be drawn")
 
