@@ -2,6 +2,7 @@
 
 #include "app/bus/BusNames.h"
 #include "app/bus/BusProperties.h"
+#include "app/bus/CommandLine.h"
 #include "remote/Status.h"
 
 #include <QCoreApplication>
@@ -22,10 +23,6 @@ namespace {
 
 constexpr int CallTimeoutMs = 5000;
 const char *const Off = "off";
-
-void Complain(const QString &problem) {
-    std::fputs(QStringLiteral("pomelo: %1\n").arg(problem).toLocal8Bit().constData(), stderr);
-}
 
 // Follows the copy that owns the gadget's name: all its properties once it
 // has taken the name, then their changes as it tells them.
@@ -128,7 +125,7 @@ void Follower::print(const QString &line) {
     if (line == printed_)
         return;
     printed_ = line;
-    std::fputs((line + QLatin1Char('\n')).toLocal8Bit().constData(), stdout);
+    Print(stdout, line + QLatin1Char('\n'));
     // A reader that has gone ends the following.
     if (std::fflush(stdout) != 0)
         QCoreApplication::exit(0);
